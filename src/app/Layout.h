@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+// The panel's shared look: text styles, the three text tones, and the two layout pieces every section uses.
+namespace Style {
+
+enum class TextStyle { Callout, Subheadline, Caption };
+
+// Text colour at full, 55 % and 30 % strength, and the accent (the palette's highlight).
+enum class Tone { Primary, Secondary, Tertiary, Accent, OnAccent };
+
+QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
+QColor color(const QPalette &palette, Tone tone);
+
+// Gives the widget's text (the palette role) the tone and keeps it in step with later changes of the
+// application's light or dark palette.
+void applyTone(QWidget *widget, Tone tone, QPalette::ColorRole role = QPalette::WindowText);
+
+} // namespace Style
+
+// A row of the symbol and the title in the subheadline style at semibold weight, for the top of a section.
+QWidget *sectionTitle(const QString &title, const QString &systemImage, QWidget *parent = nullptr);
+
+// A caption in the secondary tone, placed directly above the control it names.
+QWidget *fieldLabel(const QString &text, QWidget *parent = nullptr);

@@ -1,0 +1,287 @@
+#include "app/MenuPanelView.h"
+
+#include "app/BannerView.h"
+#include "app/Layout.h"
+#include "app/TabStrip.h"
+#include "sections/color/ColorSection.h"
+#include "sections/glyphs/GlyphsSection.h"
+#include "sections/icons/IconFinderSection.h"
+#include "sections/placeholders/PlaceholderSection.h"
+#include "sections/text/LoremSection.h"
+#include "sections/textTools/TextToolsSection.h"
+
+#include <QCoreApplication>
+#include <QGraphicsOpacityEffect>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kNarrowWidth = 300;
+constexpr int kWideWidth = 460;
+constexpr int kContentPadding = 12;
+constexpr int kToastMs = 3000;
+constexpr int kFadeInMs = 220;
+constexpr SpringCurve kPanelSpring{0.4, 0.48};
+
+// A one-pixel rule in a faint tone of the text colour, as between the panel's three parts.
+class Divider : public QWidget
+{
+public:
+    explicit Divider(QWidget *parent) : QWidget(parent) { setFixedHeight(1); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QColor c = palette().color(QPalette::WindowText);
+        c.setAlphaF(0.14f);
+        painter.fillRect(rect(), c);
+    }
+};
+
+} // namespace
+
+const QList<MenuPanelView::Tab> &MenuPanelView::allTabs()
+{
+    static const QList<Tab> tabs = {Tab::placeholders, Tab::color, Tab::text, Tab::icons, Tab::glyphs, Tab::textTools};
+    return tabs;
+}
+
+QString MenuPanelView::rawValue(Tab tab)
+{
+    switch (tab) {
+    case Tab::placeholders:
+        return QStringLiteral("placeholders");
+    case Tab::color:
+        return QStringLiteral("color");
+    case Tab::text:
+        return QStringLiteral("text");
+    case Tab::icons:
+        return QStringLiteral("icons");
+    case Tab::glyphs:
+        return QStringLiteral("glyphs");
+    case Tab::textTools:
+        return QStringLiteral("textTools");
+    }
+    Q_UNREACHABLE();
+}
+
+std::optional<MenuPanelView::Tab> MenuPanelView::tabFromRawValue(const QString &raw)
+{
+    for (Tab tab : allTabs()) {
+        if (rawValue(tab) == raw)
+            return tab;
+    }
+    return std::nullopt;
+}
+
+QString MenuPanelView::title(Tab tab)
+{
+    switch (tab) {
+    case Tab::placeholders:
+        return QStringLiteral("Placeholders");
+    case Tab::color:
+        return QStringLiteral("Color");
+    case Tab::text:
+        return QStringLiteral("Text");
+    case Tab::icons:
+        return QStringLiteral("Icons");
+    case Tab::glyphs:
+        return QStringLiteral("Glyphs");
+    case Tab::textTools:
+        return QStringLiteral("Text Tools");
+    }
+    Q_UNREACHABLE();
+}
+
+QString MenuPanelView::icon(Tab tab)
+{
+    switch (tab) {
+    case Tab::placeholders:
+        return QStringLiteral("photo");
+    case Tab::color:
+        return QStringLiteral("eyedropper");
+    case Tab::text:
+        return QStringLiteral("text.alignleft");
+    case Tab::icons:
+        return QStringLiteral("magnifyingglass");
+    case Tab::glyphs:
+        return QStringLiteral("number");
+    case Tab::textTools:
+        return QStringLiteral("text.badge.checkmark");
+    }
+    Q_UNREACHABLE();
+}
+
+int MenuPanelView::panelWidth(Tab tab)
+{
+    return tab == Tab::textTools ? kWideWidth : kNarrowWidth;
+}
+
+MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore &recentGlyphs, QWidget *parent)
+    : QWidget(parent),
+      m_recentColors(recentColors),
+      m_recentGlyphs(recentGlyphs),
+      m_width(kPanelSpring, panelWidth(Tab::placeholders))
+{
+    setWindowTitle(QStringLiteral("Tessellon"));
+    setAccessibleName(QStringLiteral("Tessellon"));
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    QList<TabStrip::Item> items;
+    for (Tab tab : allTabs())
+        items.append({icon(tab), title(tab)});
+    m_tabStrip = new TabStrip(items, this);
+    connect(m_tabStrip, &TabStrip::currentIndexChanged, this, [this](int index) { selectTab(allTabs().at(index)); });
+    column->addWidget(m_tabStrip);
+    column->addWidget(new Divider(this));
+
+    auto *content = new QWidget(this);
+    m_contentLayout = new QVBoxLayout(content);
+    m_contentLayout->setContentsMargins(kContentPadding, kContentPadding, kContentPadding, kContentPadding);
+    m_contentLayout->setSpacing(0);
+    column->addWidget(content);
+    column->addWidget(new Divider(this));
+
+    auto *footer = new QWidget(this);
+    auto *footerColumn = new QVBoxLayout(footer);
+    footerColumn->setContentsMargins(12, 8, 12, 8);
+    footerColumn->setSpacing(6);
+    m_banner = new BannerView(footer);
+    m_banner->hide();
+    footerColumn->addWidget(m_banner);
+    auto *quitRow = new QHBoxLayout;
+    quitRow->addStretch(1);
+    auto *quit = new QPushButton(QStringLiteral("Quit Tessellon"), footer);
+    quit->setFlat(true);
+    quit->setFont(Style::font(Style::TextStyle::Caption));
+    quit->setCursor(Qt::PointingHandCursor);
+    Style::applyTone(quit, Style::Tone::Secondary, QPalette::ButtonText);
+    quit->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 2px 2px; }"));
+    connect(quit, &QPushButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    quitRow->addWidget(quit);
+    footerColumn->addLayout(quitRow);
+    column->addWidget(footer);
+
+    m_toastTimer.setSingleShot(true);
+    m_toastTimer.setInterval(kToastMs);
+    // A coarse timer may fire up to 5 % early; the banner must stay the full 3 seconds.
+    m_toastTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_toastTimer, &QTimer::timeout, this, [this] {
+        m_toast.reset();
+        m_banner->hide();
+    });
+
+    connect(&m_width, &SpringAnimation::valueChanged, this, [this] { fitHeight(); });
+
+    showSection(m_selectedTab);
+    fitHeight();
+}
+
+void MenuPanelView::selectTab(Tab tab)
+{
+    if (tab == m_selectedTab)
+        return;
+    m_selectedTab = tab;
+    m_tabStrip->setCurrentIndex(int(allTabs().indexOf(tab)));
+    showSection(tab);
+    m_width.animateTo(panelWidth(tab));
+}
+
+QWidget *MenuPanelView::makeSection(Tab tab)
+{
+    // The callback holds the panel weakly, so work that outlives its section (a download finishing after
+    // the user switched tabs) still reaches the banner, and reaches nothing once the panel is gone.
+    Notify notify = [panel = QPointer<MenuPanelView>(this)](const QString &message) {
+        if (panel)
+            panel->notify(message);
+    };
+    switch (tab) {
+    case Tab::placeholders:
+        return new PlaceholderSection(notify);
+    case Tab::color:
+        return new ColorSection(notify, m_recentColors);
+    case Tab::text:
+        return new LoremSection(notify);
+    case Tab::icons:
+        return new IconFinderSection(notify);
+    case Tab::glyphs:
+        return new GlyphsSection(notify, m_recentGlyphs);
+    case Tab::textTools:
+        return new TextToolsSection(notify);
+    }
+    Q_UNREACHABLE();
+}
+
+void MenuPanelView::showSection(Tab tab)
+{
+    // The old section goes at once, with all its state; coming back builds a fresh one.
+    if (m_section) {
+        m_contentLayout->removeWidget(m_section);
+        m_section->hide();
+        m_section->deleteLater();
+    }
+    QWidget *section = makeSection(tab);
+    section->setObjectName(rawValue(tab));
+    m_section = section;
+    m_contentLayout->addWidget(section);
+
+    auto *fade = new QGraphicsOpacityEffect(section);
+    fade->setOpacity(0.0);
+    section->setGraphicsEffect(fade);
+    auto *animation = new QPropertyAnimation(fade, "opacity", section);
+    animation->setStartValue(0.0);
+    animation->setEndValue(1.0);
+    animation->setDuration(kFadeInMs);
+    animation->setEasingCurve(QEasingCurve::OutCubic);
+    // The effect renders the section off-screen; once faded in it is dropped so the section draws directly.
+    connect(animation, &QPropertyAnimation::finished, section, [section] { section->setGraphicsEffect(nullptr); });
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void MenuPanelView::notify(const QString &message)
+{
+    m_toast = message;
+    m_banner->setMessage(message);
+    m_banner->show();
+    m_toastTimer.start();
+}
+
+QSize MenuPanelView::sizeHint() const
+{
+    const int w = qRound(m_width.value());
+    return {w, layout()->totalHeightForWidth(w) > 0 ? layout()->totalHeightForWidth(w) : layout()->totalSizeHint().height()};
+}
+
+void MenuPanelView::fitHeight()
+{
+    const int w = qRound(m_width.value());
+    const int h = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(w) : layout()->totalSizeHint().height();
+    if (size() != QSize(w, h))
+        setFixedSize(w, h);
+}
+
+bool MenuPanelView::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // The panel has no size of its own: it is the spring's width and whatever height the content needs then.
+    if (event->type() == QEvent::LayoutRequest)
+        fitHeight();
+    return handled;
+}
+
+void MenuPanelView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Q_EMIT dismissRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

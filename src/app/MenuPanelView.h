@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/Spring.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+class BannerView;
+class RecentColorsStore;
+class RecentGlyphsStore;
+class TabStrip;
+class QVBoxLayout;
+
+// The panel: the tab strip, the selected tab's section, and the footer with the banner and the quit button.
+class MenuPanelView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Tab { placeholders, color, text, icons, glyphs, textTools };
+
+    static const QList<Tab> &allTabs();
+    static QString rawValue(Tab tab);
+    static std::optional<Tab> tabFromRawValue(const QString &raw);
+    static QString title(Tab tab);
+    static QString icon(Tab tab);
+    static int panelWidth(Tab tab);
+
+    MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore &recentGlyphs, QWidget *parent = nullptr);
+
+    Tab selectedTab() const { return m_selectedTab; }
+    // The same as a click on the tab's button: selecting the selected tab changes nothing.
+    void selectTab(Tab tab);
+
+    QWidget *section() const { return m_section; }
+    std::optional<QString> toast() const { return m_toast; }
+    TabStrip *tabStrip() const { return m_tabStrip; }
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // Escape was pressed: whoever shows the panel decides what closing means.
+    void dismissRequested();
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private Q_SLOTS:
+    // Shows the message in the banner at once, replacing any other, and hides it 3 s after the latest call.
+    void notify(const QString &message);
+
+private:
+    void showSection(Tab tab);
+    QWidget *makeSection(Tab tab);
+    void fitHeight();
+
+    RecentColorsStore &m_recentColors;
+    RecentGlyphsStore &m_recentGlyphs;
+
+    Tab m_selectedTab = Tab::placeholders;
+    std::optional<QString> m_toast;
+    QTimer m_toastTimer;
+
+    TabStrip *m_tabStrip;
+    QVBoxLayout *m_contentLayout;
+    QPointer<QWidget> m_section;
+    BannerView *m_banner;
+    SpringAnimation m_width;
+};

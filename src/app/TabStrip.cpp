@@ -1,0 +1,148 @@
+#include "app/TabStrip.h"
+
+#include "app/Layout.h"
+#include "app/SymbolIcons.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace {
+
+constexpr int kSymbolSize = 16;
+constexpr int kVerticalPadding = 8;
+constexpr int kButtonSpacing = 2;
+constexpr int kStripPadding = 6;
+constexpr qreal kSelectedScale = 1.18;
+constexpr qreal kHighlightRadius = 7.0;
+constexpr SpringCurve kSelectionSpring{0.45, 0.25};
+constexpr SpringCurve kPanelSpring{0.4, 0.48};
+constexpr int kBounceMs = 420;
+
+// One quick squash and rebound that settles back at full size.
+double bounceAt(double t)
+{
+    return 1.0 - 0.16 * std::sin(2.0 * M_PI * t) * (1.0 - t);
+}
+
+} // namespace
+
+TabButton::TabButton(const QString &symbol, const QString &title, QWidget *parent)
+    : QAbstractButton(parent), m_symbol(symbol), m_scale(kSelectionSpring, 1.0)
+{
+    setToolTip(title);
+    setAccessibleName(title);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setCursor(Qt::PointingHandCursor);
+
+    m_bounceAnimation.setStartValue(0.0);
+    m_bounceAnimation.setEndValue(1.0);
+    m_bounceAnimation.setDuration(kBounceMs);
+    connect(&m_bounceAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant &t) {
+        m_bounce = m_bounceAnimation.state() == QAbstractAnimation::Running ? bounceAt(t.toDouble()) : 1.0;
+        update();
+    });
+    connect(&m_bounceAnimation, &QVariantAnimation::finished, this, [this] {
+        m_bounce = 1.0;
+        update();
+    });
+    connect(&m_scale, &SpringAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+void TabButton::setSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    setChecked(selected);
+    // Growing springs; shrinking back is immediate.
+    if (selected)
+        m_scale.animateTo(kSelectedScale);
+    else
+        m_scale.jumpTo(1.0);
+    m_bounceAnimation.stop();
+    m_bounceAnimation.start();
+    update();
+}
+
+QSize TabButton::sizeHint() const
+{
+    return {kSymbolSize + 2 * kVerticalPadding, kSymbolSize + 2 * kVerticalPadding};
+}
+
+QSize TabButton::minimumSizeHint() const
+{
+    return {kSymbolSize + 4, kSymbolSize + 2 * kVerticalPadding};
+}
+
+void TabButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor color = Style::color(palette(), m_selected ? Style::Tone::OnAccent : Style::Tone::Secondary);
+
+    const QPointF centre = QRectF(rect()).center();
+    painter.translate(centre);
+    const double scale = symbolScale();
+    painter.scale(scale, scale);
+    const QRectF symbol(-kSymbolSize / 2.0, -kSymbolSize / 2.0, kSymbolSize, kSymbolSize);
+    SymbolIcons::paint(painter, symbol, m_symbol, color);
+    painter.resetTransform();
+
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPen pen(Style::color(palette(), m_selected ? Style::Tone::OnAccent : Style::Tone::Accent));
+        pen.setWidthF(1.5);
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), kHighlightRadius - 2, kHighlightRadius - 2);
+    }
+}
+
+TabStrip::TabStrip(const QList<Item> &items, QWidget *parent)
+    : QWidget(parent), m_highlight(kPanelSpring, 0.0)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(kStripPadding, kStripPadding, kStripPadding, kStripPadding);
+    layout->setSpacing(kButtonSpacing);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *button = new TabButton(items[i].symbol, items[i].title, this);
+        connect(button, &QAbstractButton::clicked, this, [this, i] { setCurrentIndex(i); });
+        layout->addWidget(button, 1);
+        m_buttons.append(button);
+    }
+    if (!m_buttons.isEmpty())
+        m_buttons.first()->setSelected(true);
+    connect(&m_highlight, &SpringAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+void TabStrip::setCurrentIndex(int index)
+{
+    if (index == m_current || index < 0 || index >= m_buttons.size())
+        return;
+    m_buttons[m_current]->setSelected(false);
+    m_current = index;
+    m_buttons[m_current]->setSelected(true);
+    m_highlight.animateTo(index);
+    Q_EMIT currentIndexChanged(index);
+}
+
+QRectF TabStrip::highlightRect() const
+{
+    if (m_buttons.isEmpty())
+        return {};
+    const QRect first = m_buttons.first()->geometry();
+    const qreal step = m_buttons.size() > 1 ? m_buttons[1]->geometry().x() - first.x() : 0.0;
+    return QRectF(first.x() + step * m_highlight.value(), first.y(), first.width(), first.height());
+}
+
+void TabStrip::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(highlightRect(), kHighlightRadius, kHighlightRadius);
+    painter.fillPath(path, Style::color(palette(), Style::Tone::Accent));
+}

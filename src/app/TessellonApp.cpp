@@ -1,0 +1,207 @@
+#include "app/TessellonApp.h"
+
+#include "app/Layout.h"
+#include "app/MenuPanelView.h"
+#include "app/PanelPlacement.h"
+#include "app/SymbolIcons.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QEvent>
+#include <QLocalSocket>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int kTrayWatchMs = 3000;
+constexpr int kInstanceTimeoutMs = 1500;
+// A click on the tray icon that closed the open popup arrives right after it hid; it must not reopen it.
+constexpr int kReopenGuardMs = 250;
+const QByteArray kOpenRequest = QByteArrayLiteral("open\n");
+
+QString instanceSocketPath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir + QStringLiteral("/tessellon.socket");
+}
+
+bool isWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// The tray bar may be light or dark whatever our own palette is, so the symbol sits on an accent badge.
+QIcon trayIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath badge;
+        const QRectF frame(QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        badge.addRoundedRect(frame, size * 0.22, size * 0.22);
+        painter.fillPath(badge, QColor(0x3f, 0x7c, 0xf0));
+        const qreal inset = size * 0.17;
+        SymbolIcons::paint(painter, frame.adjusted(inset, inset, -inset, -inset),
+                           QStringLiteral("square.on.square.dashed"), Qt::white);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
+TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
+{
+    m_tray.setIcon(trayIcon());
+    m_tray.setToolTip(QStringLiteral("Tessellon"));
+    // Some tray hosts never send a left click, so the menu offers the panel too.
+    QAction *open = m_trayMenu.addAction(QStringLiteral("Open Tessellon"));
+    connect(open, &QAction::triggered, this, &TessellonApp::openPanel);
+    QAction *quit = m_trayMenu.addAction(QStringLiteral("Quit Tessellon"));
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    m_tray.setContextMenu(&m_trayMenu);
+    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            togglePanel();
+    });
+
+    m_trayWatch.setInterval(kTrayWatchMs);
+    connect(&m_trayWatch, &QTimer::timeout, this, &TessellonApp::watchForTray);
+
+    connect(&m_instanceServer, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_instanceServer.nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                if (socket->readAll().contains(kOpenRequest))
+                    openPanel();
+                socket->disconnectFromServer();
+            });
+        }
+    });
+}
+
+TessellonApp::~TessellonApp() = default;
+
+bool TessellonApp::openRunningInstance()
+{
+    QLocalSocket socket;
+    socket.connectToServer(instanceSocketPath());
+    if (!socket.waitForConnected(kInstanceTimeoutMs))
+        return false;
+    socket.write(kOpenRequest);
+    return socket.waitForBytesWritten(kInstanceTimeoutMs);
+}
+
+void TessellonApp::start()
+{
+    // Nobody answered on the socket, so a file left there is a crashed instance's.
+    QLocalServer::removeServer(instanceSocketPath());
+    m_instanceServer.setSocketOptions(QLocalServer::UserAccessOption);
+    m_instanceServer.listen(instanceSocketPath());
+
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_tray.show();
+    } else {
+        // No tray to click: show the panel straight away and keep looking for a tray that starts later.
+        openPanel();
+        m_trayWatch.start();
+    }
+}
+
+void TessellonApp::watchForTray()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    m_trayWatch.stop();
+    m_tray.show();
+}
+
+TessellonApp::PanelMode TessellonApp::currentMode() const
+{
+    if (!m_tray.isVisible())
+        return PanelMode::OrdinaryWindow;
+    return isWayland() ? PanelMode::FloatingWindow : PanelMode::TrayPopup;
+}
+
+void TessellonApp::ensurePanel(PanelMode mode)
+{
+    if (!m_panel) {
+        m_panel = std::make_unique<MenuPanelView>(m_recentColors, m_recentGlyphs);
+        m_panel->setWindowIcon(QIcon(QStringLiteral(":/tessellon.svg")));
+        m_panel->installEventFilter(this);
+        connect(m_panel.get(), &MenuPanelView::dismissRequested, m_panel.get(), &QWidget::hide);
+    } else if (mode == m_panelMode) {
+        return;
+    }
+    m_panelMode = mode;
+    switch (mode) {
+    case PanelMode::TrayPopup:
+        // A popup closes by itself on a click outside it, the tray icon included.
+        m_panel->setWindowFlags(Qt::Popup);
+        break;
+    case PanelMode::FloatingWindow:
+        // Wayland lets no window place itself or be a parentless popup: the compositor places it, and it
+        // hides itself when it loses activation.
+        m_panel->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        break;
+    case PanelMode::OrdinaryWindow:
+        m_panel->setWindowFlags(Qt::Window);
+        break;
+    }
+}
+
+void TessellonApp::placePanel()
+{
+    const QRect icon = m_tray.geometry();
+    const QRect anchor = icon.isValid() ? icon : QRect(QCursor::pos(), QSize(1, 1));
+    QScreen *screen = QGuiApplication::screenAt(anchor.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    m_panel->adjustSize();
+    m_panel->move(panelPosition(anchor, m_panel->size(), screen->availableGeometry()));
+}
+
+void TessellonApp::openPanel()
+{
+    const PanelMode mode = currentMode();
+    ensurePanel(mode);
+    if (mode == PanelMode::TrayPopup)
+        placePanel();
+    m_panel->show();
+    m_panel->raise();
+    m_panel->activateWindow();
+}
+
+void TessellonApp::togglePanel()
+{
+    if (m_panel && m_panel->isVisible()) {
+        m_panel->hide();
+        return;
+    }
+    if (m_sinceHidden.isValid() && m_sinceHidden.elapsed() < kReopenGuardMs)
+        return;
+    openPanel();
+}
+
+bool TessellonApp::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_panel && watched == m_panel.get()) {
+        if (event->type() == QEvent::Hide)
+            m_sinceHidden.start();
+        else if (event->type() == QEvent::WindowDeactivate && m_panelMode == PanelMode::FloatingWindow)
+            m_panel->hide();
+    }
+    return QObject::eventFilter(watched, event);
+}

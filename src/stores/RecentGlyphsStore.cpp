@@ -1,0 +1,6 @@
+#include "stores/RecentGlyphsStore.h"
+
+RecentGlyphsStore::RecentGlyphsStore(QObject *parent)
+    : RecentListStore({QStringLiteral("recentGlyphs"), 12, false}, parent)
+{
+}

@@ -1,0 +1,109 @@
+// Renders the panel on every tab, light and dark, into PNG files for the README.
+// Usage: tessellon_screenshots OUTPUT_DIR   (run offscreen; QT_SCALE_FACTOR=2 gives 2x images)
+
+#include "app/MenuPanelView.h"
+#include "stores/RecentColorsStore.h"
+#include "stores/RecentGlyphsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(0x26, 0x27, 0x2b);
+    const QColor text(0xec, 0xec, 0xee);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, QColor(0x1d, 0x1e, 0x21));
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, QColor(0x33, 0x34, 0x39));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(0x8a, 0x8b, 0x90));
+    p.setColor(QPalette::Highlight, QColor(0x3f, 0x7c, 0xf0));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x6a, 0x9c, 0xff));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x77, 0x78, 0x7c));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x77, 0x78, 0x7c));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x77, 0x78, 0x7c));
+    return p;
+}
+
+QPalette lightPalette()
+{
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p = fusion->standardPalette();
+    p.setColor(QPalette::Highlight, QColor(0x3f, 0x7c, 0xf0));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    return p;
+}
+
+// Lets every spring, bounce and fade come to rest.
+void settle()
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 2200)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A throw-away home, so the shots never show (or change) the user's own recent items.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QDir().mkpath(outDir);
+
+    RecentColorsStore colors;
+    RecentGlyphsStore glyphs;
+    QTextStream out(stdout);
+
+    const QList<std::pair<QString, QPalette>> themes = {{QStringLiteral("light"), lightPalette()},
+                                                        {QStringLiteral("dark"), darkPalette()}};
+    for (const auto &[themeName, palette] : themes) {
+        QApplication::setPalette(palette);
+        for (MenuPanelView::Tab tab : MenuPanelView::allTabs()) {
+            MenuPanelView panel(colors, glyphs);
+            panel.show();
+            if (tab != MenuPanelView::Tab::placeholders) {
+                settle();
+                panel.selectTab(tab);
+            }
+            settle();
+            const QString file =
+                QStringLiteral("%1/panel-%2-%3.png").arg(outDir, MenuPanelView::rawValue(tab), themeName);
+            panel.grab().save(file);
+            out << file << Qt::endl;
+        }
+        MenuPanelView panel(colors, glyphs);
+        panel.show();
+        QMetaObject::invokeMethod(&panel, "notify",
+                                  Q_ARG(QString, QStringLiteral("Copied https://placehold.co/1920x1080.png")));
+        settle();
+        const QString file = QStringLiteral("%1/panel-banner-%2.png").arg(outDir, themeName);
+        panel.grab().save(file);
+        out << file << Qt::endl;
+    }
+    return 0;
+}
