@@ -123,9 +123,7 @@ int MenuPanelView::panelWidth(Tab tab)
 }
 
 MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore &recentGlyphs, QWidget *parent)
-    : QWidget(parent),
-      m_recentColors(recentColors),
-      m_recentGlyphs(recentGlyphs),
+    : QWidget(parent), m_recentColors(recentColors), m_recentGlyphs(recentGlyphs),
       m_width(kPanelSpring, panelWidth(Tab::placeholders))
 {
     setWindowTitle(QStringLiteral("Tessellon"));
@@ -254,18 +252,23 @@ void MenuPanelView::notify(const QString &message)
     m_toastTimer.start();
 }
 
+int MenuPanelView::naturalHeight(int width) const
+{
+    const int forWidth = layout()->totalHeightForWidth(width);
+    return forWidth > 0 ? forWidth : layout()->totalSizeHint().height();
+}
+
 QSize MenuPanelView::sizeHint() const
 {
     const int w = qRound(m_width.value());
-    return {w, layout()->totalHeightForWidth(w) > 0 ? layout()->totalHeightForWidth(w) : layout()->totalSizeHint().height()};
+    return {w, naturalHeight(w)};
 }
 
 void MenuPanelView::fitHeight()
 {
-    const int w = qRound(m_width.value());
-    const int h = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(w) : layout()->totalSizeHint().height();
-    if (size() != QSize(w, h))
-        setFixedSize(w, h);
+    const QSize natural = sizeHint();
+    if (size() != natural)
+        resize(natural);
 }
 
 bool MenuPanelView::event(QEvent *event)

@@ -56,6 +56,7 @@ private Q_SLOTS:
 private:
     void showSection(Tab tab);
     QWidget *makeSection(Tab tab);
+    int naturalHeight(int width) const;
     void fitHeight();
 
     RecentColorsStore &m_recentColors;

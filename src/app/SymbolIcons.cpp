@@ -71,7 +71,7 @@ QSvgRenderer *renderer(const char *file)
 QColor iconColor(QIcon::Mode mode)
 {
     const QPalette palette = QApplication::palette();
-    return Style::color(palette, mode == QIcon::Disabled ? Style::Tone::Tertiary
+    return Style::color(palette, mode == QIcon::Disabled   ? Style::Tone::Tertiary
                                  : mode == QIcon::Selected ? Style::Tone::OnAccent
                                                            : Style::Tone::Primary);
 }
@@ -91,9 +91,11 @@ public:
         return QPixmap::fromImage(image(m_name, size, 1.0, iconColor(mode)));
     }
 
+    // QIcon passes the size in device pixels here, already multiplied by the scale.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        return QPixmap::fromImage(image(m_name, size, scale, iconColor(mode)));
+        const qreal dpr = scale > 0 ? scale : 1.0;
+        return QPixmap::fromImage(image(m_name, size / dpr, dpr, iconColor(mode)));
     }
 
     QIconEngine *clone() const override { return new SymbolIconEngine(m_name); }

@@ -101,8 +101,7 @@ void TabButton::paintEvent(QPaintEvent *)
     }
 }
 
-TabStrip::TabStrip(const QList<Item> &items, QWidget *parent)
-    : QWidget(parent), m_highlight(kPanelSpring, 0.0)
+TabStrip::TabStrip(const QList<Item> &items, QWidget *parent) : QWidget(parent), m_highlight(kPanelSpring, 0.0)
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(kStripPadding, kStripPadding, kStripPadding, kStripPadding);

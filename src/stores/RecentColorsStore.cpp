@@ -2,5 +2,4 @@
 
 RecentColorsStore::RecentColorsStore(QObject *parent)
     : RecentListStore({QStringLiteral("recentColors"), 10, true}, parent)
-{
-}
+{}

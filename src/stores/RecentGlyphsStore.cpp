@@ -2,5 +2,4 @@
 
 RecentGlyphsStore::RecentGlyphsStore(QObject *parent)
     : RecentListStore({QStringLiteral("recentGlyphs"), 12, false}, parent)
-{
-}
+{}

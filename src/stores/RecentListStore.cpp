@@ -45,8 +45,7 @@ void removeEquivalent(QStringList &items, const QString &text)
 
 } // namespace
 
-RecentListStore::RecentListStore(Config config, QObject *parent)
-    : QObject(parent), m_config(std::move(config))
+RecentListStore::RecentListStore(Config config, QObject *parent) : QObject(parent), m_config(std::move(config))
 {
     // Loaded as stored: not normalised, de-duplicated or trimmed. The next add() restores the rules as far
     // as it reaches.

@@ -4,8 +4,7 @@
 
 #include <QVBoxLayout>
 
-PlaceholderSection::PlaceholderSection(Notify notify, QWidget *parent)
-    : QWidget(parent), m_notify(std::move(notify))
+PlaceholderSection::PlaceholderSection(Notify notify, QWidget *parent) : QWidget(parent), m_notify(std::move(notify))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,8 +4,7 @@
 
 #include <QVBoxLayout>
 
-TextToolsSection::TextToolsSection(Notify notify, QWidget *parent)
-    : QWidget(parent), m_notify(std::move(notify))
+TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(parent), m_notify(std::move(notify))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
