@@ -1,0 +1,182 @@
+#!/usr/bin/env bash
+# End to end on the real binary: each scenario gets its own X server, a throw-away home and runtime folder.
+#   with a tray host: the icon appears, a click opens the panel, Escape closes it, a second launch opens the
+#   running instance's panel, a click on the icon closes it again, "Quit Tessellon" ends the process;
+#   without a tray host: the panel opens at once as an ordinary window.
+# Usage: tray_e2e.sh TESSELLON TRAY_PROBE   (needs xdotool, xprop, import, tint2, Xvfb)
+# Screenshots go to $TESSELLON_E2E_SHOTS when set.
+set -uo pipefail
+
+app="$1"
+probe="$2"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=../../scripts/xserver.sh
+source "$here/../../scripts/xserver.sh"
+
+work=$(mktemp -d)
+shots="${TESSELLON_E2E_SHOTS:-$work/shots}"
+mkdir -p "$shots"
+APP_PID=""
+cleanup() {
+    [[ -n "$APP_PID" ]] && kill "$APP_PID" 2>/dev/null
+    stop_xserver
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+check() { # check DESCRIPTION COMMAND...
+    local description="$1"
+    shift
+    if "$@"; then
+        echo "PASS   : $description"
+        passed=$((passed + 1))
+    else
+        echo "FAIL!  : $description"
+        failed=$((failed + 1))
+    fi
+}
+
+# Polls a command until it succeeds, for at most $1 seconds.
+wait_for() {
+    local seconds="$1"
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+fresh_home() {
+    export HOME="$work/home-$1"
+    export XDG_CONFIG_HOME="$HOME/.config" XDG_RUNTIME_DIR="$work/runtime-$1"
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export QT_QPA_PLATFORM=xcb
+}
+
+# The visible window of our process titled "Tessellon" that is panel-sized (the tray icon is tiny).
+panel_window() {
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        local width
+        width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
+        if [[ "$(xdotool getwindowname "$window")" == "Tessellon" && "${width:-0}" -ge 200 ]]; then
+            echo "$window"
+            return 0
+        fi
+    done
+    return 1
+}
+panel_shown() { panel_window >/dev/null; }
+panel_hidden() { ! panel_window >/dev/null; }
+
+tray_icon_window() {
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        local width
+        width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
+        if [[ "${width:-999}" -le 64 ]]; then
+            echo "$window"
+            return 0
+        fi
+    done
+    return 1
+}
+tray_icon_shown() { tray_icon_window >/dev/null; }
+
+click_window_at() { # click_window_at WINDOW X Y  (coordinates inside the window; negative: from the far edge)
+    local window="$1" x="$2" y="$3"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    ((x < 0)) && x=$((WIDTH + x))
+    ((y < 0)) && y=$((HEIGHT + y))
+    xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+}
+
+panel_width_is() {
+    local window
+    window=$(panel_window) || return 1
+    [[ "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')" == "$1" ]]
+}
+
+# Takes the screenshot once two grabs in a row are the same, so the opening fade has finished.
+screen_is_still() {
+    import -window root "$work/now.png" 2>/dev/null || return 1
+    local now
+    now=$(md5sum <"$work/now.png")
+    [[ "$now" == "${last_grab:-}" ]] && return 0
+    last_grab="$now"
+    return 1
+}
+screenshot_when_still() {
+    last_grab=""
+    wait_for 10 screen_is_still
+    cp "$work/now.png" "$1"
+}
+
+app_exited() { ! kill -0 "$APP_PID" 2>/dev/null; }
+
+# "Quit Tessellon" sits at the right end of the footer's last row.
+click_quit() {
+    local window
+    window=$(panel_window) || return 1
+    click_window_at "$window" -45 -16
+}
+
+echo "--- with a tray host"
+fresh_home tray
+start_xserver
+start_tray_host "$here/tint2rc" "$probe"
+start_ns=$(date +%s%N)
+"$app" &
+APP_PID=$!
+check "the tray icon appears" wait_for 20 tray_icon_shown
+echo "launch to tray icon: $((($(date +%s%N) - start_ns) / 1000000)) ms"
+check "launching shows only the tray icon" panel_hidden
+
+icon=$(tray_icon_window)
+click_window_at "$icon" 9 9
+check "a click on the icon opens the panel" wait_for 10 panel_shown
+check "the panel is 300 wide" panel_width_is 300
+screenshot_when_still "$shots/e2e-tray-panel.png"
+
+xdotool key Escape
+check "Escape closes the panel" wait_for 10 panel_hidden
+
+"$app"
+second_status=$?
+check "a second launch hands over and exits" test "$second_status" -eq 0
+check "a second launch opens the running instance's panel" wait_for 10 panel_shown
+check "the first process is still the one running" kill -0 "$APP_PID"
+
+click_window_at "$icon" 9 9
+check "a click on the icon while the panel is open closes it" wait_for 10 panel_hidden
+click_window_at "$icon" 9 9
+check "the next click opens it again" wait_for 10 panel_shown
+
+click_quit
+check "Quit Tessellon ends the process" wait_for 10 app_exited
+wait "$APP_PID"
+check "it exits with status 0" test $? -eq 0
+APP_PID=""
+stop_xserver
+
+echo "--- without a tray host"
+fresh_home notray
+start_xserver
+"$app" &
+APP_PID=$!
+check "the panel opens as a window at once" wait_for 20 panel_shown
+window=$(panel_window)
+check "it is an ordinary window, not a popup" \
+    bash -c "! xprop -id $window _NET_WM_WINDOW_TYPE | grep -q -e POPUP -e OVERRIDE"
+check "the window is 300 wide" panel_width_is 300
+screenshot_when_still "$shots/e2e-window-panel.png"
+click_quit
+check "Quit Tessellon ends the process" wait_for 10 app_exited
+APP_PID=""
+
+echo "$passed passed, $failed failed"
+((failed == 0))

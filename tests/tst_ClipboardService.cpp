@@ -1,0 +1,103 @@
+#include "TestHome.h"
+
+#include "services/ClipboardService.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+static TestHome testHome;
+
+namespace {
+
+// Reads the clipboard the way another program pastes: through the X server, with xclip. Our own event loop
+// keeps running meanwhile, since it is this process that has to answer xclip's request.
+QByteArray pasted(const QString &target)
+{
+    QProcess xclip;
+    QSignalSpy finished(&xclip, &QProcess::finished);
+    xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-o", "-t", target});
+    if (!finished.wait(10000))
+        return "<xclip did not finish>";
+    if (xclip.exitCode() != 0)
+        return {};
+    return xclip.readAllStandardOutput();
+}
+
+QStringList targets()
+{
+    QStringList list;
+    for (const QByteArray &line : pasted(QStringLiteral("TARGETS")).split('\n')) {
+        if (!line.isEmpty())
+            list.append(QString::fromLatin1(line));
+    }
+    return list;
+}
+
+const QString kSvg =
+    QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 24 24\"><path d=\"M4 4h16v16H4z\" "
+                   "fill=\"currentColor\"/><title>Größe – ✓</title></svg>");
+
+} // namespace
+
+class tst_ClipboardService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "this test reads the X clipboard");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty(), "xclip is missing");
+    }
+
+    void representations_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "text:…" or "svg:…", in order
+        QTest::addColumn<QString>("text");      // what a text paste gives
+        QTest::addColumn<QByteArray>("svg");    // what an SVG paste gives; empty: no SVG offered
+
+        QTest::newRow("text") << QStringList{"text:https://placehold.co/400x400"} << "https://placehold.co/400x400"
+                              << QByteArray();
+        QTest::newRow("non-ASCII text") << QStringList{"text:→ ₿ é"} << "→ ₿ é" << QByteArray();
+        QTest::newRow("empty text replaces what was there")
+            << QStringList{"text:before", "text:"} << "" << QByteArray();
+        QTest::newRow("svg as text and image") << QStringList{"svg:" + kSvg} << kSvg << kSvg.toUtf8();
+        QTest::newRow("text after svg leaves no svg")
+            << QStringList{"svg:" + kSvg, "text:#1A2B3C"} << "#1A2B3C" << QByteArray();
+        QTest::newRow("svg after svg") << QStringList{"svg:<svg>a</svg>", "svg:" + kSvg} << kSvg << kSvg.toUtf8();
+        // A lone surrogate has no faithful UTF-8 form: the text stays, no lossy image is offered.
+        QTest::newRow("unencodable svg is text only")
+            << QStringList{QStringLiteral("svg:<svg>") + QChar(0xD800) + QStringLiteral("</svg>")}
+            << QStringLiteral("<svg>") + QChar(0xD800) + QStringLiteral("</svg>") << QByteArray();
+    }
+
+    void representations()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, svg);
+
+        for (const QString &step : steps) {
+            const QString payload = step.section(QLatin1Char(':'), 1);
+            if (step.startsWith(QLatin1String("svg:")))
+                ClipboardService::copy(ClipboardService::Svg{payload});
+            else
+                ClipboardService::copy(payload);
+        }
+
+        const QStringList offered = targets();
+        QVERIFY2(offered.contains(QStringLiteral("text/plain")) || offered.contains(QStringLiteral("UTF8_STRING")),
+                 qPrintable(offered.join(QLatin1Char(' '))));
+        if (!text.contains(QChar(0xD800)))
+            QCOMPARE(QString::fromUtf8(pasted(QStringLiteral("UTF8_STRING"))), text);
+        QCOMPARE(offered.contains(QStringLiteral("image/svg+xml")), !svg.isEmpty());
+        if (!svg.isEmpty())
+            QCOMPARE(pasted(QStringLiteral("image/svg+xml")), svg);
+    }
+};
+
+QTEST_MAIN(tst_ClipboardService)
+#include "tst_ClipboardService.moc"

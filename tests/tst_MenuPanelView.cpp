@@ -1,0 +1,288 @@
+#include "TestHome.h"
+
+#include "app/BannerView.h"
+#include "app/Layout.h"
+#include "app/MenuPanelView.h"
+#include "app/TabStrip.h"
+#include "stores/RecentColorsStore.h"
+#include "stores/RecentGlyphsStore.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+static TestHome testHome;
+
+using Tab = MenuPanelView::Tab;
+Q_DECLARE_METATYPE(MenuPanelView::Tab)
+
+namespace {
+
+void notify(MenuPanelView &panel, const QString &message)
+{
+    QVERIFY(QMetaObject::invokeMethod(&panel, "notify", Q_ARG(QString, message)));
+}
+
+BannerView *banner(const MenuPanelView &panel)
+{
+    return panel.findChild<BannerView *>();
+}
+
+QStringList labelTexts(const QWidget *widget)
+{
+    QStringList texts;
+    for (const QLabel *label : widget->findChildren<QLabel *>())
+        texts.append(label->text());
+    return texts;
+}
+
+} // namespace
+
+class tst_MenuPanelView : public QObject
+{
+    Q_OBJECT
+
+    RecentColorsStore m_colors;
+    RecentGlyphsStore m_glyphs;
+
+private Q_SLOTS:
+    void tabs_data()
+    {
+        QTest::addColumn<Tab>("tab");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("sectionClass");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<int>("width");
+
+        QTest::newRow("placeholders") << Tab::placeholders << 0 << "placeholders"
+                                      << "Placeholders"
+                                      << "photo"
+                                      << "PlaceholderSection"
+                                      << "Instant Placeholders" << 300;
+        QTest::newRow("color") << Tab::color << 1 << "color"
+                               << "Color"
+                               << "eyedropper"
+                               << "ColorSection"
+                               << "Color Grabber" << 300;
+        QTest::newRow("text") << Tab::text << 2 << "text"
+                              << "Text"
+                              << "text.alignleft"
+                              << "LoremSection"
+                              << "Lorem Ipsum" << 300;
+        QTest::newRow("icons") << Tab::icons << 3 << "icons"
+                               << "Icons"
+                               << "magnifyingglass"
+                               << "IconFinderSection"
+                               << "Icon Finder" << 300;
+        QTest::newRow("glyphs") << Tab::glyphs << 4 << "glyphs"
+                                << "Glyphs"
+                                << "number"
+                                << "GlyphsSection"
+                                << "Glyphs" << 300;
+        QTest::newRow("textTools") << Tab::textTools << 5 << "textTools"
+                                   << "Text Tools"
+                                   << "text.badge.checkmark"
+                                   << "TextToolsSection"
+                                   << "Text Tools" << 460;
+    }
+
+    // Each tab from a fresh panel: its place in the strip, its names, the section a click builds, the width.
+    void tabs()
+    {
+        QFETCH(Tab, tab);
+        QFETCH(int, index);
+        QFETCH(QString, raw);
+        QFETCH(QString, title);
+        QFETCH(QString, icon);
+        QFETCH(QString, sectionClass);
+        QFETCH(QString, heading);
+        QFETCH(int, width);
+
+        QCOMPARE(MenuPanelView::allTabs().indexOf(tab), index);
+        QCOMPARE(MenuPanelView::rawValue(tab), raw);
+        QCOMPARE(MenuPanelView::tabFromRawValue(raw), std::optional<Tab>(tab));
+        QCOMPARE(MenuPanelView::title(tab), title);
+        QCOMPARE(MenuPanelView::icon(tab), icon);
+
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        QCOMPARE(panel.selectedTab(), Tab::placeholders);
+        QCOMPARE(panel.width(), 300);
+        QVERIFY(!panel.toast());
+        QVERIFY(!banner(panel)->isVisible());
+
+        TabButton *button = panel.tabStrip()->button(index);
+        QCOMPARE(button->toolTip(), title);
+        QCOMPARE(button->accessibleName(), title);
+
+        QPointer<QWidget> before = panel.section();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(panel.selectedTab(), tab);
+        QCOMPARE(QString::fromLatin1(panel.section()->metaObject()->className()), sectionClass);
+        QVERIFY(labelTexts(panel.section()).contains(heading));
+        for (int i = 0; i < MenuPanelView::allTabs().size(); ++i)
+            QCOMPARE(panel.tabStrip()->button(i)->isSelected(), i == index);
+
+        if (tab == Tab::placeholders) {
+            QCOMPARE(panel.section(), before.data()); // a click on the selected tab changes nothing
+        } else {
+            QVERIFY(panel.section() != before.data());
+            QTRY_VERIFY(before.isNull()); // the old section and its state are gone
+        }
+        QTRY_COMPARE(panel.width(), width);
+        // The highlight comes to rest behind the selected button, which has grown to 1.18.
+        QTRY_COMPARE(qRound(panel.tabStrip()->highlightRect().x()), button->geometry().x());
+        QTRY_COMPARE(button->symbolScale(), 1.18);
+        QCOMPARE(panel.section()->width(), width - 24);
+    }
+
+    void comingBackBuildsAFreshSection()
+    {
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.selectTab(Tab::textTools);
+        QPointer<QWidget> first = panel.section();
+        panel.selectTab(Tab::color);
+        QVERIFY(panel.tabStrip()->button(5)->symbolScale() == 1.0); // shrinking back is immediate
+        panel.selectTab(Tab::textTools);
+        QVERIFY(panel.section() != first.data());
+        QTRY_VERIFY(first.isNull());
+        QTRY_COMPARE(panel.width(), 460);
+        panel.selectTab(Tab::glyphs);
+        QTRY_COMPARE(panel.width(), 300);
+    }
+
+    // One run covers replacement, the restart of the 3 seconds, the height change and the empty message.
+    void bannerShowsTheLatestMessageForThreeSeconds()
+    {
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        const int plainHeight = panel.height();
+
+        QElapsedTimer clock;
+        clock.start();
+        notify(panel, QStringLiteral("Copied first"));
+        QCOMPARE(panel.toast(), std::optional<QString>(QStringLiteral("Copied first")));
+        QVERIFY(banner(panel)->isVisible());
+        QTRY_VERIFY(panel.height() > plainHeight);
+        const int oneLineHeight = panel.height();
+
+        QTRY_VERIFY_WITH_TIMEOUT(clock.elapsed() >= 1000, 3000);
+        QVERIFY(panel.toast());
+        notify(panel, QStringLiteral("Saved icon.svg to Downloads"));
+        QElapsedTimer sinceSecond;
+        sinceSecond.start();
+        QCOMPARE(banner(panel)->shownText(), QStringLiteral("Saved icon.svg to Downloads"));
+
+        // The first message's 3 seconds end while the second is still up; it must neither hide the banner
+        // early nor come back.
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.toast(), 6000);
+        QVERIFY2(sinceSecond.elapsed() >= 3000, "hidden before 3 s after the latest message");
+        QVERIFY(!banner(panel)->isVisible());
+        QTRY_COMPARE(panel.height(), plainHeight);
+
+        notify(panel, QString());
+        QCOMPARE(panel.toast(), std::optional<QString>(QString()));
+        QVERIFY(banner(panel)->isVisible());
+        QCOMPARE(banner(panel)->shownText(), QString());
+        QTRY_COMPARE(panel.height(), oneLineHeight);
+
+        notify(panel,
+               QStringLiteral("Download failed — ") + QStringLiteral("The network connection was lost. ").repeated(8));
+        QTRY_VERIFY(panel.height() > oneLineHeight);
+        QCOMPARE(banner(panel)->shownText().count(QLatin1Char('\n')), 1);
+        QVERIFY(banner(panel)->shownText().endsWith(QChar(0x2026)));
+    }
+
+    void elide_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("cut");
+
+        QTest::newRow("short") << "Copied #1A2B3C" << 1 << false;
+        QTest::newRow("empty") << "" << 0 << false;
+        QTest::newRow("two lines") << "Saved placeholder-1920x1080.png to Downloads, and this goes on a bit" << 2
+                                   << false;
+        QTest::newRow("longer than two lines")
+            << "Download failed — " + QString("The request timed out while waiting for the server. ").repeated(5) << 2
+            << true;
+        QTest::newRow("one unbreakable word")
+            << "Copied data:image/svg+xml;base64," + QString("PHN2Zz4=").repeated(40) << 2 << true;
+        QTest::newRow("line feeds fold into the last line") << "one\ntwo\nthree" << 2 << false;
+    }
+
+    void elide()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, lines);
+        QFETCH(bool, cut);
+
+        QFont font = Style::font(Style::TextStyle::Caption);
+        const int width = 260;
+        const QString shown = elideToLines(text, font, width, 2);
+        QCOMPARE(shown.isEmpty() ? 0 : int(shown.count(QLatin1Char('\n'))) + 1, lines);
+        QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
+        const QFontMetrics metrics(font);
+        for (const QString &line : shown.split(QLatin1Char('\n')))
+            QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
+        if (!cut)
+            QCOMPARE(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified(), text.simplified());
+    }
+
+    // Every control can be reached with Tab and has a name a screen reader (or a test) can find it by.
+    void keyboardReachesEveryNamedControl()
+    {
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+
+        QList<QWidget *> expected;
+        for (int i = 0; i < MenuPanelView::allTabs().size(); ++i)
+            expected.append(panel.tabStrip()->button(i));
+        QPushButton *quit = nullptr;
+        for (QPushButton *button : panel.findChildren<QPushButton *>()) {
+            if (button->text() == QLatin1String("Quit Tessellon"))
+                quit = button;
+        }
+        QVERIFY(quit);
+        expected.append(quit);
+
+        panel.tabStrip()->button(0)->setFocus(Qt::TabFocusReason);
+        QList<QWidget *> reached;
+        for (int step = 0; step < 20 && !reached.contains(QApplication::focusWidget()); ++step) {
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            reached.append(focused);
+            const auto *button = qobject_cast<QAbstractButton *>(focused);
+            QVERIFY2(!focused->accessibleName().isEmpty() || (button && !button->text().isEmpty()),
+                     focused->metaObject()->className());
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        for (QWidget *widget : expected)
+            QVERIFY2(reached.contains(widget), qPrintable(widget->accessibleName()));
+
+        // Space on a focused tab selects it.
+        panel.tabStrip()->button(2)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(panel.tabStrip()->button(2), Qt::Key_Space);
+        QCOMPARE(panel.selectedTab(), Tab::text);
+    }
+
+    void escapeAsksToClose()
+    {
+        MenuPanelView panel(m_colors, m_glyphs);
+        QSignalSpy dismiss(&panel, &MenuPanelView::dismissRequested);
+        QTest::keyClick(&panel, Qt::Key_Escape);
+        QCOMPARE(dismiss.count(), 1);
+    }
+};
+
+QTEST_MAIN(tst_MenuPanelView)
+#include "tst_MenuPanelView.moc"

@@ -1,0 +1,234 @@
+#include "TestHome.h"
+
+#include "stores/RecentColorsStore.h"
+#include "stores/RecentGlyphsStore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+static TestHome testHome;
+
+namespace {
+
+const QString kColorsKey = QStringLiteral("recentColors");
+const QString kGlyphsKey = QStringLiteral("recentGlyphs");
+
+std::unique_ptr<RecentListStore> makeStore(const QString &kind)
+{
+    if (kind == QLatin1String("colors"))
+        return std::make_unique<RecentColorsStore>();
+    return std::make_unique<RecentGlyphsStore>();
+}
+
+QString keyOf(const QString &kind)
+{
+    return kind == QLatin1String("colors") ? kColorsKey : kGlyphsKey;
+}
+
+// What is on disk, read through a copy of the file so that this process's settings cache cannot answer.
+QStringList listOnDisk(const QString &key)
+{
+    const QString copy = testHome.path() + QStringLiteral("/on-disk-copy.conf");
+    QFile::remove(copy);
+    if (!QFile::copy(testHome.settingsFile(), copy))
+        return {QStringLiteral("<no settings file>")};
+    return QSettings(copy, QSettings::IniFormat).value(key).toStringList();
+}
+
+// The program's own settings file, as a later launch finds it.
+std::unique_ptr<QSettings> programSettings()
+{
+    return std::make_unique<QSettings>(QStringLiteral("Tessellon"), QStringLiteral("Tessellon"));
+}
+
+void writeSettingsFile(const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(testHome.settingsFile()).path());
+    QFile file(testHome.settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QStringList numbered(const QString &prefix, int from, int to)
+{
+    QStringList list;
+    for (int i = from; i >= to; --i)
+        list.append(prefix + QString::number(i));
+    return list;
+}
+
+} // namespace
+
+class tst_RecentListStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QFile::remove(testHome.settingsFile());
+        programSettings()->sync();
+    }
+
+    void operations_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("stored"); // what an earlier launch left
+        QTest::addColumn<QStringList>("ops");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList none;
+        QTest::newRow("colour is upper-cased")
+            << "colors" << none << QStringList{"add #1a2b3c"} << QStringList{"#1A2B3C"};
+        QTest::newRow("re-add moves to front")
+            << "colors" << QStringList{"#111111", "#222222", "#333333"} << QStringList{"add #333333"}
+            << QStringList{"#333333", "#111111", "#222222"};
+        QTest::newRow("re-add in lower case moves, no duplicate")
+            << "colors" << QStringList{"#AAAAAA", "#BBBBBB"} << QStringList{"add #bbbbbb"}
+            << QStringList{"#BBBBBB", "#AAAAAA"};
+        QStringList elevenColours;
+        for (int i = 0; i <= 10; ++i)
+            elevenColours.append(QStringLiteral("add #0000%1").arg(i, 2, 10, QLatin1Char('0')));
+        QStringList lastTen;
+        for (int i = 10; i >= 1; --i)
+            lastTen.append(QStringLiteral("#0000%1").arg(i, 2, 10, QLatin1Char('0')));
+        QTest::newRow("eleventh colour drops the oldest") << "colors" << none << elevenColours << lastTen;
+        QTest::newRow("remove with lower case")
+            << "colors" << QStringList{"#ABCDEF", "#123456"} << QStringList{"remove #abcdef"} << QStringList{"#123456"};
+        QTest::newRow("remove unknown still keeps list")
+            << "colors" << QStringList{"#ABCDEF"} << QStringList{"remove #000000"} << QStringList{"#ABCDEF"};
+        QTest::newRow("stored lower case is not matched by add")
+            << "colors" << QStringList{"#1a2b3c"} << QStringList{"add #1a2b3c"} << QStringList{"#1A2B3C", "#1a2b3c"};
+        QTest::newRow("long stored list is cut at next add")
+            << "colors" << numbered(QStringLiteral("#C0000"), 9, 0) + numbered(QStringLiteral("#D0000"), 9, 5)
+            << QStringList{"add #FFFFFF"} << QStringList{"#FFFFFF"} + numbered(QStringLiteral("#C0000"), 9, 1);
+        QTest::newRow("clear") << "colors" << QStringList{"#ABCDEF"} << QStringList{"clear"} << none;
+        QTest::newRow("clear then add") << "colors" << QStringList{"#ABCDEF"} << QStringList{"clear", "add #fedcba"}
+                                        << QStringList{"#FEDCBA"};
+
+        QTest::newRow("glyph into empty store") << "glyphs" << none << QStringList{"add →"} << QStringList{"→"};
+        QTest::newRow("glyph keeps its case")
+            << "glyphs" << none << QStringList{"add ß", "add ẞ"} << QStringList{"ẞ", "ß"};
+        QTest::newRow("glyph re-add moves to front")
+            << "glyphs" << QStringList{"©", "→", "€"} << QStringList{"add €"} << QStringList{"€", "©", "→"};
+        QTest::newRow("thirteenth glyph drops the oldest")
+            << "glyphs" << numbered(QStringLiteral("g"), 12, 1) << QStringList{"add g13"}
+            << numbered(QStringLiteral("g"), 13, 2);
+        QTest::newRow("long stored glyph list is cut at next add")
+            << "glyphs" << numbered(QStringLiteral("g"), 20, 1) << QStringList{"add g20"}
+            << numbered(QStringLiteral("g"), 20, 9);
+        QTest::newRow("canonically equal glyph is one entry")
+            << "glyphs" << QStringList{QStringLiteral("e\u0301"), QStringLiteral("→")}
+            << QStringList{QStringLiteral("add \u00e9")} << QStringList{QStringLiteral("\u00e9"), QStringLiteral("→")};
+        QTest::newRow("remove unlisted glyph")
+            << "glyphs" << QStringList{"→"} << QStringList{"remove ←"} << QStringList{"→"};
+        QTest::newRow("remove glyph") << "glyphs" << QStringList{"→", "←"} << QStringList{"remove →"}
+                                      << QStringList{"←"};
+    }
+
+    void operations()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, ops);
+        QFETCH(QStringList, expected);
+
+        if (!stored.isEmpty()) {
+            auto settings = programSettings();
+            settings->setValue(keyOf(kind), stored);
+            settings->sync();
+        }
+
+        auto store = makeStore(kind);
+        QCOMPARE(store->items(), stored);
+        QSignalSpy changed(store.get(), &RecentListStore::changed);
+
+        for (const QString &op : ops) {
+            const QString verb = op.section(QLatin1Char(' '), 0, 0);
+            const QString arg = op.section(QLatin1Char(' '), 1);
+            if (verb == QLatin1String("add"))
+                store->add(arg);
+            else if (verb == QLatin1String("remove"))
+                store->remove(arg);
+            else
+                static_cast<RecentColorsStore *>(store.get())->clear();
+        }
+
+        QCOMPARE(store->items(), expected);
+        QCOMPARE(changed.count(), ops.size());
+        // Every change is on disk at once, and a second store (the next launch) reads the same list back.
+        QCOMPARE(listOnDisk(keyOf(kind)), expected);
+        QCOMPARE(makeStore(kind)->items(), expected);
+    }
+
+    void twoStoresDoNotTouchEachOther()
+    {
+        RecentColorsStore colors;
+        RecentGlyphsStore glyphs;
+        colors.add(QStringLiteral("#abcdef"));
+        glyphs.add(QStringLiteral("→"));
+        colors.clear();
+        QCOMPARE(listOnDisk(kGlyphsKey), QStringList{QStringLiteral("→")});
+        QCOMPARE(RecentGlyphsStore().glyphs(), QStringList{QStringLiteral("→")});
+        QCOMPARE(RecentColorsStore().colors(), QStringList{});
+    }
+
+    void storedValueOfWrongShape_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("one entry is a plain string")
+            << QByteArray("[General]\nrecentColors=#ABCDEF\n") << QStringList{"#ABCDEF"};
+        QTest::newRow("empty list") << QByteArray("[General]\nrecentColors=@Invalid()\n") << QStringList{};
+        QTest::newRow("list") << QByteArray("[General]\nrecentColors=#ABCDEF, #123456\n")
+                              << QStringList{"#ABCDEF", "#123456"};
+        QTest::newRow("integer") << QByteArray("[General]\nrecentColors=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n")
+                                 << QStringList{};
+        QTest::newRow("byte array") << QByteArray("[General]\nrecentColors=@ByteArray(abc)\n") << QStringList{};
+        QTest::newRow("rectangle") << QByteArray("[General]\nrecentColors=@Rect(1 2 3 4)\n") << QStringList{};
+        QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[=\x01\x02\n\x80\x81=@Variant(\\xff", 30)
+                                        << QStringList{};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+    }
+
+    void storedValueOfWrongShape()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, expected);
+        writeSettingsFile(file);
+
+        RecentColorsStore store;
+        QCOMPARE(store.colors(), expected);
+        // Whatever was there, the store goes on working and writes a readable list.
+        store.add(QStringLiteral("#0a0b0c"));
+        QCOMPARE(listOnDisk(kColorsKey), QStringList{"#0A0B0C"} + expected);
+    }
+
+    // A write goes to a new file that replaces the old one in one rename, so a crash mid-write leaves the
+    // old list or the new one, never half of each.
+    void writesReplaceTheFileWhole()
+    {
+        RecentGlyphsStore store;
+        store.add(QStringLiteral("→"));
+        struct stat before {
+        };
+        QCOMPARE(::stat(QFile::encodeName(testHome.settingsFile()).constData(), &before), 0);
+        store.add(QStringLiteral("←"));
+        struct stat after {
+        };
+        QCOMPARE(::stat(QFile::encodeName(testHome.settingsFile()).constData(), &after), 0);
+        QVERIFY2(before.st_ino != after.st_ino, "the settings file was rewritten in place");
+        const QStringList leftovers = QDir(QFileInfo(testHome.settingsFile()).path())
+                                          .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        QCOMPARE(leftovers, QStringList{QStringLiteral("Tessellon.conf")});
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_RecentListStore)
+#include "tst_RecentListStore.moc"

@@ -1,0 +1,120 @@
+#include "app/SymbolIcons.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+
+class tst_SymbolIcons : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everySymbolDraws_data()
+    {
+        QTest::addColumn<QString>("name");
+        // Every symbol the program names, from the tabs to the glyph categories.
+        for (const char *name : {"photo",
+                                 "eyedropper",
+                                 "eyedropper.halffull",
+                                 "text.alignleft",
+                                 "magnifyingglass",
+                                 "number",
+                                 "text.badge.checkmark",
+                                 "square.on.square.dashed",
+                                 "checkmark.circle.fill",
+                                 "link",
+                                 "arrow.down.circle",
+                                 "list.bullet",
+                                 "xmark.circle.fill",
+                                 "doc.on.clipboard",
+                                 "arrow.clockwise",
+                                 "questionmark.square.dashed",
+                                 "character",
+                                 "arrow.right",
+                                 "function",
+                                 "text.quote",
+                                 "checkmark",
+                                 "tablecells",
+                                 "dollarsign",
+                                 "c.circle"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void everySymbolDraws()
+    {
+        QFETCH(QString, name);
+        QVERIFY(SymbolIcons::contains(name));
+
+        // Drawn in the light and the dark palette's text colours, at 1x and 2x: only that colour appears,
+        // and the 2x image has twice the pixels rather than being the 1x one scaled up.
+        for (const QColor &color : {QColor(0x1d, 0x1d, 0x1f), QColor(0xf2, 0xf2, 0xf7)}) {
+            for (qreal dpr : {1.0, 2.0}) {
+                const QImage image = SymbolIcons::image(name, QSize(16, 16), dpr, color);
+                QCOMPARE(image.size(), QSize(16, 16) * dpr);
+                QCOMPARE(image.devicePixelRatio(), dpr);
+                int covered = 0;
+                int solid = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        const QColor pixel = image.pixelColor(x, y);
+                        if (pixel.alpha() == 0)
+                            continue;
+                        ++covered;
+                        if (pixel.alpha() == 255) {
+                            ++solid;
+                            QCOMPARE(pixel.rgb(), color.rgb());
+                        }
+                    }
+                }
+                const int area = image.width() * image.height();
+                QVERIFY2(covered > area / 20, "the symbol is (nearly) empty");
+                QVERIFY2(covered < area * 9 / 10, "the symbol is a filled block");
+                if (dpr > 1.0)
+                    QVERIFY2(solid > 0, "nothing is drawn at full strength at 2x: blurry");
+            }
+        }
+    }
+
+    void filledSymbolsHaveTheirMarkCutOut()
+    {
+        // The centre of the check's stroke is a hole in the disc, so the mark reads in any colour.
+        const QImage check = SymbolIcons::image(QStringLiteral("checkmark.circle.fill"), QSize(24, 24), 4.0, Qt::black);
+        QCOMPARE(check.pixelColor(QPoint(10.5 * 4, 14.5 * 4)).alpha(), 0);
+        QCOMPARE(check.pixelColor(QPoint(6 * 4, 6 * 4)).alpha(), 255);
+        const QImage cross = SymbolIcons::image(QStringLiteral("xmark.circle.fill"), QSize(24, 24), 4.0, Qt::black);
+        QCOMPARE(cross.pixelColor(QPoint(12 * 4, 12 * 4)).alpha(), 0);
+    }
+
+    void unknownNameDrawsNothing()
+    {
+        QVERIFY(!SymbolIcons::contains(QStringLiteral("no.such.symbol")));
+        QVERIFY(SymbolIcons::image(QStringLiteral("no.such.symbol"), QSize(16, 16), 1.0, Qt::black).isNull());
+        QVERIFY(SymbolIcons::icon(QStringLiteral("no.such.symbol")).isNull());
+    }
+
+    void iconFollowsThePalette()
+    {
+        const QIcon icon = SymbolIcons::icon(QStringLiteral("link"));
+        const QPalette original = QApplication::palette();
+        for (const QColor &text : {QColor(Qt::black), QColor(Qt::white)}) {
+            QPalette palette = original;
+            palette.setColor(QPalette::WindowText, text);
+            QApplication::setPalette(palette);
+            const QImage image = icon.pixmap(QSize(16, 16), 2.0).toImage();
+            QCOMPARE(image.size(), QSize(32, 32));
+            bool found = false;
+            for (int y = 0; y < image.height() && !found; ++y)
+                for (int x = 0; x < image.width() && !found; ++x)
+                    found = image.pixelColor(x, y).alpha() == 255;
+            QVERIFY(found);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y).alpha() == 255)
+                        QCOMPARE(image.pixelColor(x, y).rgb(), text.rgb());
+        }
+        QApplication::setPalette(original);
+    }
+};
+
+QTEST_MAIN(tst_SymbolIcons)
+#include "tst_SymbolIcons.moc"
