@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Tessellon needs, only when one is missing (safe to run again).
+#   scripts/deps.sh        to build and run
+#   scripts/deps.sh test   to build and run every test as well
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+    qt6-wayland
+    # Every glyph the catalogue shows needs a font that has it; Noto and Symbola cover them all.
+    fonts-noto-core fonts-symbola
+)
+if [[ "${1:-}" == "test" ]]; then
+    # An X server without a screen, a tray host, a private D-Bus session, and the tools that drive the app.
+    packages+=(xvfb xauth tint2 dbus-daemon xdotool xclip x11-utils imagemagick clang-format)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a command inside a private D-Bus session bus and with an X server of its own (Xvfb), so that tests
+# never see the developer's desktop, clipboard or tray, and CI (which has no display) gets one.
+# Everything started here is stopped when the command ends.
+set -euo pipefail
+
+if [[ -z "${TESSELLON_IN_SESSION:-}" ]]; then
+    export TESSELLON_IN_SESSION=1
+    exec dbus-run-session -- "$0" "$@"
+fi
+
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=scripts/xserver.sh
+source "$here/xserver.sh"
+start_xserver
+trap stop_xserver EXIT
+"$@"

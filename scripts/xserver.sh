@@ -1,0 +1,44 @@
+# Helpers to start and stop a private Xvfb and a tray host; sourced by the test scripts.
+
+# Starts Xvfb on a free display and exports DISPLAY. -noreset keeps it from resetting when its last client
+# leaves; -displayfd makes it pick a free display number and tell us which.
+start_xserver() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local number
+    if ! read -r -t 20 number <"$fifo"; then
+        rm -f "$fifo"
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+    # Window managers and tray hosts wait for this property; set it so they start at once.
+    xprop -root -f _NET_NUMBER_OF_DESKTOPS 32c -set _NET_NUMBER_OF_DESKTOPS 1
+}
+
+stop_xserver() {
+    [[ -n "${TRAY_PID:-}" ]] && kill "$TRAY_PID" 2>/dev/null && wait "$TRAY_PID" 2>/dev/null
+    [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    TRAY_PID=""
+    XVFB_PID=""
+    return 0
+}
+
+# Starts tint2 with the given configuration and waits until the tray selection has an owner, as told by
+# the probe program given as second argument.
+start_tray_host() {
+    local config="$1" probe="$2"
+    tint2 -c "$config" >/dev/null 2>&1 &
+    TRAY_PID=$!
+    local deadline=$((SECONDS + 30))
+    while ((SECONDS < deadline)); do
+        QT_QPA_PLATFORM=xcb "$probe" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    echo "the tray host did not take the tray selection" >&2
+    return 1
+}
