@@ -8,18 +8,11 @@ cd "$(dirname "$0")/.."
 runs="${1:-10}"
 app=build/tessellon
 probe=build/tests/tray_probe
-source scripts/xserver.sh
+source scripts/xsession.sh
 
-work=$(mktemp -d)
-APP_PID=""
-cleanup() {
-    [[ -n "$APP_PID" ]] && kill "$APP_PID" 2>/dev/null
-    stop_xserver
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+WORK=$(mktemp -d)
+trap 'end_session; rm -rf "$WORK"' EXIT
+use_private_home "$WORK"
 
 start_xserver
 start_tray_host tests/e2e/tint2rc "$probe"

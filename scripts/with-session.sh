@@ -10,8 +10,8 @@ if [[ -z "${TESSELLON_IN_SESSION:-}" ]]; then
 fi
 
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=scripts/xserver.sh
-source "$here/xserver.sh"
+# shellcheck source=scripts/xsession.sh
+source "$here/xsession.sh"
 start_xserver
 trap stop_xserver EXIT
 "$@"

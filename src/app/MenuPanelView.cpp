@@ -25,7 +25,6 @@ constexpr int kWideWidth = 460;
 constexpr int kContentPadding = 12;
 constexpr int kToastMs = 3000;
 constexpr int kFadeInMs = 220;
-constexpr SpringCurve kPanelSpring{0.4, 0.48};
 
 // A one-pixel rule in a faint tone of the text colour, as between the panel's three parts.
 class Divider : public QWidget
@@ -45,76 +44,69 @@ protected:
 
 } // namespace
 
+namespace {
+
+struct TabInfo {
+    MenuPanelView::Tab tab;
+    const char *raw;
+    const char *title; // the button's tooltip and accessible name
+    const char *icon;
+};
+
+// In strip order.
+constexpr TabInfo kTabs[] = {
+    {MenuPanelView::Tab::placeholders, "placeholders", "Placeholders", "photo"},
+    {MenuPanelView::Tab::color, "color", "Color", "eyedropper"},
+    {MenuPanelView::Tab::text, "text", "Text", "text.alignleft"},
+    {MenuPanelView::Tab::icons, "icons", "Icons", "magnifyingglass"},
+    {MenuPanelView::Tab::glyphs, "glyphs", "Glyphs", "number"},
+    {MenuPanelView::Tab::textTools, "textTools", "Text Tools", "text.badge.checkmark"},
+};
+
+const TabInfo &info(MenuPanelView::Tab tab)
+{
+    for (const TabInfo &entry : kTabs) {
+        if (entry.tab == tab)
+            return entry;
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
 const QList<MenuPanelView::Tab> &MenuPanelView::allTabs()
 {
-    static const QList<Tab> tabs = {Tab::placeholders, Tab::color, Tab::text, Tab::icons, Tab::glyphs, Tab::textTools};
+    static const QList<Tab> tabs = [] {
+        QList<Tab> list;
+        for (const TabInfo &entry : kTabs)
+            list.append(entry.tab);
+        return list;
+    }();
     return tabs;
 }
 
 QString MenuPanelView::rawValue(Tab tab)
 {
-    switch (tab) {
-    case Tab::placeholders:
-        return QStringLiteral("placeholders");
-    case Tab::color:
-        return QStringLiteral("color");
-    case Tab::text:
-        return QStringLiteral("text");
-    case Tab::icons:
-        return QStringLiteral("icons");
-    case Tab::glyphs:
-        return QStringLiteral("glyphs");
-    case Tab::textTools:
-        return QStringLiteral("textTools");
-    }
-    Q_UNREACHABLE();
+    return QLatin1String(info(tab).raw);
 }
 
 std::optional<MenuPanelView::Tab> MenuPanelView::tabFromRawValue(const QString &raw)
 {
-    for (Tab tab : allTabs()) {
-        if (rawValue(tab) == raw)
-            return tab;
+    for (const TabInfo &entry : kTabs) {
+        if (raw == QLatin1String(entry.raw))
+            return entry.tab;
     }
     return std::nullopt;
 }
 
 QString MenuPanelView::title(Tab tab)
 {
-    switch (tab) {
-    case Tab::placeholders:
-        return QStringLiteral("Placeholders");
-    case Tab::color:
-        return QStringLiteral("Color");
-    case Tab::text:
-        return QStringLiteral("Text");
-    case Tab::icons:
-        return QStringLiteral("Icons");
-    case Tab::glyphs:
-        return QStringLiteral("Glyphs");
-    case Tab::textTools:
-        return QStringLiteral("Text Tools");
-    }
-    Q_UNREACHABLE();
+    return QLatin1String(info(tab).title);
 }
 
 QString MenuPanelView::icon(Tab tab)
 {
-    switch (tab) {
-    case Tab::placeholders:
-        return QStringLiteral("photo");
-    case Tab::color:
-        return QStringLiteral("eyedropper");
-    case Tab::text:
-        return QStringLiteral("text.alignleft");
-    case Tab::icons:
-        return QStringLiteral("magnifyingglass");
-    case Tab::glyphs:
-        return QStringLiteral("number");
-    case Tab::textTools:
-        return QStringLiteral("text.badge.checkmark");
-    }
-    Q_UNREACHABLE();
+    return QLatin1String(info(tab).icon);
 }
 
 int MenuPanelView::panelWidth(Tab tab)

@@ -15,6 +15,9 @@ struct SpringCurve {
     double settlingTime() const;
 };
 
+// How the panel moves on a change of tab: its width and the sliding tab highlight follow this one spring.
+inline constexpr SpringCurve kPanelSpring{0.4, 0.48};
+
 // Animates one number along a spring; a new target starts from wherever the number is now.
 class SpringAnimation : public QObject
 {

@@ -17,7 +17,6 @@ constexpr int kStripPadding = 6;
 constexpr qreal kSelectedScale = 1.18;
 constexpr qreal kHighlightRadius = 7.0;
 constexpr SpringCurve kSelectionSpring{0.45, 0.25};
-constexpr SpringCurve kPanelSpring{0.4, 0.48};
 constexpr int kBounceMs = 420;
 
 // One quick squash and rebound that settles back at full size.

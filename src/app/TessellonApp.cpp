@@ -19,7 +19,8 @@ namespace {
 
 constexpr int kTrayWatchMs = 3000;
 constexpr int kInstanceTimeoutMs = 1500;
-// A click on the tray icon that closed the open popup arrives right after it hid; it must not reopen it.
+// A click on the tray icon takes the activation from the open panel, which hides; the click itself arrives
+// right after and must not open it again.
 constexpr int kReopenGuardMs = 250;
 const QByteArray kOpenRequest = QByteArrayLiteral("open\n");
 
@@ -71,7 +72,8 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     m_tray.setContextMenu(&m_trayMenu);
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
+        // The second of two quick clicks arrives as a double click alone; it toggles like any click.
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
             togglePanel();
     });
 
@@ -81,11 +83,17 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     connect(&m_instanceServer, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_instanceServer.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains(kOpenRequest))
+            // The request may already be waiting when the connection is handed over, and then no readyRead
+            // follows: look at once, and again whenever more arrives.
+            auto handle = [this, socket] {
+                if (!socket->canReadLine())
+                    return;
+                if (socket->readLine() == kOpenRequest)
                     openPanel();
                 socket->disconnectFromServer();
-            });
+            };
+            connect(socket, &QLocalSocket::readyRead, this, handle);
+            handle();
         }
     });
 }
@@ -130,7 +138,7 @@ TessellonApp::PanelMode TessellonApp::currentMode() const
 {
     if (!m_tray.isVisible())
         return PanelMode::OrdinaryWindow;
-    return isWayland() ? PanelMode::FloatingWindow : PanelMode::TrayPopup;
+    return isWayland() ? PanelMode::FloatingWindow : PanelMode::TrayPanel;
 }
 
 void TessellonApp::ensurePanel(PanelMode mode)
@@ -139,20 +147,19 @@ void TessellonApp::ensurePanel(PanelMode mode)
         m_panel = std::make_unique<MenuPanelView>(m_recentColors, m_recentGlyphs);
         m_panel->setWindowIcon(QIcon(QStringLiteral(":/tessellon.svg")));
         m_panel->installEventFilter(this);
-        connect(m_panel.get(), &MenuPanelView::dismissRequested, m_panel.get(), &QWidget::hide);
+        connect(m_panel.get(), &MenuPanelView::dismissRequested, this, &TessellonApp::hidePanel);
     } else if (mode == m_panelMode) {
         return;
     }
     m_panelMode = mode;
     switch (mode) {
-    case PanelMode::TrayPopup:
-        // A popup closes by itself on a click outside it, the tray icon included.
-        m_panel->setWindowFlags(Qt::Popup);
-        break;
+    case PanelMode::TrayPanel:
     case PanelMode::FloatingWindow:
-        // Wayland lets no window place itself or be a parentless popup: the compositor places it, and it
-        // hides itself when it loses activation.
-        m_panel->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        // A frameless window that hides itself when it loses activation, rather than a Qt::Popup: a popup
+        // opened without a click (from a second launch, or the tray menu) could be closed again at once by
+        // its own pointer grab, and it would fight the colour picker's and the dropdowns' grabs. On Wayland
+        // the compositor places it, since no window may place itself there.
+        m_panel->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         break;
     case PanelMode::OrdinaryWindow:
         m_panel->setWindowFlags(Qt::Window);
@@ -177,7 +184,7 @@ void TessellonApp::openPanel()
 {
     const PanelMode mode = currentMode();
     ensurePanel(mode);
-    if (mode == PanelMode::TrayPopup)
+    if (mode == PanelMode::TrayPanel)
         placePanel();
     m_panel->show();
     m_panel->raise();
@@ -187,21 +194,28 @@ void TessellonApp::openPanel()
 void TessellonApp::togglePanel()
 {
     if (m_panel && m_panel->isVisible()) {
-        m_panel->hide();
+        hidePanel();
         return;
     }
-    if (m_sinceHidden.isValid() && m_sinceHidden.elapsed() < kReopenGuardMs)
+    if (m_hiddenByDeactivation.isValid() && m_hiddenByDeactivation.elapsed() < kReopenGuardMs)
         return;
     openPanel();
 }
 
+void TessellonApp::hidePanel()
+{
+    // Hiding the active panel deactivates it on the way; that is not the user clicking elsewhere.
+    m_hidingPanel = true;
+    m_panel->hide();
+    m_hidingPanel = false;
+}
+
 bool TessellonApp::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_panel && watched == m_panel.get()) {
-        if (event->type() == QEvent::Hide)
-            m_sinceHidden.start();
-        else if (event->type() == QEvent::WindowDeactivate && m_panelMode == PanelMode::FloatingWindow)
-            m_panel->hide();
+    if (m_panel && watched == m_panel.get() && event->type() == QEvent::WindowDeactivate && !m_hidingPanel &&
+        m_panelMode != PanelMode::OrdinaryWindow && m_panel->isVisible()) {
+        hidePanel();
+        m_hiddenByDeactivation.start();
     }
     return QObject::eventFilter(watched, event);
 }

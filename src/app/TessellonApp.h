@@ -37,9 +37,10 @@ public:
 
     void openPanel();
     void togglePanel();
+    void hidePanel();
 
 private:
-    enum class PanelMode { TrayPopup, FloatingWindow, OrdinaryWindow };
+    enum class PanelMode { TrayPanel, FloatingWindow, OrdinaryWindow };
 
     void ensurePanel(PanelMode mode);
     PanelMode currentMode() const;
@@ -52,7 +53,8 @@ private:
 
     std::unique_ptr<MenuPanelView> m_panel;
     PanelMode m_panelMode = PanelMode::OrdinaryWindow;
-    QElapsedTimer m_sinceHidden;
+    QElapsedTimer m_hiddenByDeactivation;
+    bool m_hidingPanel = false;
 
     QSystemTrayIcon m_tray;
     QMenu m_trayMenu;

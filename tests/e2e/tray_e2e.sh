@@ -10,19 +10,13 @@ set -uo pipefail
 app="$1"
 probe="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=../../scripts/xserver.sh
-source "$here/../../scripts/xserver.sh"
+# shellcheck source=../../scripts/xsession.sh
+source "$here/../../scripts/xsession.sh"
 
-work=$(mktemp -d)
-shots="${TESSELLON_E2E_SHOTS:-$work/shots}"
+WORK=$(mktemp -d)
+shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"
 mkdir -p "$shots"
-APP_PID=""
-cleanup() {
-    [[ -n "$APP_PID" ]] && kill "$APP_PID" 2>/dev/null
-    stop_xserver
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'end_session; rm -rf "$WORK"' EXIT
 
 passed=0
 failed=0
@@ -35,7 +29,20 @@ check() { # check DESCRIPTION COMMAND...
     else
         echo "FAIL!  : $description"
         failed=$((failed + 1))
+        describe_windows
     fi
+}
+
+# What the X server shows of our process, to tell a hang from a misplaced or unmapped window.
+describe_windows() {
+    [[ -n "${APP_PID:-}" ]] || return 0
+    local window
+    for window in $(xdotool search --pid "$APP_PID" 2>/dev/null); do
+        echo "         window $window \"$(xdotool getwindowname "$window" 2>/dev/null)\"" \
+            "$(xwininfo -id "$window" 2>/dev/null | grep -E 'Map State|-geometry' | tr -s ' \n' ' ')"
+    done
+    [[ -s "$WORK/app.log" ]] && sed 's/^/         app: /' "$WORK/app.log" | tail -20
+    return 0
 }
 
 # Polls a command until it succeeds, for at most $1 seconds.
@@ -47,14 +54,6 @@ wait_for() {
         ((SECONDS < deadline)) || return 1
         sleep 0.05
     done
-}
-
-fresh_home() {
-    export HOME="$work/home-$1"
-    export XDG_CONFIG_HOME="$HOME/.config" XDG_RUNTIME_DIR="$work/runtime-$1"
-    mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-    chmod 700 "$XDG_RUNTIME_DIR"
-    export QT_QPA_PLATFORM=xcb
 }
 
 # The visible window of our process titled "Tessellon" that is panel-sized (the tray icon is tiny).
@@ -92,7 +91,7 @@ click_window_at() { # click_window_at WINDOW X Y  (coordinates inside the window
     eval "$(xdotool getwindowgeometry --shell "$window")"
     ((x < 0)) && x=$((WIDTH + x))
     ((y < 0)) && y=$((HEIGHT + y))
-    xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+    xdotool mousemove $((X + x)) $((Y + y)) click 1
 }
 
 panel_width_is() {
@@ -103,9 +102,9 @@ panel_width_is() {
 
 # Takes the screenshot once two grabs in a row are the same, so the opening fade has finished.
 screen_is_still() {
-    import -window root "$work/now.png" 2>/dev/null || return 1
+    import -window root "$WORK/now.png" 2>/dev/null || return 1
     local now
-    now=$(md5sum <"$work/now.png")
+    now=$(md5sum <"$WORK/now.png")
     [[ "$now" == "${last_grab:-}" ]] && return 0
     last_grab="$now"
     return 1
@@ -113,7 +112,7 @@ screen_is_still() {
 screenshot_when_still() {
     last_grab=""
     wait_for 10 screen_is_still
-    cp "$work/now.png" "$1"
+    cp "$WORK/now.png" "$1"
 }
 
 app_exited() { ! kill -0 "$APP_PID" 2>/dev/null; }
@@ -126,11 +125,11 @@ click_quit() {
 }
 
 echo "--- with a tray host"
-fresh_home tray
+use_private_home "$WORK/tray"
 start_xserver
 start_tray_host "$here/tint2rc" "$probe"
 start_ns=$(date +%s%N)
-"$app" &
+QT_MESSAGE_PATTERN="%{time process} %{message}" "$app" 2>"$WORK/app.log" &
 APP_PID=$!
 check "the tray icon appears" wait_for 20 tray_icon_shown
 echo "launch to tray icon: $((($(date +%s%N) - start_ns) / 1000000)) ms"
@@ -158,13 +157,15 @@ check "the next click opens it again" wait_for 10 panel_shown
 
 click_quit
 check "Quit Tessellon ends the process" wait_for 10 app_exited
-wait "$APP_PID"
-check "it exits with status 0" test $? -eq 0
-APP_PID=""
-stop_xserver
+if app_exited; then
+    wait "$APP_PID"
+    check "it exits with status 0" test $? -eq 0
+    APP_PID=""
+fi
+end_session
 
 echo "--- without a tray host"
-fresh_home notray
+use_private_home "$WORK/no-tray"
 start_xserver
 "$app" &
 APP_PID=$!

@@ -1,4 +1,4 @@
-# Helpers to start and stop a private Xvfb and a tray host; sourced by the test scripts.
+# Helpers for a private X session: an Xvfb, a tray host, a throw-away home; sourced by the test scripts.
 
 # Starts Xvfb on a free display and exports DISPLAY. -noreset keeps it from resetting when its last client
 # leaves; -displayfd makes it pick a free display number and tell us which.
@@ -41,4 +41,20 @@ start_tray_host() {
     done
     echo "the tray host did not take the tray selection" >&2
     return 1
+}
+
+# Points HOME, the XDG folders and the runtime folder (where the single-instance socket lives) into DIR, so
+# that the app under test never reads or writes the user's own, and makes Qt use the X server.
+use_private_home() {
+    local dir="$1"
+    export HOME="$dir" XDG_CONFIG_HOME="$dir/.config" XDG_RUNTIME_DIR="$dir/runtime" QT_QPA_PLATFORM=xcb
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# Ends the app under test (APP_PID), the tray host and the X server.
+end_session() {
+    [[ -n "${APP_PID:-}" ]] && kill "$APP_PID" 2>/dev/null
+    APP_PID=""
+    stop_xserver
 }
