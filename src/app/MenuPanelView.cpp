@@ -272,6 +272,18 @@ bool MenuPanelView::event(QEvent *event)
     return handled;
 }
 
+void MenuPanelView::paintEvent(QPaintEvent *)
+{
+    // Without a window frame the panel's edge would vanish against a background of its own colour.
+    if (!isWindow() || !(windowFlags() & Qt::FramelessWindowHint))
+        return;
+    QPainter painter(this);
+    QColor edge = palette().color(QPalette::WindowText);
+    edge.setAlphaF(0.22f);
+    painter.setPen(edge);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 void MenuPanelView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {

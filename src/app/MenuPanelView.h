@@ -48,6 +48,7 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private Q_SLOTS:
     // Shows the message in the banner at once, replacing any other, and hides it 3 s after the latest call.

@@ -136,9 +136,7 @@ void TessellonApp::watchForTray()
 
 TessellonApp::PanelMode TessellonApp::currentMode() const
 {
-    if (!m_tray.isVisible())
-        return PanelMode::OrdinaryWindow;
-    return isWayland() ? PanelMode::FloatingWindow : PanelMode::TrayPanel;
+    return m_tray.isVisible() ? PanelMode::TrayPanel : PanelMode::OrdinaryWindow;
 }
 
 void TessellonApp::ensurePanel(PanelMode mode)
@@ -154,11 +152,10 @@ void TessellonApp::ensurePanel(PanelMode mode)
     m_panelMode = mode;
     switch (mode) {
     case PanelMode::TrayPanel:
-    case PanelMode::FloatingWindow:
         // A frameless window that hides itself when it loses activation, rather than a Qt::Popup: a popup
         // opened without a click (from a second launch, or the tray menu) could be closed again at once by
-        // its own pointer grab, and it would fight the colour picker's and the dropdowns' grabs. On Wayland
-        // the compositor places it, since no window may place itself there.
+        // its own pointer grab, and it would fight the colour picker's and the dropdowns' grabs. It is also
+        // what Wayland allows, where no parentless popup exists.
         m_panel->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         break;
     case PanelMode::OrdinaryWindow:
@@ -184,7 +181,8 @@ void TessellonApp::openPanel()
 {
     const PanelMode mode = currentMode();
     ensurePanel(mode);
-    if (mode == PanelMode::TrayPanel)
+    // On Wayland no window may place itself: the compositor does.
+    if (mode == PanelMode::TrayPanel && !isWayland())
         placePanel();
     m_panel->show();
     m_panel->raise();
@@ -204,18 +202,24 @@ void TessellonApp::togglePanel()
 
 void TessellonApp::hidePanel()
 {
-    // Hiding the active panel deactivates it on the way; that is not the user clicking elsewhere.
+    // Closing the active panel deactivates it on the way; that is not the user clicking elsewhere.
     m_hidingPanel = true;
-    m_panel->hide();
+    m_panel->close();
     m_hidingPanel = false;
 }
 
 bool TessellonApp::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_panel && watched == m_panel.get() && event->type() == QEvent::WindowDeactivate && !m_hidingPanel &&
-        m_panelMode != PanelMode::OrdinaryWindow && m_panel->isVisible()) {
+    if (!m_panel || watched != m_panel.get())
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::WindowDeactivate && !m_hidingPanel && m_panelMode == PanelMode::TrayPanel &&
+        m_panel->isVisible()) {
         hidePanel();
         m_hiddenByDeactivation.start();
+    } else if (event->type() == QEvent::Close && !m_tray.isVisible()) {
+        // Without a tray icon the window is all there is of Tessellon: closing it (Escape or the window
+        // manager's button) must not leave an invisible process behind.
+        QCoreApplication::quit();
     }
     return QObject::eventFilter(watched, event);
 }

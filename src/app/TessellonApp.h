@@ -40,7 +40,7 @@ public:
     void hidePanel();
 
 private:
-    enum class PanelMode { TrayPanel, FloatingWindow, OrdinaryWindow };
+    enum class PanelMode { TrayPanel, OrdinaryWindow };
 
     void ensurePanel(PanelMode mode);
     PanelMode currentMode() const;

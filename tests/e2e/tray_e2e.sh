@@ -2,7 +2,7 @@
 # End to end on the real binary: each scenario gets its own X server, a throw-away home and runtime folder.
 #   with a tray host: the icon appears, a click opens the panel, Escape closes it, a second launch opens the
 #   running instance's panel, a click on the icon closes it again, "Quit Tessellon" ends the process;
-#   without a tray host: the panel opens at once as an ordinary window.
+#   without a tray host: the panel opens at once as an ordinary window, and closing it ends the process.
 # Usage: tray_e2e.sh TESSELLON TRAY_PROBE   (needs xdotool, xprop, import, tint2, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
@@ -175,6 +175,14 @@ check "it is an ordinary window, not a popup" \
     bash -c "! xprop -id $window _NET_WM_WINDOW_TYPE | grep -q -e POPUP -e OVERRIDE"
 check "the window is 300 wide" panel_width_is 300
 screenshot_when_still "$shots/e2e-window-panel.png"
+xdotool key Escape
+check "closing the window ends the process, as there is no tray icon to reopen it" wait_for 10 app_exited
+APP_PID=""
+
+echo "--- without a tray host, quitting"
+"$app" &
+APP_PID=$!
+check "the panel opens as a window at once" wait_for 20 panel_shown
 click_quit
 check "Quit Tessellon ends the process" wait_for 10 app_exited
 APP_PID=""
