@@ -1,0 +1,205 @@
+// The tray as KDE and GNOME's AppIndicator extension run it: a StatusNotifierWatcher on the session bus.
+// The real binary registers its item with our watcher on a private bus; we click it and use its menu over
+// D-Bus, as the desktop's panel does.
+
+#include "TestHome.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+static TestHome testHome;
+
+struct MenuItemProperties {
+    int id = 0;
+    QVariantMap properties;
+};
+Q_DECLARE_METATYPE(MenuItemProperties)
+Q_DECLARE_METATYPE(QList<MenuItemProperties>)
+
+QDBusArgument &operator<<(QDBusArgument &argument, const MenuItemProperties &item)
+{
+    argument.beginStructure();
+    argument << item.id << item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, MenuItemProperties &item)
+{
+    argument.beginStructure();
+    argument >> item.id >> item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+// The desktop's side of the protocol: it takes registrations and says a host is there to show them.
+class Watcher : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+
+public:
+    bool isHostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList registeredItems() const { return m_items; }
+
+public Q_SLOTS:
+    void RegisterStatusNotifierItem(const QString &serviceOrPath, const QDBusMessage &message)
+    {
+        // Items name either their bus name or their object path (then the sender is the service).
+        const QString service = serviceOrPath.startsWith(QLatin1Char('/')) ? message.service() : serviceOrPath;
+        m_items.append(service);
+        Q_EMIT StatusNotifierItemRegistered(service);
+    }
+    void RegisterStatusNotifierHost(const QString &) {}
+
+Q_SIGNALS:
+    void StatusNotifierItemRegistered(const QString &service);
+
+private:
+    QStringList m_items;
+};
+
+class tst_StatusNotifierTray : public QObject
+{
+    Q_OBJECT
+
+    QProcess m_bus;
+    QProcess m_app;
+    std::unique_ptr<QDBusConnection> m_connection;
+    Watcher m_watcher;
+    QString m_item;
+
+    bool panelVisible()
+    {
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid",
+                                                  QString::number(m_app.processId()), "--name", "^Tessellon$"});
+        xdotool.waitForFinished(5000);
+        return !xdotool.readAllStandardOutput().trimmed().isEmpty();
+    }
+
+    QDBusMessage callItem(const QString &interface, const QString &method, const QVariantList &arguments,
+                          const QString &path = QStringLiteral("/StatusNotifierItem"))
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(m_item, path, interface, method);
+        call.setArguments(arguments);
+        return m_connection->call(call, QDBus::Block, 5000);
+    }
+
+    QVariant itemProperty(const QString &name)
+    {
+        const QDBusMessage reply = callItem(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                                            {QStringLiteral("org.kde.StatusNotifierItem"), name});
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return {};
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qDBusRegisterMetaType<MenuItemProperties>();
+        qDBusRegisterMetaType<QList<MenuItemProperties>>();
+        QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "needs the X server the test command starts");
+
+        // A bus of our own, so no other test's tray and no desktop's watcher can answer.
+        m_bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(m_bus.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(m_bus.canReadLine(), 10000);
+        const QString address = QString::fromUtf8(m_bus.readLine().trimmed());
+        m_connection = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("sni")));
+        QVERIFY(m_connection->isConnected());
+        QVERIFY(m_connection->registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher,
+                                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
+                                                 QDBusConnection::ExportAllProperties));
+        QVERIFY(m_connection->registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), testHome.path() + QStringLiteral("/runtime"));
+        m_app.setProcessEnvironment(env);
+        m_app.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_app.start(QStringLiteral(TESSELLON_BINARY), {});
+        QVERIFY(m_app.waitForStarted());
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_app.state() != QProcess::NotRunning) {
+            m_app.kill();
+            m_app.waitForFinished();
+        }
+        m_bus.kill();
+        m_bus.waitForFinished();
+    }
+
+    void itemRegistersWithTheWatcher()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!m_watcher.registeredItems().isEmpty(), 20000);
+        m_item = m_watcher.registeredItems().constFirst();
+        QCOMPARE(itemProperty(QStringLiteral("Title")).toString(), QStringLiteral("Tessellon"));
+        QCOMPARE(itemProperty(QStringLiteral("Status")).toString(), QStringLiteral("Active"));
+        QVERIFY(!panelVisible()); // launching shows only the icon
+    }
+
+    void aClickTogglesThePanel()
+    {
+        QVERIFY(!m_item.isEmpty());
+        for (bool expected : {true, false, true}) {
+            const QDBusMessage reply =
+                callItem(QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"), {640, 12});
+            QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+            QTRY_COMPARE_WITH_TIMEOUT(panelVisible(), expected, 10000);
+        }
+    }
+
+    void menuQuitsTheApp()
+    {
+        QVERIFY(!m_item.isEmpty());
+        const QString menuPath = itemProperty(QStringLiteral("Menu")).value<QDBusObjectPath>().path();
+        QVERIFY(!menuPath.isEmpty());
+
+        // Ask for the labels of the first ids; the menu answers for those it has.
+        QVariantList ids;
+        QList<int> candidates;
+        for (int id = 0; id < 32; ++id)
+            candidates.append(id);
+        const QDBusMessage reply =
+            callItem(QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("GetGroupProperties"),
+                     {QVariant::fromValue(candidates), QStringList{QStringLiteral("label")}}, menuPath);
+        QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QList<MenuItemProperties> items;
+        reply.arguments().value(0).value<QDBusArgument>() >> items;
+        QMap<QString, int> idByLabel;
+        for (const MenuItemProperties &item : items)
+            idByLabel.insert(item.properties.value(QStringLiteral("label")).toString(), item.id);
+        QVERIFY2(idByLabel.contains(QStringLiteral("Open Tessellon")), qPrintable(idByLabel.keys().join(u'|')));
+        QVERIFY(idByLabel.contains(QStringLiteral("Quit Tessellon")));
+
+        QSignalSpy finished(&m_app, &QProcess::finished);
+        callItem(QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"),
+                 {idByLabel.value(QStringLiteral("Quit Tessellon")), QStringLiteral("clicked"),
+                  QVariant::fromValue(QDBusVariant(0)), 0u},
+                 menuPath);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(m_app.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_app.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_StatusNotifierTray)
+#include "tst_StatusNotifierTray.moc"
