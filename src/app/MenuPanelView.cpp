@@ -154,7 +154,10 @@ MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore 
     quit->setFont(Style::font(Style::TextStyle::Caption));
     quit->setCursor(Qt::PointingHandCursor);
     Style::applyTone(quit, Style::Tone::Secondary, QPalette::ButtonText);
-    quit->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 2px 2px; }"));
+    // Borderless like a link; the dotted outline shows where keyboard focus is.
+    quit->setStyleSheet(
+        QStringLiteral("QPushButton { border: 1px solid transparent; border-radius: 3px; padding: 1px 2px; }"
+                       "QPushButton:focus { border: 1px dotted palette(highlight); }"));
     connect(quit, &QPushButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     quitRow->addWidget(quit);
     footerColumn->addLayout(quitRow);

@@ -1,6 +1,5 @@
 #include "app/TessellonApp.h"
 
-#include "app/Layout.h"
 #include "app/MenuPanelView.h"
 #include "app/PanelPlacement.h"
 #include "app/SymbolIcons.h"
