@@ -31,10 +31,12 @@ QString keyOf(const QString &kind)
 }
 
 // What is on disk, read through a copy of the file so that this process's settings cache cannot answer.
+// Each copy has a name of its own: the cache knows a path it has read and may trust it again when its size
+// and time stamp look unchanged.
 QStringList listOnDisk(const QString &key)
 {
-    const QString copy = testHome.path() + QStringLiteral("/on-disk-copy.conf");
-    QFile::remove(copy);
+    static int copies = 0;
+    const QString copy = testHome.path() + QStringLiteral("/on-disk-copy-%1.conf").arg(++copies);
     if (!QFile::copy(testHome.settingsFile(), copy))
         return {QStringLiteral("<no settings file>")};
     return QSettings(copy, QSettings::IniFormat).value(key).toStringList();
@@ -46,12 +48,19 @@ std::unique_ptr<QSettings> programSettings()
     return std::make_unique<QSettings>(QStringLiteral("Tessellon"), QStringLiteral("Tessellon"));
 }
 
+// Writes the settings file by hand, as another program or a damaged disk would. Each write gets a time stamp
+// of its own, so that this process's settings cache reads it again even when the size is unchanged.
 void writeSettingsFile(const QByteArray &content)
 {
+    static int writes = 0;
     QDir().mkpath(QFileInfo(testHome.settingsFile()).path());
     QFile file(testHome.settingsFile());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++writes), QFileDevice::FileModificationTime));
 }
 
 QStringList numbered(const QString &prefix, int from, int to)
