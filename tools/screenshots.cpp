@@ -1,6 +1,7 @@
 // Renders the panel on every tab, light and dark, into PNG files for the README.
 // Usage: tessellon_screenshots OUTPUT_DIR   (run offscreen; QT_SCALE_FACTOR=2 gives 2x images)
 
+#include "app/ColorSchemeFollower.h"
 #include "app/MenuPanelView.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
@@ -16,30 +17,6 @@
 #include <memory>
 
 namespace {
-
-QPalette darkPalette()
-{
-    QPalette p;
-    const QColor window(0x26, 0x27, 0x2b);
-    const QColor text(0xec, 0xec, 0xee);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, QColor(0x1d, 0x1e, 0x21));
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, QColor(0x33, 0x34, 0x39));
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::ToolTipBase, window);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, QColor(0x8a, 0x8b, 0x90));
-    p.setColor(QPalette::Highlight, QColor(0x3f, 0x7c, 0xf0));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Link, QColor(0x6a, 0x9c, 0xff));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x77, 0x78, 0x7c));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x77, 0x78, 0x7c));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x77, 0x78, 0x7c));
-    return p;
-}
 
 QPalette lightPalette()
 {
@@ -80,7 +57,7 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     const QList<std::pair<QString, QPalette>> themes = {{QStringLiteral("light"), lightPalette()},
-                                                        {QStringLiteral("dark"), darkPalette()}};
+                                                        {QStringLiteral("dark"), ColorSchemeFollower::darkPalette()}};
     for (const auto &[themeName, palette] : themes) {
         QApplication::setPalette(palette);
         for (MenuPanelView::Tab tab : MenuPanelView::allTabs()) {

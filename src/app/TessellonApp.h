@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ColorSchemeFollower.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
@@ -50,6 +51,7 @@ private:
 
     RecentColorsStore m_recentColors;
     RecentGlyphsStore m_recentGlyphs;
+    ColorSchemeFollower m_colorScheme;
 
     std::unique_ptr<MenuPanelView> m_panel;
     PanelMode m_panelMode = PanelMode::OrdinaryWindow;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusVariant>
+#include <QObject>
+#include <QPalette>
+
+// Keeps the application's palette on the desktop's light or dark choice, live. The choice comes from the
+// desktop portal's "color-scheme" setting (GNOME, KDE and others publish it there); Qt 6.4's own themes
+// do not follow it, so without this a dark GNOME desktop would get a light panel. Where the platform
+// theme already gives a dark palette (KDE's), nothing is changed.
+class ColorSchemeFollower : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Scheme { NoPreference, Dark, Light };
+
+    explicit ColorSchemeFollower(const QDBusConnection &bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
+
+    Scheme scheme() const { return m_scheme; }
+
+    // Our dark palette, keeping the accent of the one it replaces.
+    static QPalette darkPalette(const QColor &accent = QColor(0x3f, 0x7c, 0xf0));
+
+Q_SIGNALS:
+    void schemeChanged(ColorSchemeFollower::Scheme scheme);
+
+private Q_SLOTS:
+    void onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value);
+
+private:
+    void apply(const QVariant &value);
+
+    QDBusConnection m_bus;
+    Scheme m_scheme = Scheme::NoPreference;
+    QPalette m_original;
+    bool m_replaced = false;
+};

@@ -1,0 +1,173 @@
+// The desktop's light/dark choice, served by a stand-in for the desktop portal on a private bus.
+
+#include "app/ColorSchemeFollower.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+// The Settings interface of the portal, as far as appearance goes. Older portals answer Read() with the
+// value wrapped in a second variant; `wrapTwice` plays one of those.
+class FakePortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    uint colorScheme = 0;
+    bool wrapTwice = false;
+    int reads = 0;
+    QString lastRead;
+
+public Q_SLOTS:
+    QDBusVariant Read(const QString &group, const QString &key)
+    {
+        ++reads;
+        lastRead = group + QLatin1Char(' ') + key;
+        const QDBusVariant value(QVariant::fromValue(colorScheme));
+        return wrapTwice ? QDBusVariant(QVariant::fromValue(value)) : value;
+    }
+
+Q_SIGNALS:
+    void SettingChanged(const QString &group, const QString &key, const QDBusVariant &value);
+};
+
+class tst_ColorSchemeFollower : public QObject
+{
+    Q_OBJECT
+
+    QProcess m_bus;
+    std::unique_ptr<QDBusConnection> m_connection;
+    FakePortal m_portal;
+    QPalette m_light;
+
+    static bool appIsDark() { return QApplication::palette().color(QPalette::Window).lightness() < 128; }
+
+    void announce(const QString &group, const QString &key, uint value)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                         QStringLiteral("org.freedesktop.portal.Settings"),
+                                                         QStringLiteral("SettingChanged"));
+        signal.setArguments({group, key, QVariant::fromValue(QDBusVariant(QVariant::fromValue(value)))});
+        QVERIFY(m_connection->send(signal));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        m_light = QApplication::style()->standardPalette();
+        m_bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(m_bus.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(m_bus.canReadLine(), 10000);
+        const QString address = QString::fromUtf8(m_bus.readLine().trimmed());
+        m_connection =
+            std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("portal")));
+        QVERIFY(m_connection->isConnected());
+        QVERIFY(m_connection->registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal,
+                                             QDBusConnection::ExportAllSlots));
+        QVERIFY(m_connection->registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    }
+
+    void cleanupTestCase()
+    {
+        m_connection.reset();
+        m_bus.kill();
+        m_bus.waitForFinished();
+    }
+
+    void init() { QApplication::setPalette(m_light); }
+
+    void startsOnTheDesktopsChoice_data()
+    {
+        QTest::addColumn<uint>("colorScheme");
+        QTest::addColumn<bool>("wrapTwice");
+        QTest::addColumn<bool>("dark");
+
+        QTest::newRow("prefer dark") << 1u << false << true;
+        QTest::newRow("prefer dark, older portal") << 1u << true << true;
+        QTest::newRow("prefer light") << 2u << false << false;
+        QTest::newRow("no preference") << 0u << false << false;
+        QTest::newRow("unknown value") << 7u << true << false;
+    }
+
+    void startsOnTheDesktopsChoice()
+    {
+        QFETCH(uint, colorScheme);
+        QFETCH(bool, wrapTwice);
+        QFETCH(bool, dark);
+        m_portal.colorScheme = colorScheme;
+        m_portal.wrapTwice = wrapTwice;
+        const int readsBefore = m_portal.reads;
+
+        ColorSchemeFollower follower(*m_connection);
+        QSignalSpy changed(&follower, &ColorSchemeFollower::schemeChanged);
+        QTRY_COMPARE(m_portal.reads, readsBefore + 1);
+        QCOMPARE(m_portal.lastRead, QStringLiteral("org.freedesktop.appearance color-scheme"));
+        if (colorScheme == 1 || colorScheme == 2)
+            QVERIFY(changed.wait(5000));
+        QCOMPARE(appIsDark(), dark);
+        // The desktop's accent stays the accent.
+        QCOMPARE(QApplication::palette().color(QPalette::Highlight), m_light.color(QPalette::Highlight));
+    }
+
+    void followsChangesLive()
+    {
+        m_portal.colorScheme = 0;
+        ColorSchemeFollower follower(*m_connection);
+        QSignalSpy changed(&follower, &ColorSchemeFollower::schemeChanged);
+
+        announce(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"), 1);
+        QTRY_VERIFY(appIsDark());
+        announce(QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("color-scheme"), 2);
+        announce(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("accent-color"), 2);
+        announce(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"), 2);
+        QTRY_VERIFY(!appIsDark());
+        QCOMPARE(QApplication::palette(), m_light); // the palette it replaced comes back as it was
+        QCOMPARE(changed.count(), 2);               // the other settings were not taken for it
+    }
+
+    void aDarkPlatformPaletteIsLeftAlone()
+    {
+        QPalette platformDark = ColorSchemeFollower::darkPalette(Qt::magenta);
+        platformDark.setColor(QPalette::Window, QColor(0x10, 0x20, 0x30));
+        QApplication::setPalette(platformDark);
+        m_portal.colorScheme = 1;
+        ColorSchemeFollower follower(*m_connection);
+        QSignalSpy changed(&follower, &ColorSchemeFollower::schemeChanged);
+        QVERIFY(changed.wait(5000));
+        QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0x10, 0x20, 0x30));
+    }
+
+    void noPortalNoChange()
+    {
+        QProcess otherBus;
+        otherBus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(otherBus.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(otherBus.canReadLine(), 10000);
+        const QDBusConnection empty =
+            QDBusConnection::connectToBus(QString::fromUtf8(otherBus.readLine().trimmed()), QStringLiteral("empty"));
+        {
+            // The failed call comes back as an error reply; after it the palette is as it was.
+            ColorSchemeFollower follower(empty);
+            QDBusMessage ping = QDBusMessage::createMethodCall(
+                QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
+            QVERIFY(empty.call(ping).type() == QDBusMessage::ReplyMessage);
+            QCoreApplication::processEvents();
+            QCOMPARE(follower.scheme(), ColorSchemeFollower::Scheme::NoPreference);
+            QCOMPARE(QApplication::palette(), m_light);
+        }
+        QDBusConnection::disconnectFromBus(QStringLiteral("empty"));
+        otherBus.kill();
+        otherBus.waitForFinished();
+    }
+};
+
+QTEST_MAIN(tst_ColorSchemeFollower)
+#include "tst_ColorSchemeFollower.moc"
