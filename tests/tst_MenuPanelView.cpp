@@ -1,6 +1,7 @@
 #include "TestHome.h"
 
 #include "app/BannerView.h"
+#include "app/ColorSchemeFollower.h"
 #include "app/Layout.h"
 #include "app/MenuPanelView.h"
 #include "app/TabStrip.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -247,8 +247,8 @@ private Q_SLOTS:
         QList<QWidget *> expected;
         for (int i = 0; i < MenuPanelView::allTabs().size(); ++i)
             expected.append(panel.tabStrip()->button(i));
-        QPushButton *quit = nullptr;
-        for (QPushButton *button : panel.findChildren<QPushButton *>()) {
+        QAbstractButton *quit = nullptr;
+        for (QAbstractButton *button : panel.findChildren<QAbstractButton *>()) {
             if (button->text() == QLatin1String("Quit Tessellon"))
                 quit = button;
         }
@@ -273,6 +273,33 @@ private Q_SLOTS:
         panel.tabStrip()->button(2)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(panel.tabStrip()->button(2), Qt::Key_Space);
         QCOMPARE(panel.selectedTab(), Tab::text);
+    }
+
+    // Switching the desktop to dark while the panel is open re-colours the toned texts as well, rather than
+    // leaving them in the light palette's grey on a dark background.
+    void tonesFollowAPaletteSwitch()
+    {
+        const QPalette light = QApplication::palette();
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        notify(panel, QStringLiteral("Copied #1A2B3C"));
+        QAbstractButton *quit = nullptr;
+        for (QAbstractButton *button : panel.findChildren<QAbstractButton *>())
+            quit = button->text() == QLatin1String("Quit Tessellon") ? button : quit;
+        QVERIFY(quit);
+        const QLabel *bannerText = nullptr;
+        for (const QLabel *label : banner(panel)->findChildren<QLabel *>())
+            bannerText = label;
+        QVERIFY(bannerText);
+
+        for (const QPalette &palette : {ColorSchemeFollower::darkPalette(), light}) {
+            QApplication::setPalette(palette);
+            const QColor secondary = Style::color(palette, Style::Tone::Secondary);
+            QTRY_COMPARE(quit->palette().color(QPalette::ButtonText), secondary);
+            QCOMPARE(bannerText->palette().color(QPalette::WindowText), secondary);
+            const QImage shot = panel.grab().toImage();
+            QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() - 3).rgb(), palette.color(QPalette::Window).rgb());
+        }
     }
 
     void escapeAsksToClose()

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 
 namespace Style {
 
@@ -51,8 +52,10 @@ QColor color(const QPalette &palette, Tone tone)
 
 namespace {
 
-// Re-applies a tone whenever the application palette changes (light/dark switch), since a role set on a
-// widget's own palette no longer follows the application's.
+// Re-applies a tone whenever the palette changes (a light/dark switch), since a role set on a widget's own
+// palette no longer follows the application's. Qt tells the widget by a PaletteChange (the roles it did not
+// set were resolved anew); the tone's own change of palette comes back the same way, and stops there
+// because the colour is already right.
 class ToneKeeper : public QObject
 {
 public:
@@ -66,7 +69,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_widget && event->type() == QEvent::ApplicationPaletteChange)
+        if (watched == m_widget &&
+            (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange))
             apply();
         return false;
     }
@@ -74,8 +78,10 @@ protected:
 private:
     void apply()
     {
-        QPalette palette = m_widget->palette();
         const QColor c = color(QApplication::palette(m_widget), m_tone);
+        QPalette palette = m_widget->palette();
+        if (palette.color(QPalette::Active, m_role) == c && palette.isBrushSet(QPalette::Active, m_role))
+            return;
         palette.setColor(QPalette::Active, m_role, c);
         palette.setColor(QPalette::Inactive, m_role, c);
         QColor disabled = c;
@@ -121,4 +127,44 @@ QWidget *fieldLabel(const QString &text, QWidget *parent)
     label->setFont(Style::font(Style::TextStyle::Caption));
     Style::applyTone(label, Style::Tone::Secondary);
     return label;
+}
+
+namespace {
+
+constexpr int kPlainButtonPadding = 3;
+
+} // namespace
+
+PlainButton::PlainButton(const QString &text, Style::TextStyle style, Style::Tone tone, QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setText(text);
+    setFont(Style::font(style));
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    Style::applyTone(this, tone, QPalette::ButtonText);
+}
+
+QSize PlainButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return {metrics.horizontalAdvance(text()) + 2 * kPlainButtonPadding, metrics.height() + 2 * kPlainButtonPadding};
+}
+
+void PlainButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QColor color = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    if (isDown())
+        color.setAlphaF(qMin(1.0f, color.alphaF() * 1.6f));
+    painter.setPen(color);
+    painter.drawText(rect(), Qt::AlignCenter, text());
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPen pen(palette().color(QPalette::Highlight));
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
 }

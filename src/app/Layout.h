@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QString>
 
+#include <QAbstractButton>
+
 class QWidget;
 
 // The panel's shared look: text styles, the three text tones, and the two layout pieces every section uses.
@@ -29,3 +31,19 @@ QWidget *sectionTitle(const QString &title, const QString &systemImage, QWidget 
 
 // A caption in the secondary tone, placed directly above the control it names.
 QWidget *fieldLabel(const QString &text, QWidget *parent = nullptr);
+
+// A borderless text button, like a link: the text alone in its tone, a dotted outline while it has keyboard
+// focus. Drawn by hand so that it stays as small as its text and follows palette changes like any label.
+class PlainButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    PlainButton(const QString &text, Style::TextStyle style, Style::Tone tone, QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -149,16 +148,9 @@ MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore 
     footerColumn->addWidget(m_banner);
     auto *quitRow = new QHBoxLayout;
     quitRow->addStretch(1);
-    auto *quit = new QPushButton(QStringLiteral("Quit Tessellon"), footer);
-    quit->setFlat(true);
-    quit->setFont(Style::font(Style::TextStyle::Caption));
-    quit->setCursor(Qt::PointingHandCursor);
-    Style::applyTone(quit, Style::Tone::Secondary, QPalette::ButtonText);
-    // Borderless like a link; the dotted outline shows where keyboard focus is.
-    quit->setStyleSheet(
-        QStringLiteral("QPushButton { border: 1px solid transparent; border-radius: 3px; padding: 1px 2px; }"
-                       "QPushButton:focus { border: 1px dotted palette(highlight); }"));
-    connect(quit, &QPushButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    auto *quit =
+        new PlainButton(QStringLiteral("Quit Tessellon"), Style::TextStyle::Caption, Style::Tone::Secondary, footer);
+    connect(quit, &QAbstractButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     quitRow->addWidget(quit);
     footerColumn->addLayout(quitRow);
     column->addWidget(footer);
