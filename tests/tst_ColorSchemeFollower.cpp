@@ -1,11 +1,12 @@
 // The desktop's light/dark choice, served by a stand-in for the desktop portal on a private bus.
 
+#include "PrivateBus.h"
+
 #include "app/ColorSchemeFollower.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleFactory>
@@ -41,7 +42,7 @@ class tst_ColorSchemeFollower : public QObject
 {
     Q_OBJECT
 
-    QProcess m_bus;
+    PrivateBus m_bus{QStringLiteral("portal")};
     std::unique_ptr<QDBusConnection> m_connection;
     FakePortal m_portal;
     QPalette m_light;
@@ -62,24 +63,14 @@ private Q_SLOTS:
     {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         m_light = QApplication::style()->standardPalette();
-        m_bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
-        QVERIFY(m_bus.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(m_bus.canReadLine(), 10000);
-        const QString address = QString::fromUtf8(m_bus.readLine().trimmed());
-        m_connection =
-            std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("portal")));
-        QVERIFY(m_connection->isConnected());
+        QVERIFY(m_bus.start());
+        m_connection = std::make_unique<QDBusConnection>(m_bus.connection());
         QVERIFY(m_connection->registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal,
                                              QDBusConnection::ExportAllSlots));
         QVERIFY(m_connection->registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
     }
 
-    void cleanupTestCase()
-    {
-        m_connection.reset();
-        m_bus.kill();
-        m_bus.waitForFinished();
-    }
+    void cleanupTestCase() { m_connection.reset(); }
 
     void init() { QApplication::setPalette(m_light); }
 
@@ -146,12 +137,9 @@ private Q_SLOTS:
 
     void noPortalNoChange()
     {
-        QProcess otherBus;
-        otherBus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
-        QVERIFY(otherBus.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(otherBus.canReadLine(), 10000);
-        const QDBusConnection empty =
-            QDBusConnection::connectToBus(QString::fromUtf8(otherBus.readLine().trimmed()), QStringLiteral("empty"));
+        PrivateBus otherBus(QStringLiteral("empty"));
+        QVERIFY(otherBus.start());
+        const QDBusConnection empty = otherBus.connection();
         {
             // The failed call comes back as an error reply; after it the palette is as it was.
             ColorSchemeFollower follower(empty);
@@ -163,9 +151,6 @@ private Q_SLOTS:
             QCOMPARE(follower.scheme(), ColorSchemeFollower::Scheme::NoPreference);
             QCOMPARE(QApplication::palette(), m_light);
         }
-        QDBusConnection::disconnectFromBus(QStringLiteral("empty"));
-        otherBus.kill();
-        otherBus.waitForFinished();
     }
 };
 

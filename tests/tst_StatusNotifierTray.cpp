@@ -2,6 +2,7 @@
 // The real binary registers its item with our watcher on a private bus; we click it and use its menu over
 // D-Bus, as the desktop's panel does.
 
+#include "PrivateBus.h"
 #include "TestHome.h"
 
 #include <QDBusArgument>
@@ -76,7 +77,7 @@ class tst_StatusNotifierTray : public QObject
 {
     Q_OBJECT
 
-    QProcess m_bus;
+    PrivateBus m_bus{QStringLiteral("sni")};
     QProcess m_app;
     std::unique_ptr<QDBusConnection> m_connection;
     Watcher m_watcher;
@@ -116,19 +117,15 @@ private Q_SLOTS:
         QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "needs the X server the test command starts");
 
         // A bus of our own, so no other test's tray and no desktop's watcher can answer.
-        m_bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
-        QVERIFY(m_bus.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(m_bus.canReadLine(), 10000);
-        const QString address = QString::fromUtf8(m_bus.readLine().trimmed());
-        m_connection = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("sni")));
-        QVERIFY(m_connection->isConnected());
+        QVERIFY(m_bus.start());
+        m_connection = std::make_unique<QDBusConnection>(m_bus.connection());
         QVERIFY(m_connection->registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher,
                                              QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
                                                  QDBusConnection::ExportAllProperties));
         QVERIFY(m_connection->registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), testHome.path() + QStringLiteral("/runtime"));
         m_app.setProcessEnvironment(env);
@@ -143,8 +140,6 @@ private Q_SLOTS:
             m_app.kill();
             m_app.waitForFinished();
         }
-        m_bus.kill();
-        m_bus.waitForFinished();
     }
 
     void itemRegistersWithTheWatcher()
