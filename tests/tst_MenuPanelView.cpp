@@ -127,8 +127,10 @@ private Q_SLOTS:
         QCOMPARE(panel.selectedTab(), tab);
         QCOMPARE(QString::fromLatin1(panel.section()->metaObject()->className()), sectionClass);
         QVERIFY(labelTexts(panel.section()).contains(heading));
-        for (int i = 0; i < MenuPanelView::allTabs().size(); ++i)
+        for (int i = 0; i < MenuPanelView::allTabs().size(); ++i) {
             QCOMPARE(panel.tabStrip()->button(i)->isSelected(), i == index);
+            QCOMPARE(panel.tabStrip()->button(i)->isChecked(), i == index); // what a screen reader is told
+        }
 
         if (tab == Tab::placeholders) {
             QCOMPARE(panel.section(), before.data()); // a click on the selected tab changes nothing

@@ -32,6 +32,8 @@ TabButton::TabButton(const QString &symbol, const QString &title, QWidget *paren
 {
     setToolTip(title);
     setAccessibleName(title);
+    // Checkable so that screen readers announce which tab is selected; the strip alone changes that state.
+    setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);

@@ -25,6 +25,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void nextCheckState() override {}
 
 private:
     QString m_symbol;
