@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end on the real binary: each scenario gets its own X server, a throw-away home and runtime folder.
 #   with a tray host: the icon appears, a click opens the panel, Escape closes it, a second launch opens the
-#   running instance's panel, a click on the icon closes it again, "Quit Tessellon" ends the process;
+#   running instance's panel, a click on the icon closes it again, losing focus closes it, "Quit Tessellon"
+#   ends the process;
 #   without a tray host: the panel opens at once as an ordinary window, and closing it ends the process.
 # Usage: tray_e2e.sh TESSELLON TRAY_PROBE   (needs xdotool, xprop, import, tint2, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
@@ -154,6 +155,13 @@ click_window_at "$icon" 9 9
 check "a click on the icon while the panel is open closes it" wait_for 10 panel_hidden
 click_window_at "$icon" 9 9
 check "the next click opens it again" wait_for 10 panel_shown
+
+# Another window takes the keyboard focus, as a click elsewhere does under a window manager.
+elsewhere=$(xdotool search --onlyvisible --classname tint2 | head -1)
+xdotool windowfocus "$elsewhere"
+check "the panel closes when it loses focus" wait_for 10 panel_hidden
+"$app"
+check "and opens again from a second launch" wait_for 10 panel_shown
 
 click_quit
 check "Quit Tessellon ends the process" wait_for 10 app_exited
