@@ -2,6 +2,7 @@
 // Usage: tessellon_screenshots OUTPUT_DIR   (run offscreen; QT_SCALE_FACTOR=2 gives 2x images)
 
 #include "app/ColorSchemeFollower.h"
+#include "app/Layout.h"
 #include "app/MenuPanelView.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
@@ -22,7 +23,7 @@ QPalette lightPalette()
 {
     std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette p = fusion->standardPalette();
-    p.setColor(QPalette::Highlight, QColor(0x3f, 0x7c, 0xf0));
+    p.setColor(QPalette::Highlight, Style::brandAccent());
     p.setColor(QPalette::HighlightedText, Qt::white);
     return p;
 }

@@ -29,18 +29,18 @@ bool isDark(const QPalette &palette)
 
 } // namespace
 
-ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *parent) : QObject(parent), m_bus(bus)
+ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *parent) : QObject(parent)
 {
-    if (!m_bus.isConnected())
+    if (!bus.isConnected())
         return;
-    m_bus.connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"), this,
-                  SLOT(onSettingChanged(QString, QString, QDBusVariant)));
+    QDBusConnection(bus).connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"),
+                                 this, SLOT(onSettingChanged(QString, QString, QDBusVariant)));
 
     QDBusMessage read =
         QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("Read"));
     read.setArguments({kAppearance, kColorScheme});
     // Asked without waiting: start-up does not stall on a slow or missing portal.
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(read), this);
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
         const QDBusPendingReply<QDBusVariant> reply = *call;
         if (!reply.isError())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Layout.h"
+
 #include <QDBusConnection>
 #include <QDBusVariant>
 #include <QObject>
@@ -21,7 +23,7 @@ public:
     Scheme scheme() const { return m_scheme; }
 
     // Our dark palette, keeping the accent of the one it replaces.
-    static QPalette darkPalette(const QColor &accent = QColor(0x3f, 0x7c, 0xf0));
+    static QPalette darkPalette(const QColor &accent = Style::brandAccent());
 
 Q_SIGNALS:
     void schemeChanged(ColorSchemeFollower::Scheme scheme);
@@ -32,7 +34,6 @@ private Q_SLOTS:
 private:
     void apply(const QVariant &value);
 
-    QDBusConnection m_bus;
     Scheme m_scheme = Scheme::NoPreference;
     QPalette m_original;
     bool m_replaced = false;

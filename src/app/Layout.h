@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFont>
 #include <QPalette>
 #include <QString>
-
-#include <QAbstractButton>
 
 class QWidget;
 
@@ -18,6 +17,12 @@ enum class TextStyle { Callout, Subheadline, Caption };
 enum class Tone { Primary, Secondary, Tertiary, Accent, OnAccent };
 
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
+
+// Tessellon's own blue: the tray badge, and the accent where the desktop gives none of its own.
+inline QColor brandAccent()
+{
+    return {0x3f, 0x7c, 0xf0};
+}
 QColor color(const QPalette &palette, Tone tone);
 
 // Gives the widget's text (the palette role) the tone and keeps it in step with later changes of the

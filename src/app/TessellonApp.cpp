@@ -1,5 +1,6 @@
 #include "app/TessellonApp.h"
 
+#include "app/Layout.h"
 #include "app/MenuPanelView.h"
 #include "app/PanelPlacement.h"
 #include "app/SymbolIcons.h"
@@ -48,7 +49,7 @@ QIcon trayIcon()
         QPainterPath badge;
         const QRectF frame(QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
         badge.addRoundedRect(frame, size * 0.22, size * 0.22);
-        painter.fillPath(badge, QColor(0x3f, 0x7c, 0xf0));
+        painter.fillPath(badge, Style::brandAccent());
         const qreal inset = size * 0.17;
         SymbolIcons::paint(painter, frame.adjusted(inset, inset, -inset, -inset),
                            QStringLiteral("square.on.square.dashed"), Qt::white);
