@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 
 namespace Style {
 
@@ -127,6 +128,20 @@ QWidget *fieldLabel(const QString &text, QWidget *parent)
     label->setFont(Style::font(Style::TextStyle::Caption));
     Style::applyTone(label, Style::Tone::Secondary);
     return label;
+}
+
+QPushButton *borderedButton(const QString &text, const QString &symbol, ControlSize size, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    if (!symbol.isEmpty()) {
+        button->setIcon(SymbolIcons::icon(symbol));
+        button->setIconSize(QSize(14, 14));
+    }
+    button->setFont(Style::font(Style::TextStyle::Callout));
+    button->setMinimumHeight(size == ControlSize::Large ? 30 : 24);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setAutoDefault(false);
+    return button;
 }
 
 namespace {

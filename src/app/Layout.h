@@ -37,6 +37,14 @@ QWidget *sectionTitle(const QString &title, const QString &systemImage, QWidget 
 // A caption in the secondary tone, placed directly above the control it names.
 QWidget *fieldLabel(const QString &text, QWidget *parent = nullptr);
 
+class QPushButton;
+
+enum class ControlSize { Regular, Large };
+
+// A bordered push button with an optional symbol before its text; large buttons are taller, for a section's
+// main actions.
+QPushButton *borderedButton(const QString &text, const QString &symbol, ControlSize size, QWidget *parent = nullptr);
+
 // A borderless text button, like a link: the text alone in its tone, a dotted outline while it has keyboard
 // focus. Drawn by hand so that it stays as small as its text and follows palette changes like any label.
 class PlainButton : public QAbstractButton

@@ -1,0 +1,163 @@
+#include "app/SegmentedControl.h"
+
+#include "app/Layout.h"
+#include "app/SymbolIcons.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr int kHeight = 22;
+constexpr int kSymbolSize = 14;
+constexpr qreal kRadius = 5;
+
+} // namespace
+
+SegmentButton::SegmentButton(const QString &text, const QString &symbol, QWidget *parent)
+    : QAbstractButton(parent), m_symbol(symbol)
+{
+    setText(text);
+    setCheckable(true);
+    setAutoExclusive(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(Style::font(Style::TextStyle::Callout));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize SegmentButton::sizeHint() const
+{
+    if (!m_symbol.isEmpty())
+        return {kSymbolSize + 14, kHeight};
+    return {QFontMetrics(font()).horizontalAdvance(text()) + 16, kHeight};
+}
+
+QSize SegmentButton::minimumSizeHint() const
+{
+    return {m_symbol.isEmpty() ? QFontMetrics(font()).horizontalAdvance(text()) + 6 : kSymbolSize + 4, kHeight};
+}
+
+void SegmentButton::enterEvent(QEnterEvent *event)
+{
+    m_hovered = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void SegmentButton::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void SegmentButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = QRectF(rect()).adjusted(2, 2, -2, -2);
+    const QPalette &pal = palette();
+    QColor foreground = Style::color(pal, Style::Tone::Primary);
+    if (isChecked()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Style::color(pal, Style::Tone::Accent));
+        painter.drawRoundedRect(area, kRadius - 1, kRadius - 1);
+        foreground = Style::color(pal, Style::Tone::OnAccent);
+    } else if (m_hovered || isDown()) {
+        QColor hover = Style::color(pal, Style::Tone::Primary);
+        hover.setAlphaF(isDown() ? 0.14f : 0.07f);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(hover);
+        painter.drawRoundedRect(area, kRadius - 1, kRadius - 1);
+    }
+    if (!isEnabled())
+        foreground.setAlphaF(foreground.alphaF() * 0.4f);
+
+    if (m_symbol.isEmpty()) {
+        painter.setPen(foreground);
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    } else {
+        const QRectF symbolRect(QPointF(width() / 2.0 - kSymbolSize / 2.0, height() / 2.0 - kSymbolSize / 2.0),
+                                QSizeF(kSymbolSize, kSymbolSize));
+        SymbolIcons::paint(painter, symbolRect, m_symbol, foreground);
+    }
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPen pen(isChecked() ? Style::color(pal, Style::Tone::OnAccent) : Style::color(pal, Style::Tone::Accent));
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(area.adjusted(1.5, 1.5, -1.5, -1.5), kRadius - 2, kRadius - 2);
+    }
+}
+
+SegmentedControl::SegmentedControl(const QString &accessibleName, QWidget *parent) : QWidget(parent)
+{
+    setAccessibleName(accessibleName);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+}
+
+void SegmentedControl::setSegments(const QList<Segment> &segments, int current)
+{
+    // A focused segment that goes away would leave the focus nowhere; keep it inside the control.
+    const bool hadFocus = isAncestorOf(focusWidget());
+    qDeleteAll(m_buttons);
+    m_buttons.clear();
+    for (int i = 0; i < segments.size(); ++i) {
+        const Segment &segment = segments.at(i);
+        auto *button = new SegmentButton(segment.text, segment.symbol, this);
+        const QString toolTip = segment.toolTip.isEmpty() ? segment.text : segment.toolTip;
+        button->setToolTip(toolTip);
+        button->setAccessibleName(toolTip);
+        connect(button, &QAbstractButton::clicked, this, [this, i] { select(i, true); });
+        layout()->addWidget(button);
+        m_buttons.append(button);
+    }
+    m_current = -1;
+    setCurrentIndex(current);
+    if (hadFocus && m_current >= 0)
+        m_buttons.at(m_current)->setFocus();
+}
+
+void SegmentedControl::setCurrentIndex(int index)
+{
+    select(index, false);
+}
+
+void SegmentedControl::select(int index, bool byUser)
+{
+    if (index < 0 || index >= m_buttons.size())
+        return;
+    m_buttons.at(index)->setChecked(true);
+    if (index == m_current)
+        return;
+    m_current = index;
+    update();
+    if (byUser)
+        Q_EMIT currentIndexChanged(index);
+}
+
+void SegmentedControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor track = Style::color(palette(), Style::Tone::Primary);
+    track.setAlphaF(0.06f);
+    QColor border = Style::color(palette(), Style::Tone::Primary);
+    border.setAlphaF(0.16f);
+    painter.setPen(QPen(border, 1));
+    painter.setBrush(track);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    // Hairlines between unselected neighbours, as on a joined control.
+    painter.setPen(QPen(border, 1));
+    for (int i = 1; i < m_buttons.size(); ++i) {
+        if (i == m_current || i - 1 == m_current)
+            continue;
+        const qreal x = m_buttons.at(i)->geometry().left() + 0.5;
+        painter.drawLine(QPointF(x, 6), QPointF(x, height() - 6));
+    }
+}

@@ -1,0 +1,151 @@
+#include "services/LoremService.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+using LoremService::Unit;
+Q_DECLARE_METATYPE(LoremService::Unit)
+
+namespace {
+
+// One sentence: a capitalised list word, more lower-case words after single spaces, a full stop.
+const QRegularExpression kSentence(QStringLiteral("[A-Z][a-z]*(?: [a-z]+)*\\."));
+
+// Splits a paragraph into its sentences, failing on anything that is not "Sentence. Sentence.".
+QStringList sentencesOf(const QString &paragraph)
+{
+    const QRegularExpression whole(QStringLiteral("^%1(?: %1)*$").arg(kSentence.pattern()));
+    if (!whole.match(paragraph).hasMatch())
+        return {};
+    QStringList sentences;
+    auto it = kSentence.globalMatch(paragraph);
+    while (it.hasNext())
+        sentences.append(it.next().captured());
+    return sentences;
+}
+
+QStringList wordsOf(const QString &sentence)
+{
+    return sentence.chopped(1).toLower().split(QLatin1Char(' '));
+}
+
+} // namespace
+
+class tst_LoremService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void wordList()
+    {
+        const QStringList &words = LoremService::wordList();
+        QCOMPARE(words.size(), 95);
+        QCOMPARE(QSet<QString>(words.begin(), words.end()).size(), 93);
+        QCOMPARE(words.first(), QStringLiteral("lorem"));
+        QCOMPARE(words.last(), QStringLiteral("aspernatur"));
+        QCOMPARE(words.count(QStringLiteral("enim")), 2);
+        QCOMPARE(words.count(QStringLiteral("sunt")), 2);
+    }
+
+    void shape_data()
+    {
+        QTest::addColumn<Unit>("unit");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("paragraphs");
+        QTest::addColumn<int>("minSentencesPerParagraph");
+        QTest::addColumn<int>("maxSentencesPerParagraph");
+
+        // For words, the "sentences per paragraph" is the single sentence holding exactly `count` words.
+        QTest::newRow("1 word") << Unit::words << 1 << 1 << 1 << 1;
+        QTest::newRow("0 words counts as 1") << Unit::words << 0 << 1 << 1 << 1;
+        QTest::newRow("-7 words counts as 1") << Unit::words << -7 << 1 << 1 << 1;
+        QTest::newRow("50 words") << Unit::words << 50 << 1 << 1 << 1;
+        QTest::newRow("1 sentence") << Unit::sentences << 1 << 1 << 1 << 1;
+        QTest::newRow("3 sentences") << Unit::sentences << 3 << 1 << 3 << 3;
+        QTest::newRow("0 sentences counts as 1") << Unit::sentences << 0 << 1 << 1 << 1;
+        QTest::newRow("1 paragraph") << Unit::paragraphs << 1 << 1 << 3 << 6;
+        QTest::newRow("2 paragraphs") << Unit::paragraphs << 2 << 2 << 3 << 6;
+        QTest::newRow("50 paragraphs") << Unit::paragraphs << 50 << 50 << 3 << 6;
+        QTest::newRow("-1 paragraphs counts as 1") << Unit::paragraphs << -1 << 1 << 3 << 6;
+    }
+
+    void shape()
+    {
+        QFETCH(Unit, unit);
+        QFETCH(int, count);
+        QFETCH(int, paragraphs);
+        QFETCH(int, minSentencesPerParagraph);
+        QFETCH(int, maxSentencesPerParagraph);
+
+        const QStringList words = LoremService::wordList();
+        const QSet<QString> known(words.begin(), words.end());
+        // Random output: look at enough draws to meet the bounds' edges more often than not.
+        for (int round = 0; round < 40; ++round) {
+            const QString text = LoremService::generate(unit, count);
+            const QStringList parts = text.split(QStringLiteral("\n\n"));
+            QCOMPARE(parts.size(), paragraphs);
+            QCOMPARE(text.count(QLatin1Char('\n')), 2 * (paragraphs - 1));
+            for (const QString &paragraph : parts) {
+                const QStringList sentences = sentencesOf(paragraph);
+                QVERIFY2(!sentences.isEmpty(), qPrintable(paragraph));
+                QVERIFY(sentences.size() >= minSentencesPerParagraph);
+                QVERIFY(sentences.size() <= maxSentencesPerParagraph);
+                for (const QString &sentence : sentences) {
+                    const QStringList sentenceWords = wordsOf(sentence);
+                    if (unit == Unit::words) {
+                        QCOMPARE(sentenceWords.size(), qMax(1, count));
+                    } else {
+                        QVERIFY2(sentenceWords.size() >= 6 && sentenceWords.size() <= 14, qPrintable(sentence));
+                    }
+                    for (const QString &word : sentenceWords)
+                        QVERIFY2(known.contains(word), qPrintable(word));
+                }
+            }
+        }
+    }
+
+    // Sentence and paragraph lengths use their whole ranges, not a fixed length.
+    void lengthsVary()
+    {
+        QSet<int> sentenceLengths;
+        QSet<int> paragraphLengths;
+        for (int round = 0; round < 300; ++round) {
+            for (const QString &sentence : sentencesOf(LoremService::generate(Unit::sentences, 1)))
+                sentenceLengths.insert(int(wordsOf(sentence).size()));
+            paragraphLengths.insert(int(sentencesOf(LoremService::generate(Unit::paragraphs, 1)).size()));
+        }
+        QCOMPARE(sentenceLengths, QSet<int>({6, 7, 8, 9, 10, 11, 12, 13, 14}));
+        QCOMPARE(paragraphLengths, QSet<int>({3, 4, 5, 6}));
+        QVERIFY(LoremService::generate(Unit::paragraphs, 2) != LoremService::generate(Unit::paragraphs, 2));
+    }
+
+    // "enim" and "sunt" stand twice in the list, so they are drawn about twice as often as any other word.
+    void doubledWordsComeTwiceAsOften()
+    {
+        const QStringList words = wordsOf(LoremService::generate(Unit::words, 190000));
+        QHash<QString, int> counts;
+        for (const QString &word : words)
+            ++counts[word];
+        QCOMPARE(counts.size(), 93);
+        const double single =
+            (words.size() - counts.value(QStringLiteral("enim")) - counts.value(QStringLiteral("sunt"))) / 91.0;
+        // Expected 2000 for a single and 4000 for a doubled word; the bounds sit over ten deviations away.
+        for (const QString &doubled : {QStringLiteral("enim"), QStringLiteral("sunt")}) {
+            const double ratio = counts.value(doubled) / single;
+            QVERIFY2(ratio > 1.7 && ratio < 2.3, qPrintable(QString::number(ratio)));
+        }
+        QVERIFY(counts.value(QStringLiteral("lorem")) / single < 1.3);
+    }
+
+    void rawValues()
+    {
+        QCOMPARE(LoremService::allUnits(), QList<Unit>({Unit::words, Unit::sentences, Unit::paragraphs}));
+        for (Unit unit : LoremService::allUnits())
+            QCOMPARE(LoremService::unitFromRawValue(LoremService::rawValue(unit)), unit);
+        QCOMPARE(LoremService::unitFromRawValue(QStringLiteral("Words")), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_LoremService)
+#include "tst_LoremService.moc"
