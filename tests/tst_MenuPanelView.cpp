@@ -238,17 +238,37 @@ private Q_SLOTS:
             QCOMPARE(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified(), text.simplified());
     }
 
-    // Every control can be reached with Tab and has a name a screen reader (or a test) can find it by.
+    // On every tab, every control can be reached with Tab and has a name a screen reader (or a test) can find
+    // it by.
+    void keyboardReachesEveryNamedControl_data()
+    {
+        QTest::addColumn<Tab>("tab");
+        for (Tab tab : MenuPanelView::allTabs())
+            QTest::newRow(qPrintable(MenuPanelView::rawValue(tab))) << tab;
+    }
+
     void keyboardReachesEveryNamedControl()
     {
+        QFETCH(Tab, tab);
         MenuPanelView panel(m_colors, m_glyphs);
         panel.show();
         panel.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&panel));
+        panel.selectTab(tab);
+        QCoreApplication::processEvents();
 
         QList<QWidget *> expected;
         for (int i = 0; i < MenuPanelView::allTabs().size(); ++i)
             expected.append(panel.tabStrip()->button(i));
+        for (QWidget *widget : panel.section()->findChildren<QWidget *>()) {
+            // Tab enters a group of exclusive buttons at its checked one; arrows move within it.
+            const auto *button = qobject_cast<QAbstractButton *>(widget);
+            if (button && button->autoExclusive() && !button->isChecked())
+                continue;
+            if (widget->isVisibleTo(&panel) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) &&
+                !widget->focusProxy())
+                expected.append(widget);
+        }
         QAbstractButton *quit = nullptr;
         for (QAbstractButton *button : panel.findChildren<QAbstractButton *>()) {
             if (button->text() == QLatin1String("Quit Tessellon"))
@@ -259,7 +279,7 @@ private Q_SLOTS:
 
         panel.tabStrip()->button(0)->setFocus(Qt::TabFocusReason);
         QList<QWidget *> reached;
-        for (int step = 0; step < 20 && !reached.contains(QApplication::focusWidget()); ++step) {
+        for (int step = 0; step < 400 && !reached.contains(QApplication::focusWidget()); ++step) {
             QWidget *focused = QApplication::focusWidget();
             QVERIFY(focused);
             reached.append(focused);
@@ -269,8 +289,16 @@ private Q_SLOTS:
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         for (QWidget *widget : expected)
-            QVERIFY2(reached.contains(widget), qPrintable(widget->accessibleName()));
+            QVERIFY2(reached.contains(widget), qPrintable(widget->accessibleName() + QLatin1Char(' ') +
+                                                          QLatin1String(widget->metaObject()->className())));
+    }
 
+    void spaceSelectsAFocusedTab()
+    {
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
         // Space on a focused tab selects it.
         panel.tabStrip()->button(2)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(panel.tabStrip()->button(2), Qt::Key_Space);

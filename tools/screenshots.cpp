@@ -4,17 +4,20 @@
 #include "app/ColorSchemeFollower.h"
 #include "app/Layout.h"
 #include "app/MenuPanelView.h"
+#include "app/SegmentedControl.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -35,6 +38,41 @@ void settle()
     timer.start();
     while (timer.elapsed() < 2200)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+using Tab = MenuPanelView::Tab;
+
+// One picture: a tab, optionally with recent items stored before the panel opens and with the section
+// driven through its widgets afterwards.
+struct Scene {
+    QString name;
+    Tab tab;
+    std::function<void(RecentColorsStore &, RecentGlyphsStore &)> before = {};
+    std::function<void(QWidget *)> after = {};
+};
+
+void type(QWidget *section, const QString &text)
+{
+    if (auto *field = section->findChild<QLineEdit *>())
+        field->setText(text);
+}
+
+QList<Scene> scenes()
+{
+    QList<Scene> list;
+    for (Tab tab : MenuPanelView::allTabs())
+        list.append({MenuPanelView::rawValue(tab), tab});
+    list.append(
+        {QStringLiteral("glyphs-search"), Tab::glyphs, {}, [](QWidget *s) { type(s, QStringLiteral("quote")); }});
+    list.append({QStringLiteral("glyphs-currency"), Tab::glyphs, {}, [](QWidget *s) {
+                     if (auto *picker = s->findChild<SegmentedControl *>())
+                         picker->button(5)->click();
+                 }});
+    list.append({QStringLiteral("glyphs-recents"), Tab::glyphs, [](RecentColorsStore &, RecentGlyphsStore &g) {
+                     for (const char *glyph : {"\u2122", "\u20BF", "\u2713", "\u2014", "\u2192"})
+                         g.add(QString::fromUtf8(glyph));
+                 }});
+    return list;
 }
 
 } // namespace
@@ -61,18 +99,24 @@ int main(int argc, char *argv[])
                                                         {QStringLiteral("dark"), ColorSchemeFollower::darkPalette()}};
     for (const auto &[themeName, palette] : themes) {
         QApplication::setPalette(palette);
-        for (MenuPanelView::Tab tab : MenuPanelView::allTabs()) {
+        for (const Scene &scene : scenes()) {
+            if (scene.before)
+                scene.before(colors, glyphs);
             MenuPanelView panel(colors, glyphs);
             panel.show();
-            if (tab != MenuPanelView::Tab::placeholders) {
+            if (scene.tab != MenuPanelView::Tab::placeholders) {
                 settle();
-                panel.selectTab(tab);
+                panel.selectTab(scene.tab);
             }
+            if (scene.after)
+                scene.after(panel.section());
             settle();
-            const QString file =
-                QStringLiteral("%1/panel-%2-%3.png").arg(outDir, MenuPanelView::rawValue(tab), themeName);
+            const QString file = QStringLiteral("%1/panel-%2-%3.png").arg(outDir, scene.name, themeName);
             panel.grab().save(file);
             out << file << Qt::endl;
+            colors.clear();
+            for (const QString &glyph : QStringList(glyphs.glyphs()))
+                glyphs.remove(glyph);
         }
         MenuPanelView panel(colors, glyphs);
         panel.show();

@@ -150,6 +150,7 @@ MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore 
     quitRow->addStretch(1);
     auto *quit =
         new PlainButton(QStringLiteral("Quit Tessellon"), Style::TextStyle::Caption, Style::Tone::Secondary, footer);
+    m_quit = quit;
     connect(quit, &QAbstractButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     quitRow->addWidget(quit);
     footerColumn->addLayout(quitRow);
@@ -217,6 +218,7 @@ void MenuPanelView::showSection(Tab tab)
     section->setObjectName(rawValue(tab));
     m_section = section;
     m_contentLayout->addWidget(section);
+    keepQuitLastInTabOrder();
 
     auto *fade = new QGraphicsOpacityEffect(section);
     fade->setOpacity(0.0);
@@ -229,6 +231,23 @@ void MenuPanelView::showSection(Tab tab)
     // The effect renders the section off-screen; once faded in it is dropped so the section draws directly.
     connect(animation, &QPropertyAnimation::finished, section, [section] { section->setGraphicsEffect(nullptr); });
     animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+// Qt appends every new widget to the end of the window's tab order, so a section (and any tile it adds
+// later) would come after the footer's quit button. Moving the button back to the end before each Tab step
+// keeps the order top to bottom.
+void MenuPanelView::keepQuitLastInTabOrder()
+{
+    QWidget *last = previousInFocusChain();
+    if (last && last != m_quit && last != this)
+        QWidget::setTabOrder(last, m_quit);
+}
+
+bool MenuPanelView::focusNextPrevChild(bool next)
+{
+    if (focusWidget() != m_quit)
+        keepQuitLastInTabOrder();
+    return QWidget::focusNextPrevChild(next);
 }
 
 void MenuPanelView::notify(const QString &message)

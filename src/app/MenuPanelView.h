@@ -47,6 +47,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -59,6 +60,7 @@ private:
     QWidget *makeSection(Tab tab);
     int naturalHeight(int width) const;
     void fitHeight();
+    void keepQuitLastInTabOrder();
 
     RecentColorsStore &m_recentColors;
     RecentGlyphsStore &m_recentGlyphs;
@@ -71,5 +73,6 @@ private:
     QVBoxLayout *m_contentLayout;
     QPointer<QWidget> m_section;
     BannerView *m_banner;
+    QWidget *m_quit;
     SpringAnimation m_width;
 };

@@ -3,6 +3,7 @@
 #include "app/Layout.h"
 #include "app/SymbolIcons.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,6 +38,21 @@ QSize SegmentButton::sizeHint() const
 QSize SegmentButton::minimumSizeHint() const
 {
     return {m_symbol.isEmpty() ? QFontMetrics(font()).horizontalAdvance(text()) + 6 : kSymbolSize + 4, kHeight};
+}
+
+// Tab enters the control at its selected segment, as in a radio group; the arrow keys then move the
+// selection.
+void SegmentButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    if (isChecked() || (event->reason() != Qt::TabFocusReason && event->reason() != Qt::BacktabFocusReason))
+        return;
+    for (auto *sibling : parentWidget()->findChildren<SegmentButton *>(Qt::FindDirectChildrenOnly)) {
+        if (sibling->isChecked()) {
+            sibling->setFocus(event->reason());
+            return;
+        }
+    }
 }
 
 void SegmentButton::enterEvent(QEnterEvent *event)

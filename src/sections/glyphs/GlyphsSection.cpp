@@ -1,8 +1,43 @@
 #include "sections/glyphs/GlyphsSection.h"
 
 #include "app/Layout.h"
+#include "app/SegmentedControl.h"
+#include "app/TileGrid.h"
+#include "sections/glyphs/GlyphTile.h"
+#include "services/ClipboardService.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int kCellMinimumWidth = 36;
+constexpr int kCellSpacing = 6;
+constexpr int kGlyphAreaHeight = 165;
+
+QString capitalised(const QString &text)
+{
+    return text.isEmpty() ? text : text.at(0).toUpper() + text.mid(1);
+}
+
+// Empties a tile grid. The tiles go later, not at once: the click that caused the rebuild may still be
+// running inside one of them.
+void clearGrid(QWidget *grid)
+{
+    QLayout *layout = grid->layout();
+    while (QLayoutItem *item = layout->takeAt(0)) {
+        if (QWidget *widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
+}
+
+} // namespace
 
 GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *parent)
     : QWidget(parent), m_notify(std::move(notify)), m_store(store)
@@ -11,4 +46,111 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
     layout->addWidget(sectionTitle(QStringLiteral("Glyphs"), QStringLiteral("character"), this));
+
+    m_search = new QLineEdit(this);
+    m_search->setPlaceholderText(QStringLiteral("Search glyphs\u2026"));
+    m_search->setAccessibleName(QStringLiteral("Search glyphs"));
+    m_search->setClearButtonEnabled(true);
+    connect(m_search, &QLineEdit::textChanged, this, &GlyphsSection::rebuildGrid);
+    layout->addWidget(m_search);
+
+    m_recentsBlock = new QWidget(this);
+    auto *recentsLayout = new QVBoxLayout(m_recentsBlock);
+    recentsLayout->setContentsMargins(0, 0, 0, 0);
+    recentsLayout->setSpacing(4);
+    auto *caption = new QLabel(QStringLiteral("Recent"), m_recentsBlock);
+    QFont captionFont = Style::font(Style::TextStyle::Caption, QFont::DemiBold);
+    captionFont.setPixelSize(9);
+    caption->setFont(captionFont);
+    Style::applyTone(caption, Style::Tone::Secondary);
+    recentsLayout->addWidget(caption);
+    m_recentsGrid = new QWidget(m_recentsBlock);
+    m_recentsGrid->setObjectName(QStringLiteral("recentGlyphs"));
+    auto *recentsGridLayout = new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_recentsGrid);
+    // Room above the first row for the delete buttons, which stick out past their tile's corner.
+    recentsGridLayout->setContentsMargins(0, 5, 0, 0);
+    recentsLayout->addWidget(m_recentsGrid);
+    layout->addWidget(m_recentsBlock);
+
+    m_picker = new SegmentedControl(QStringLiteral("Category"), this);
+    QList<SegmentedControl::Segment> segments;
+    for (GlyphCategory category : allGlyphCategories())
+        segments.append({QString(), pickerSymbol(category), capitalised(rawValue(category))});
+    m_picker->setSegments(segments, int(allGlyphCategories().indexOf(m_category)));
+    connect(m_picker, &SegmentedControl::currentIndexChanged, this, [this](int index) {
+        m_category = allGlyphCategories().at(index);
+        rebuildGrid();
+    });
+    layout->addWidget(m_picker);
+
+    m_area = new QStackedWidget(this);
+    m_area->setFixedHeight(kGlyphAreaHeight);
+    auto *scroll = new QScrollArea(m_area);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // The tiles take the focus themselves, and the area scrolls to show the focused one.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->viewport()->setAutoFillBackground(false);
+    m_grid = new QWidget;
+    m_grid->setObjectName(QStringLiteral("glyphGrid"));
+    m_grid->setAutoFillBackground(false);
+    new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_grid);
+    scroll->setWidget(m_grid);
+    m_area->addWidget(scroll);
+    m_empty = new QLabel(QStringLiteral("No glyphs found"), m_area);
+    m_empty->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_empty->setContentsMargins(0, 24, 0, 0);
+    Style::applyTone(m_empty, Style::Tone::Secondary);
+    m_area->addWidget(m_empty);
+    layout->addWidget(m_area);
+    layout->addStretch(1);
+
+    connect(&m_store, &RecentListStore::changed, this, &GlyphsSection::rebuildRecents);
+    rebuildRecents();
+    rebuildGrid();
+}
+
+bool GlyphsSection::isSearching() const
+{
+    return !m_search->text().trimmed().isEmpty();
+}
+
+QList<Glyph> GlyphsSection::visibleGlyphs() const
+{
+    return isSearching() ? GlyphCatalog::search(m_search->text()) : GlyphCatalog::glyphs(m_category);
+}
+
+void GlyphsSection::rebuildRecents()
+{
+    clearGrid(m_recentsGrid);
+    const QStringList glyphs = m_store.glyphs();
+    for (const QString &glyph : glyphs) {
+        // A recent entry need not be in the catalogue (the settings file can be edited): it names itself.
+        auto *tile = new GlyphTile(glyph, GlyphCatalog::name(glyph).value_or(glyph), true, m_recentsGrid);
+        connect(tile, &QAbstractButton::clicked, this, [this, glyph] { copyGlyph(glyph); });
+        connect(tile, &GlyphTile::removeRequested, this, [this](const QString &g) { m_store.remove(g); });
+        m_recentsGrid->layout()->addWidget(tile);
+    }
+    m_recentsBlock->setVisible(!glyphs.isEmpty());
+}
+
+void GlyphsSection::rebuildGrid()
+{
+    m_picker->setVisible(!isSearching());
+    clearGrid(m_grid);
+    const QList<Glyph> glyphs = visibleGlyphs();
+    for (const Glyph &glyph : glyphs) {
+        auto *tile = new GlyphTile(glyph.character, glyph.name, false, m_grid);
+        connect(tile, &QAbstractButton::clicked, this, [this, g = glyph.character] { copyGlyph(g); });
+        m_grid->layout()->addWidget(tile);
+    }
+    m_area->setCurrentIndex(glyphs.isEmpty() ? 1 : 0);
+}
+
+void GlyphsSection::copyGlyph(const QString &glyph)
+{
+    ClipboardService::copy(glyph);
+    m_notify(QStringLiteral("Copied ") + glyph);
+    m_store.add(glyph);
 }

@@ -1,10 +1,18 @@
 #pragma once
 
 #include "sections/Notify.h"
+#include "services/GlyphCatalog.h"
 #include "stores/RecentGlyphsStore.h"
 
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class SegmentedControl;
+
+// The glyphs tab: a search field, the recent glyphs, the category picker and a grid of glyph tiles. A click
+// on any tile copies its glyph and puts it first among the recents.
 class GlyphsSection : public QWidget
 {
     Q_OBJECT
@@ -12,7 +20,24 @@ class GlyphsSection : public QWidget
 public:
     explicit GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *parent = nullptr);
 
+    GlyphCategory selectedCategory() const { return m_category; }
+    bool isSearching() const;
+    QList<Glyph> visibleGlyphs() const;
+
 private:
+    void rebuildRecents();
+    void rebuildGrid();
+    void copyGlyph(const QString &glyph);
+
     Notify m_notify;
     RecentGlyphsStore &m_store;
+    GlyphCategory m_category = GlyphCategory::arrows;
+
+    QLineEdit *m_search;
+    QWidget *m_recentsBlock;
+    QWidget *m_recentsGrid;
+    SegmentedControl *m_picker;
+    QStackedWidget *m_area;
+    QWidget *m_grid;
+    QLabel *m_empty;
 };

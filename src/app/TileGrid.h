@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QLayout>
+#include <QList>
+#include <QPointer>
+
+// Lays items out in as many equal columns as fit, each column at least `minimumCellWidth` wide, the columns
+// sharing the spare width; every item keeps its own size and sits centred in its cell. Used for the tile
+// grids (glyphs, colour swatches, icons), whose column count follows the panel's width.
+class AdaptiveGridLayout : public QLayout
+{
+public:
+    AdaptiveGridLayout(int minimumCellWidth, int spacing, int rowSpacing, QWidget *parent = nullptr);
+    ~AdaptiveGridLayout() override;
+
+    static int columns(int width, int minimumCellWidth, int spacing);
+
+    void addItem(QLayoutItem *item) override;
+    int count() const override { return int(m_items.size()); }
+    QLayoutItem *itemAt(int index) const override { return m_items.value(index); }
+    QLayoutItem *takeAt(int index) override;
+    Qt::Orientations expandingDirections() const override { return {}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+    QSize minimumSize() const override;
+    void setGeometry(const QRect &rect) override;
+
+private:
+    QSize itemSize() const;
+    int layoutItems(const QRect &rect, bool apply) const;
+
+    QList<QLayoutItem *> m_items;
+    int m_minimumCellWidth;
+    int m_spacing;
+    int m_rowSpacing;
+};
+
+// The small round delete button that appears at a removable tile's top-right corner while the pointer is
+// over the tile (or over the button itself), drawn white on a half-transparent black disc. It lives beside
+// the tile, in the tile's parent, so it can stick out past the tile's corner.
+class HoverDeleteButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    // `toolTip` is also the accessible name, since the button shows no text.
+    HoverDeleteButton(QWidget *tile, const QString &toolTip);
+
+    QSize sizeHint() const override { return {15, 15}; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void place();
+    void hideUnlessHovered();
+
+    QPointer<QWidget> m_tile;
+};

@@ -1,0 +1,71 @@
+#include "sections/glyphs/GlyphTile.h"
+
+#include "app/Layout.h"
+#include "app/TileGrid.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QPainterPath>
+
+GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setText(glyph);
+    setToolTip(name);
+    setAccessibleName(name);
+    setFixedSize(sizeHint());
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    QFont glyphFont = font();
+    glyphFont.setPixelSize(20);
+    setFont(glyphFont);
+    if (removable) {
+        m_removeAction = new QAction(QStringLiteral("Remove"), this);
+        addAction(m_removeAction);
+        setContextMenuPolicy(Qt::ActionsContextMenu);
+        connect(m_removeAction, &QAction::triggered, this, [this] { Q_EMIT removeRequested(text()); });
+        auto *remove = new HoverDeleteButton(this, QStringLiteral("Remove ") + glyph);
+        connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(text()); });
+    } else {
+        setContextMenuPolicy(Qt::NoContextMenu);
+    }
+}
+
+void GlyphTile::enterEvent(QEnterEvent *event)
+{
+    m_hovered = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void GlyphTile::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void GlyphTile::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor face;
+    if (m_hovered || isDown()) {
+        face = Style::color(palette(), Style::Tone::Accent);
+        face.setAlphaF(isDown() ? 0.25f : 0.15f);
+    } else {
+        face = Style::color(palette(), Style::Tone::Secondary);
+        face.setAlphaF(face.alphaF() * 0.08f);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(face);
+    painter.drawRoundedRect(QRectF(rect()), 5, 5);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPen pen(Style::color(palette(), Style::Tone::Accent), 1.5);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 5, 5);
+    }
+    painter.setPen(Style::color(palette(), Style::Tone::Primary));
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}

@@ -1,0 +1,337 @@
+#include "services/GlyphCatalog.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+struct GlyphEntry {
+    char32_t codePoint;
+    const char *name;
+    std::initializer_list<const char *> keywords;
+};
+
+const GlyphEntry kArrows[] = {
+    {0x2192, "Rightwards arrow", {"arrow", "right", "east"}},
+    {0x2190, "Leftwards arrow", {"arrow", "left", "west"}},
+    {0x2191, "Upwards arrow", {"arrow", "up", "north"}},
+    {0x2193, "Downwards arrow", {"arrow", "down", "south"}},
+    {0x2194, "Left right arrow", {"arrow", "horizontal", "both"}},
+    {0x2195, "Up down arrow", {"arrow", "vertical", "both"}},
+    {0x21D2, "Rightwards double arrow", {"arrow", "implies", "right", "double"}},
+    {0x21D0, "Leftwards double arrow", {"arrow", "left", "double"}},
+    {0x21D4, "Left right double arrow", {"arrow", "iff", "equivalent", "double"}},
+    {0x21A9, "Leftwards arrow with hook", {"arrow", "return", "enter", "hook"}},
+    {0x21AA, "Rightwards arrow with hook", {"arrow", "redirect", "hook"}},
+    {0x2934, "Arrow pointing up then right", {"arrow", "up", "curve"}},
+    {0x2935, "Arrow pointing down then right", {"arrow", "down", "curve"}},
+    {0x21BB, "Clockwise open circle arrow", {"arrow", "refresh", "reload", "redo", "rotate"}},
+    {0x21BA, "Anticlockwise open circle arrow", {"arrow", "undo", "rotate"}},
+};
+const GlyphEntry kMath[] = {
+    {0x00D7, "Multiplication sign", {"times", "multiply", "cross"}},
+    {0x00F7, "Division sign", {"divide", "division", "obelus"}},
+    {0x00B1, "Plus-minus sign", {"plus", "minus", "tolerance"}},
+    {0x2213, "Minus-plus sign", {"minus", "plus"}},
+    {0x2264, "Less-than or equal to", {"less", "equal", "lte"}},
+    {0x2265, "Greater-than or equal to", {"greater", "equal", "gte"}},
+    {0x2260, "Not equal to", {"not", "equal", "neq", "different"}},
+    {0x2248, "Almost equal to", {"approximately", "approx", "about"}},
+    {0x2261, "Identical to", {"equivalent", "congruent", "identical"}},
+    {0x221E, "Infinity", {"infinity", "endless"}},
+    {0x221A, "Square root", {"root", "sqrt", "radical"}},
+    {0x2211, "N-ary summation", {"sum", "sigma", "total"}},
+    {0x220F, "N-ary product", {"product", "pi"}},
+    {0x222B, "Integral", {"integral", "calculus"}},
+    {0x2202, "Partial differential", {"partial", "derivative", "delta"}},
+    {0x03C0, "Greek small letter pi", {"pi", "circle"}},
+    {0x00B5, "Micro sign", {"micro", "mu", "micron"}},
+    {0x00B0, "Degree sign", {"degree", "angle", "temperature"}},
+    {0x2030, "Per mille sign", {"permille", "per", "thousand"}},
+    {0x221D, "Proportional to", {"proportional", "varies"}},
+    {0x2208, "Element of", {"element", "member", "in", "set"}},
+    {0x2209, "Not an element of", {"not", "element", "member", "set"}},
+    {0x2282, "Subset of", {"subset", "set"}},
+    {0x2286, "Subset of or equal to", {"subset", "equal", "set"}},
+    {0x2200, "For all", {"forall", "every", "universal"}},
+    {0x2203, "There exists", {"exists", "existential"}},
+    {0x2207, "Nabla", {"nabla", "del", "gradient"}},
+    {0x2205, "Empty set", {"empty", "set", "null", "void"}},
+};
+const GlyphEntry kPunctuation[] = {
+    {0x2014, "Em dash", {"dash", "em", "punctuation"}},
+    {0x2013, "En dash", {"dash", "en", "range"}},
+    {0x2012, "Figure dash", {"dash", "figure"}},
+    {0x2026, "Horizontal ellipsis", {"ellipsis", "dots", "etc"}},
+    {0x2022, "Bullet", {"bullet", "dot", "list"}},
+    {0x00B7, "Middle dot", {"dot", "middle", "interpunct"}},
+    {0x00A7, "Section sign", {"section", "legal", "clause"}},
+    {0x00B6, "Pilcrow", {"paragraph", "pilcrow"}},
+    {0x2020, "Dagger", {"dagger", "footnote", "cross"}},
+    {0x2021, "Double dagger", {"dagger", "double", "footnote"}},
+    {0x2032, "Prime", {"prime", "feet", "minutes"}},
+    {0x2033, "Double prime", {"prime", "inches", "seconds", "double"}},
+    {0x00AB, "Left double angle quote", {"quote", "guillemet", "left"}},
+    {0x00BB, "Right double angle quote", {"quote", "guillemet", "right"}},
+    {0x2039, "Single left angle quote", {"quote", "guillemet", "left", "single"}},
+    {0x203A, "Single right angle quote", {"quote", "guillemet", "right", "single"}},
+    {0x201C, "Left double quotation mark", {"quote", "curly", "open", "smart"}},
+    {0x201D, "Right double quotation mark", {"quote", "curly", "close", "smart"}},
+    {0x2018, "Left single quotation mark", {"quote", "curly", "open", "single"}},
+    {0x2019, "Right single quotation mark", {"quote", "apostrophe", "curly", "single"}},
+    {0x201E, "Double low-9 quotation mark", {"quote", "low", "german"}},
+    {0x00A1, "Inverted exclamation mark", {"exclamation", "inverted", "spanish"}},
+    {0x00BF, "Inverted question mark", {"question", "inverted", "spanish"}},
+};
+const GlyphEntry kMarks[] = {
+    {0x2713, "Check mark", {"check", "tick", "yes", "done", "ok"}},
+    {0x2714, "Heavy check mark", {"check", "tick", "yes", "done", "bold"}},
+    {0x2717, "Ballot X", {"cross", "no", "wrong", "fail"}},
+    {0x2718, "Heavy ballot X", {"cross", "no", "wrong", "bold"}},
+    {0x2611, "Ballot box with check", {"checkbox", "checked", "done"}},
+    {0x2610, "Ballot box", {"checkbox", "empty", "todo"}},
+    {0x2605, "Black star", {"star", "favorite", "filled", "rating"}},
+    {0x2606, "White star", {"star", "favorite", "empty", "rating"}},
+    {0x25CF, "Black circle", {"circle", "dot", "filled", "bullet"}},
+    {0x25CB, "White circle", {"circle", "dot", "empty", "ring"}},
+    {0x25C6, "Black diamond", {"diamond", "filled"}},
+    {0x25C7, "White diamond", {"diamond", "empty"}},
+    {0x25A0, "Black square", {"square", "filled", "stop"}},
+    {0x25A1, "White square", {"square", "empty"}},
+    {0x25B6, "Right-pointing triangle", {"play", "triangle", "right", "next"}},
+    {0x25C0, "Left-pointing triangle", {"triangle", "left", "previous", "rewind"}},
+    {0x25B2, "Up-pointing triangle", {"triangle", "up", "increase"}},
+    {0x25BC, "Down-pointing triangle", {"triangle", "down", "decrease"}},
+    {0x26A0, "Warning sign", {"warning", "caution", "alert"}},
+    {0x26A1, "High voltage sign", {"lightning", "bolt", "power", "zap"}},
+    {0x2295, "Circled plus", {"plus", "circle", "add", "xor"}},
+    {0x2297, "Circled times", {"times", "circle", "cross", "tensor"}},
+};
+const GlyphEntry kBox[] = {
+    {0x2500, "Box light horizontal", {"box", "line", "horizontal"}},
+    {0x2502, "Box light vertical", {"box", "line", "vertical"}},
+    {0x250C, "Box light down and right", {"box", "corner", "top", "left"}},
+    {0x2510, "Box light down and left", {"box", "corner", "top", "right"}},
+    {0x2514, "Box light up and right", {"box", "corner", "bottom", "left"}},
+    {0x2518, "Box light up and left", {"box", "corner", "bottom", "right"}},
+    {0x251C, "Box light vertical and right", {"box", "tee", "left", "branch"}},
+    {0x2524, "Box light vertical and left", {"box", "tee", "right"}},
+    {0x252C, "Box light down and horizontal", {"box", "tee", "top"}},
+    {0x2534, "Box light up and horizontal", {"box", "tee", "bottom"}},
+    {0x253C, "Box light vertical and horizontal", {"box", "cross", "plus", "intersection"}},
+    {0x2550, "Box double horizontal", {"box", "line", "double", "horizontal"}},
+    {0x2551, "Box double vertical", {"box", "line", "double", "vertical"}},
+    {0x2554, "Box double down and right", {"box", "corner", "double", "top", "left"}},
+    {0x2557, "Box double down and left", {"box", "corner", "double", "top", "right"}},
+    {0x255A, "Box double up and right", {"box", "corner", "double", "bottom", "left"}},
+    {0x255D, "Box double up and left", {"box", "corner", "double", "bottom", "right"}},
+    {0x2560, "Box double vertical and right", {"box", "tee", "double", "left"}},
+    {0x2563, "Box double vertical and left", {"box", "tee", "double", "right"}},
+    {0x2566, "Box double down and horizontal", {"box", "tee", "double", "top"}},
+    {0x2569, "Box double up and horizontal", {"box", "tee", "double", "bottom"}},
+    {0x256C, "Box double vertical and horizontal", {"box", "cross", "double", "intersection"}},
+};
+const GlyphEntry kCurrency[] = {
+    {0x0024, "Dollar sign", {"dollar", "usd", "money"}},
+    {0x00A2, "Cent sign", {"cent", "money"}},
+    {0x20AC, "Euro sign", {"euro", "eur", "money"}},
+    {0x00A3, "Pound sign", {"pound", "gbp", "sterling", "money"}},
+    {0x00A5, "Yen sign", {"yen", "yuan", "jpy", "cny", "money"}},
+    {0x20BF, "Bitcoin sign", {"bitcoin", "btc", "crypto", "money"}},
+    {0x20B9, "Indian rupee sign", {"rupee", "inr", "money"}},
+    {0x20A9, "Won sign", {"won", "krw", "money"}},
+    {0x20BD, "Ruble sign", {"ruble", "rub", "money"}},
+    {0x20BA, "Turkish lira sign", {"lira", "try", "money"}},
+    {0x20B4, "Hryvnia sign", {"hryvnia", "uah", "money"}},
+    {0x20AA, "New shekel sign", {"shekel", "ils", "money"}},
+    {0x0E3F, "Thai baht sign", {"baht", "thb", "money"}},
+    {0x00A4, "Generic currency sign", {"currency", "money", "generic"}},
+};
+const GlyphEntry kLegal[] = {
+    {0x00A9, "Copyright sign", {"copyright", "legal"}},
+    {0x00AE, "Registered sign", {"registered", "trademark", "legal"}},
+    {0x2122, "Trade mark sign", {"trademark", "tm", "legal"}},
+    {0x2120, "Service mark", {"servicemark", "sm", "legal"}},
+    {0x2116, "Numero sign", {"number", "numero", "no"}},
+    {0x2103, "Degree Celsius", {"celsius", "temperature", "degree"}},
+    {0x2109, "Degree Fahrenheit", {"fahrenheit", "temperature", "degree"}},
+    {0x2709, "Envelope", {"mail", "email", "envelope", "message"}},
+    {0x260E, "Black telephone", {"phone", "telephone", "call"}},
+};
+
+template <std::size_t N>
+QList<Glyph> build(const GlyphEntry (&entries)[N])
+{
+    QList<Glyph> list;
+    list.reserve(qsizetype(N));
+    for (const GlyphEntry &entry : entries) {
+        Glyph glyph;
+        glyph.character = QString::fromUcs4(&entry.codePoint, 1);
+        glyph.name = QString::fromLatin1(entry.name);
+        for (const char *keyword : entry.keywords)
+            glyph.keywords.append(QString::fromLatin1(keyword));
+        list.append(glyph);
+    }
+    return list;
+}
+
+struct CategoryInfo {
+    GlyphCategory category;
+    const char *raw;
+    const char *symbol;
+};
+
+constexpr CategoryInfo kCategories[] = {
+    {GlyphCategory::arrows, "arrows", "arrow.right"},
+    {GlyphCategory::math, "math", "function"},
+    {GlyphCategory::punctuation, "punctuation", "text.quote"},
+    {GlyphCategory::marks, "marks", "checkmark"},
+    {GlyphCategory::box, "box", "tablecells"},
+    {GlyphCategory::currency, "currency", "dollarsign"},
+    {GlyphCategory::legal, "legal", "c.circle"},
+};
+
+const CategoryInfo &info(GlyphCategory category)
+{
+    for (const CategoryInfo &entry : kCategories) {
+        if (entry.category == category)
+            return entry;
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+QString rawValue(GlyphCategory category)
+{
+    return QString::fromLatin1(info(category).raw);
+}
+
+std::optional<GlyphCategory> glyphCategoryFromRawValue(const QString &raw)
+{
+    for (const CategoryInfo &entry : kCategories) {
+        if (raw == QLatin1String(entry.raw))
+            return entry.category;
+    }
+    return std::nullopt;
+}
+
+const QList<GlyphCategory> &allGlyphCategories()
+{
+    static const QList<GlyphCategory> categories = [] {
+        QList<GlyphCategory> list;
+        for (const CategoryInfo &entry : kCategories)
+            list.append(entry.category);
+        return list;
+    }();
+    return categories;
+}
+
+QString pickerSymbol(GlyphCategory category)
+{
+    return QString::fromLatin1(info(category).symbol);
+}
+
+namespace GlyphCatalog {
+
+// Function-local statics: each list is built once, safely even when two threads ask first together.
+const QList<Glyph> &arrows()
+{
+    static const QList<Glyph> list = build(kArrows);
+    return list;
+}
+
+const QList<Glyph> &math()
+{
+    static const QList<Glyph> list = build(kMath);
+    return list;
+}
+
+const QList<Glyph> &punctuation()
+{
+    static const QList<Glyph> list = build(kPunctuation);
+    return list;
+}
+
+const QList<Glyph> &marks()
+{
+    static const QList<Glyph> list = build(kMarks);
+    return list;
+}
+
+const QList<Glyph> &box()
+{
+    static const QList<Glyph> list = build(kBox);
+    return list;
+}
+
+const QList<Glyph> &currency()
+{
+    static const QList<Glyph> list = build(kCurrency);
+    return list;
+}
+
+const QList<Glyph> &legal()
+{
+    static const QList<Glyph> list = build(kLegal);
+    return list;
+}
+
+const QList<Glyph> &glyphs(GlyphCategory category)
+{
+    switch (category) {
+    case GlyphCategory::arrows:
+        return arrows();
+    case GlyphCategory::math:
+        return math();
+    case GlyphCategory::punctuation:
+        return punctuation();
+    case GlyphCategory::marks:
+        return marks();
+    case GlyphCategory::box:
+        return box();
+    case GlyphCategory::currency:
+        return currency();
+    case GlyphCategory::legal:
+        return legal();
+    }
+    Q_UNREACHABLE();
+}
+
+const QList<Glyph> &all()
+{
+    static const QList<Glyph> list = [] {
+        QList<Glyph> joined;
+        for (GlyphCategory category : allGlyphCategories())
+            joined.append(glyphs(category));
+        return joined;
+    }();
+    return list;
+}
+
+QList<Glyph> search(const QString &query)
+{
+    const QString q = query.trimmed().toLower();
+    if (q.isEmpty())
+        return {};
+    QList<Glyph> found;
+    for (const Glyph &glyph : all()) {
+        const bool matches = glyph.character == q || glyph.name.toLower().contains(q) ||
+                             std::any_of(glyph.keywords.begin(), glyph.keywords.end(),
+                                         [&q](const QString &keyword) { return keyword.toLower().contains(q); });
+        if (matches)
+            found.append(glyph);
+    }
+    return found;
+}
+
+std::optional<QString> name(const QString &character)
+{
+    for (const Glyph &glyph : all()) {
+        if (glyph.character == character)
+            return glyph.name;
+    }
+    return std::nullopt;
+}
+
+} // namespace GlyphCatalog

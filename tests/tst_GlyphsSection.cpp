@@ -1,0 +1,234 @@
+#include "Controls.h"
+#include "TestHome.h"
+
+#include "app/SegmentedControl.h"
+#include "app/TileGrid.h"
+#include "sections/glyphs/GlyphTile.h"
+#include "sections/glyphs/GlyphsSection.h"
+#include "services/ClipboardService.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+static TestHome testHome;
+
+namespace {
+
+// Lets queued work land: tiles added to a shown grid appear on the next pass of the event loop, and the
+// tiles they replace go then.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString tileGlyphs(const QWidget *grid)
+{
+    settle();
+    QString text;
+    for (const GlyphTile *tile : grid->findChildren<GlyphTile *>()) {
+        if (tile->isVisibleTo(grid))
+            text += tile->glyph();
+    }
+    return text;
+}
+
+struct Fixture {
+    NotifyLog log;
+    RecentGlyphsStore store;
+    GlyphsSection section{log.callback(), store};
+
+    explicit Fixture(const QStringList &recents = {})
+    {
+        for (const QString &glyph : QStringList(store.glyphs()))
+            store.remove(glyph);
+        for (auto it = recents.rbegin(); it != recents.rend(); ++it)
+            store.add(*it);
+        section.resize(276, 420);
+        section.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&section));
+    }
+    QWidget *grid() const { return section.findChild<QWidget *>(QStringLiteral("glyphGrid")); }
+    QWidget *recentsGrid() const { return section.findChild<QWidget *>(QStringLiteral("recentGlyphs")); }
+    QString shown() const { return tileGlyphs(grid()); }
+    QString recents() const { return recentsGrid()->isVisibleTo(&section) ? tileGlyphs(recentsGrid()) : QString(); }
+    SegmentedControl *picker() const { return section.findChild<SegmentedControl *>(); }
+    QLineEdit *search() const { return control<QLineEdit>(&section, QStringLiteral("Search glyphs")); }
+    bool emptyCaptionShown() const
+    {
+        const QLabel *label = nullptr;
+        for (const QLabel *candidate : section.findChildren<QLabel *>()) {
+            if (candidate->text() == QStringLiteral("No glyphs found"))
+                label = candidate;
+        }
+        return label && label->isVisibleTo(&section);
+    }
+    GlyphTile *tile(const QWidget *in, const QString &glyph) const
+    {
+        settle();
+        for (GlyphTile *tile : in->findChildren<GlyphTile *>()) {
+            if (tile->glyph() == glyph && tile->isVisibleTo(in))
+                return tile;
+        }
+        return nullptr;
+    }
+    void click(const QWidget *in, const QString &glyph)
+    {
+        GlyphTile *target = tile(in, glyph);
+        QVERIFY2(target, qPrintable(glyph));
+        QTest::mouseClick(target, Qt::LeftButton);
+        settle();
+    }
+};
+
+} // namespace
+
+class tst_GlyphsSection : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstShowing()
+    {
+        Fixture f;
+        QCOMPARE(f.picker()->currentIndex(), 0);
+        QVERIFY(f.picker()->isVisibleTo(&f.section));
+        QCOMPARE(f.shown(), QStringLiteral("→←↑↓↔↕⇒⇐⇔↩↪⤴⤵↻↺"));
+        QVERIFY(!f.recentsGrid()->isVisibleTo(&f.section));
+        QCOMPARE(f.search()->placeholderText(), QStringLiteral("Search glyphs…"));
+        // Each category segment is a symbol that a screen reader still finds by name.
+        QVERIFY(control<QAbstractButton>(f.picker(), QStringLiteral("Currency")));
+    }
+
+    // Typing follows every edit; the category chosen before a search comes back when the field is cleared.
+    void search_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("pickerShown");
+        QTest::addColumn<bool>("emptyCaption");
+        const QString legal = QStringLiteral("©®™℠№℃℉✉☎");
+        QTest::newRow("only spaces: not searching") << "   " << legal << true << false;
+        QTest::newRow("check") << "check"
+                               << "✓✔☑☐" << false << false;
+        QTest::newRow("arrow across categories") << "arrow"
+                                                 << "→←↑↓↔↕⇒⇐⇔↩↪⤴⤵↻↺" << false << false;
+        QTest::newRow("no match") << "xyz"
+                                  << "" << false << true;
+    }
+
+    void search()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, expected);
+        QFETCH(bool, pickerShown);
+        QFETCH(bool, emptyCaption);
+        Fixture f;
+        QTest::mouseClick(control<QAbstractButton>(f.picker(), QStringLiteral("Legal")), Qt::LeftButton);
+        QCOMPARE(f.section.selectedCategory(), GlyphCategory::legal);
+
+        f.search()->setFocus();
+        QTest::keyClicks(f.search(), query);
+        QCOMPARE(f.shown(), expected);
+        QCOMPARE(f.picker()->isVisibleTo(&f.section), pickerShown);
+        QCOMPARE(f.emptyCaptionShown(), emptyCaption);
+
+        f.search()->clear();
+        QCOMPARE(f.shown(), QStringLiteral("©®™℠№℃℉✉☎"));
+        QVERIFY(f.picker()->isVisibleTo(&f.section));
+        QCOMPARE(f.picker()->currentIndex(), int(allGlyphCategories().indexOf(GlyphCategory::legal)));
+        QVERIFY(f.log.messages.isEmpty());
+    }
+
+    void clickCopiesAndLeadsTheRecents()
+    {
+        Fixture f;
+        f.click(f.grid(), QStringLiteral("→"));
+        QCOMPARE(clipboardText(), QStringLiteral("→"));
+        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied →")});
+        QCOMPARE(f.recents(), QStringLiteral("→"));
+
+        QTest::mouseClick(control<QAbstractButton>(f.picker(), QStringLiteral("Math")), Qt::LeftButton);
+        f.click(f.grid(), QStringLiteral("∞"));
+        QCOMPARE(f.recents(), QStringLiteral("∞→"));
+        QCOMPARE(f.tile(f.recentsGrid(), QStringLiteral("∞"))->toolTip(), QStringLiteral("Infinity"));
+
+        // A recent tile copies too, and moves to the front.
+        f.click(f.recentsGrid(), QStringLiteral("→"));
+        QCOMPARE(f.recents(), QStringLiteral("→∞"));
+        QCOMPARE(clipboardText(), QStringLiteral("→"));
+        QCOMPARE(f.log.messages.size(), 3);
+        QCOMPARE(f.store.glyphs(), (QStringList{QStringLiteral("→"), QStringLiteral("∞")}));
+    }
+
+    void thirteenthGlyphDropsTheOldest()
+    {
+        Fixture f;
+        QTest::mouseClick(control<QAbstractButton>(f.picker(), QStringLiteral("Math")), Qt::LeftButton);
+        const QString math = QStringLiteral("×÷±∓≤≥≠≈≡∞√∑∏");
+        for (const QChar glyph : math)
+            f.click(f.grid(), QString(glyph));
+        QString expected = math.right(12);
+        std::reverse(expected.begin(), expected.end());
+        QCOMPARE(f.recents(), expected);
+    }
+
+    // Removing is silent: nothing copied, no banner, the rest of the section as it was.
+    void removeRecent_data()
+    {
+        QTest::addColumn<bool>("byContextMenu");
+        QTest::newRow("hover delete button") << false;
+        QTest::newRow("context menu Remove") << true;
+    }
+
+    void removeRecent()
+    {
+        QFETCH(bool, byContextMenu);
+        Fixture f({QStringLiteral("✓"), QStringLiteral("€"), QStringLiteral("\u2603")});
+        QCOMPARE(f.recents(), QStringLiteral("✓€\u2603"));
+        // An entry from outside the catalogue names itself.
+        QCOMPARE(f.tile(f.recentsGrid(), QStringLiteral("\u2603"))->toolTip(), QStringLiteral("\u2603"));
+        ClipboardService::copy(QStringLiteral("before"));
+
+        GlyphTile *euro = f.tile(f.recentsGrid(), QStringLiteral("€"));
+        if (byContextMenu) {
+            QCOMPARE(euro->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(euro->removeAction()->text(), QStringLiteral("Remove"));
+            euro->removeAction()->trigger();
+        } else {
+            HoverDeleteButton *remove = nullptr;
+            for (HoverDeleteButton *button : f.recentsGrid()->findChildren<HoverDeleteButton *>()) {
+                if (button->accessibleName() == QStringLiteral("Remove €"))
+                    remove = button;
+            }
+            QVERIFY(remove);
+            QVERIFY(!remove->isVisible());
+            QTest::mouseMove(euro);
+            QTRY_VERIFY(remove->isVisible());
+            QVERIFY(remove->geometry().intersects(euro->geometry()));
+            QTest::mouseClick(remove, Qt::LeftButton);
+        }
+        QCOMPARE(f.recents(), QStringLiteral("✓\u2603"));
+        QCOMPARE(f.store.glyphs(), (QStringList{QStringLiteral("✓"), QStringLiteral("\u2603")}));
+        QCOMPARE(clipboardText(), QStringLiteral("before"));
+        QVERIFY(f.log.messages.isEmpty());
+        QCOMPARE(f.shown(), QStringLiteral("→←↑↓↔↕⇒⇐⇔↩↪⤴⤵↻↺"));
+    }
+
+    // Even a glyph that is also recent gets neither a delete button nor a context menu in the grid.
+    void gridTilesCannotBeRemoved()
+    {
+        Fixture f({QStringLiteral("→")});
+        GlyphTile *tile = f.tile(f.grid(), QStringLiteral("→"));
+        QVERIFY(!tile->isRemovable());
+        settle();
+        QCOMPARE(tile->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(f.grid()->findChildren<HoverDeleteButton *>().isEmpty());
+        QCOMPARE(f.recentsGrid()->findChildren<HoverDeleteButton *>().size(), 1);
+    }
+};
+
+QTEST_MAIN(tst_GlyphsSection)
+#include "tst_GlyphsSection.moc"
