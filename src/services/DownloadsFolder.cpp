@@ -1,0 +1,74 @@
+#include "services/DownloadsFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace DownloadsFolder {
+
+namespace {
+
+// A name part is safe when it stays a single plain file name inside the folder.
+bool isSafeNamePart(const QString &part)
+{
+    if (part.isEmpty() || part.startsWith(QLatin1Char('.')))
+        return false;
+    for (const QChar c : part) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString path()
+{
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    // Qt answers the home folder itself when the user has no Downloads folder configured.
+    if (!downloads.isEmpty())
+        return downloads;
+    return QDir::homePath();
+}
+
+std::variant<Saved, QString> save(const QByteArray &data, const QString &baseName, const QString &extension)
+{
+    return saveIn(path(), data, baseName, extension);
+}
+
+std::variant<Saved, QString> saveIn(const QString &folder, const QByteArray &data, const QString &baseName,
+                                    const QString &extension)
+{
+    if (!isSafeNamePart(baseName) || !isSafeNamePart(extension))
+        return QStringLiteral("Refused to save under the unsafe file name \u201C%1.%2\u201D.").arg(baseName, extension);
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("Couldn't create the folder %1.").arg(folder);
+
+    const QDir dir(folder);
+    for (qint64 n = 0;; ++n) {
+        const QString name = n == 0 ? QStringLiteral("%1.%2").arg(baseName, extension)
+                                    : QStringLiteral("%1-%2.%3").arg(baseName).arg(n).arg(extension);
+        QFile file(dir.filePath(name));
+        // NewOnly fails when the name exists: then the next number is tried. Any other failure is final.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (file.exists())
+                continue;
+            return file.errorString();
+        }
+        if (file.write(data) != data.size() || !file.flush()) {
+            const QString error = file.errorString();
+            file.close();
+            file.remove();
+            return error;
+        }
+        file.close();
+        if (file.error() != QFileDevice::NoError) {
+            const QString error = file.errorString();
+            file.remove();
+            return error;
+        }
+        return Saved{file.fileName(), name};
+    }
+}
+
+} // namespace DownloadsFolder

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The outside services' base URLs, each ending in a slash: the only place they are spelt out.
+namespace Endpoints {
+
+struct Bases {
+    QString placeholder; // a plain placeholder of any size: WxH, WxH.ext
+    QString photo;       // a photograph: W/H
+    QString avatar;      // avatars, API version 9.x: STYLE/FORMAT?seed=…
+    QString iconify;     // icon search and SVGs
+
+    bool operator==(const Bases &) const = default;
+};
+
+// The public services the shipped program talks to.
+Bases production();
+
+const Bases &current();
+
+// Test-only seam: points every service at a fixture server. The program itself never calls it and reads no
+// configuration that could.
+void overrideForTesting(const Bases &bases);
+
+} // namespace Endpoints
