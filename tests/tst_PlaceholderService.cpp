@@ -101,7 +101,8 @@ private Q_SLOTS:
                                     << "https://avatars.test/9.x/thumbs/svg?seed=Tessellon"
                                     << "avatar-thumbs-Tessellon";
         QTest::newRow("avatar png sends the width only")
-            << Source::avatar << 512LL << 16LL << Format::png << "Tessellon" << "pixel-art"
+            << Source::avatar << 512LL << 16LL << Format::png << "Tessellon"
+            << "pixel-art"
             << "https://avatars.test/9.x/pixel-art/png?seed=Tessellon&size=512"
             << "avatar-pixel-art-Tessellon";
         QTest::newRow("empty seed") << Source::avatar << 64LL << 64LL << Format::png << "" << t
@@ -196,8 +197,8 @@ private Q_SLOTS:
             QCOMPARE(QFileInfo(saved.filePath).absolutePath(), QFileInfo(downloads()).absoluteFilePath());
             names.append(saved.fileName);
         }
-        QCOMPARE(names, (QStringList{"placeholder-400x400.png", "placeholder-400x400-1.png",
-                                     "placeholder-400x400-2.png"}));
+        QCOMPARE(names,
+                 (QStringList{"placeholder-400x400.png", "placeholder-400x400-1.png", "placeholder-400x400-2.png"}));
         QFile file(downloads() + QStringLiteral("/placeholder-400x400-2.png"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), png);
@@ -212,10 +213,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("404") << QByteArray("/404x404.png") << 404 << "The image source returned HTTP 404.";
         QTest::newRow("500") << QByteArray("/500x500.png") << 500 << "The image source returned HTTP 500.";
-        QTest::newRow("300 is no success") << QByteArray("/300x300.png") << 300
-                                           << "The image source returned HTTP 300.";
-        QTest::newRow("199 is no success") << QByteArray("/199x199.png") << 199
-                                           << "The image source returned HTTP 199.";
+        QTest::newRow("300 is no success")
+            << QByteArray("/300x300.png") << 300 << "The image source returned HTTP 300.";
+        QTest::newRow("199 is no success")
+            << QByteArray("/199x199.png") << 199 << "The image source returned HTTP 199.";
     }
 
     void failuresWriteNothing()
@@ -271,14 +272,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("baseName");
         QTest::addColumn<QString>("extension");
-        QTest::newRow("parent folder") << "../outside" << "svg";
-        QTest::newRow("absolute") << "/tmp/outside" << "svg";
-        QTest::newRow("dot-dot alone") << ".." << "svg";
-        QTest::newRow("hidden file") << ".bashrc" << "svg";
-        QTest::newRow("slash inside") << "mdi/home" << "svg";
-        QTest::newRow("slash in extension") << "icon" << "svg/../../x";
-        QTest::newRow("line feed") << "a\nb" << "svg";
-        QTest::newRow("empty") << "" << "svg";
+        QTest::newRow("parent folder") << "../outside"
+                                       << "svg";
+        QTest::newRow("absolute") << "/tmp/outside"
+                                  << "svg";
+        QTest::newRow("dot-dot alone") << ".."
+                                       << "svg";
+        QTest::newRow("hidden file") << ".bashrc"
+                                     << "svg";
+        QTest::newRow("slash inside") << "mdi/home"
+                                      << "svg";
+        QTest::newRow("slash in extension") << "icon"
+                                            << "svg/../../x";
+        QTest::newRow("line feed") << "a\nb"
+                                   << "svg";
+        QTest::newRow("empty") << ""
+                               << "svg";
     }
 
     void unsafeNamesAreRefused()
@@ -303,8 +312,8 @@ private Q_SLOTS:
         rlimit small = old;
         small.rlim_cur = 1024;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const auto result = DownloadsFolder::save(QByteArray(64 * 1024, 'x'), QStringLiteral("big"),
-                                                  QStringLiteral("png"));
+        const auto result =
+            DownloadsFolder::save(QByteArray(64 * 1024, 'x'), QStringLiteral("big"), QStringLiteral("png"));
         setrlimit(RLIMIT_FSIZE, &old);
         QVERIFY(std::holds_alternative<QString>(result));
         QVERIFY(!std::get<QString>(result).isEmpty());

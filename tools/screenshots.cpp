@@ -8,6 +8,7 @@
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -51,6 +52,16 @@ struct Scene {
     std::function<void(QWidget *)> after = {};
 };
 
+void clickNamed(QWidget *section, const QString &name)
+{
+    for (QAbstractButton *button : section->findChildren<QAbstractButton *>()) {
+        if (button->accessibleName() == name || button->text() == name) {
+            button->click();
+            return;
+        }
+    }
+}
+
 void type(QWidget *section, const QString &text)
 {
     if (auto *field = section->findChild<QLineEdit *>())
@@ -62,6 +73,18 @@ QList<Scene> scenes()
     QList<Scene> list;
     for (Tab tab : MenuPanelView::allTabs())
         list.append({MenuPanelView::rawValue(tab), tab});
+    list.append({QStringLiteral("placeholders-custom"), Tab::placeholders, {}, [](QWidget *s) {
+                     clickNamed(s, QStringLiteral("Custom"));
+                     for (QLineEdit *field : s->findChildren<QLineEdit *>()) {
+                         if (field->accessibleName() == QLatin1String("Width"))
+                             field->setText(QStringLiteral("1280"));
+                         else if (field->accessibleName() == QLatin1String("Height"))
+                             field->setText(QStringLiteral("720"));
+                     }
+                 }});
+    list.append({QStringLiteral("placeholders-avatar"), Tab::placeholders, {}, [](QWidget *s) {
+                     clickNamed(s, QStringLiteral("Avatar"));
+                 }});
     list.append(
         {QStringLiteral("glyphs-search"), Tab::glyphs, {}, [](QWidget *s) { type(s, QStringLiteral("quote")); }});
     list.append({QStringLiteral("glyphs-currency"), Tab::glyphs, {}, [](QWidget *s) {

@@ -131,6 +131,9 @@ void SegmentedControl::setSegments(const QList<Segment> &segments, int current)
         button->setAccessibleName(toolTip);
         connect(button, &QAbstractButton::clicked, this, [this, i] { select(i, true); });
         layout()->addWidget(button);
+        // At once, not on the next pass of the event loop as a layout would: the new segments replace the
+        // old ones in the same frame.
+        button->show();
         m_buttons.append(button);
     }
     m_current = -1;

@@ -46,8 +46,7 @@ void setInactivityTimeoutForTesting(int milliseconds)
     inactivityTimeout() = milliseconds;
 }
 
-QNetworkReply *get(const QUrl &url, QObject *context, std::function<void(const Reply &)> done,
-                   qint64 maximumBytes)
+QNetworkReply *get(const QUrl &url, QObject *context, std::function<void(const Reply &)> done, qint64 maximumBytes)
 {
     QNetworkRequest request(url);
     request.setTransferTimeout(inactivityTimeout());

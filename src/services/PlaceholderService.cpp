@@ -138,8 +138,8 @@ const QList<Resolution> &presets()
 const QStringList &avatarStyles()
 {
     static const QStringList styles = {
-        QStringLiteral("thumbs"),   QStringLiteral("avataaars"),  QStringLiteral("bottts"),
-        QStringLiteral("identicon"), QStringLiteral("initials"),  QStringLiteral("lorelei"),
+        QStringLiteral("thumbs"),     QStringLiteral("avataaars"), QStringLiteral("bottts"),
+        QStringLiteral("identicon"),  QStringLiteral("initials"),  QStringLiteral("lorelei"),
         QStringLiteral("notionists"), QStringLiteral("pixel-art"), QStringLiteral("shapes"),
         QStringLiteral("fun-emoji"),
     };

@@ -1,0 +1,45 @@
+#include "app/Spinner.h"
+
+#include "app/Layout.h"
+
+#include <QPainter>
+
+Spinner::Spinner(int size, QWidget *parent) : QWidget(parent), m_size(size)
+{
+    setFixedSize(size, size);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(QStringLiteral("In progress"));
+    m_timer.setInterval(16);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        m_angle = (m_angle + 8) % 360;
+        update();
+    });
+}
+
+void Spinner::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_timer.start();
+}
+
+void Spinner::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_timer.stop();
+}
+
+void Spinner::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal pen = qMax(1.5, m_size / 8.0);
+    const QRectF ring = QRectF(rect()).adjusted(pen, pen, -pen, -pen);
+    QColor track = Style::color(palette(), Style::Tone::Tertiary);
+    track.setAlphaF(track.alphaF() * 0.6f);
+    painter.setPen(QPen(track, pen));
+    painter.drawEllipse(ring);
+    QPen arc(Style::color(palette(), Style::Tone::Secondary), pen);
+    arc.setCapStyle(Qt::RoundCap);
+    painter.setPen(arc);
+    painter.drawArc(ring, -m_angle * 16, 100 * 16);
+}
