@@ -1,0 +1,119 @@
+// Times each text tools operation on a file, or writes a generated test file.
+//   tessellon_bench_texttools generate MEGABYTES FILE   mixed ASCII and non-ASCII log lines, many repeated
+//   tessellon_bench_texttools run FILE                   median milliseconds of each operation, one per line
+
+#include "services/TextToolsService.h"
+
+#include <QCollator>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+QString line(QRandomGenerator &random)
+{
+    static const QStringList levels = {"INFO ", "WARN ", "DEBUG", "ERROR"};
+    static const QStringList words = {"Zoë",  "café",  "naïve", "東京", "Größe", "résumé", "👍🏽", "Ελλάδα",
+                                      "user", "cache", "miss",  "hit",  "retry", "token",  "ok",       "done"};
+    const int kind = random.bounded(10);
+    if (kind == 0)
+        return {};
+    if (kind == 1)
+        return QStringLiteral("   \t ");
+    QString text = QStringLiteral("2026-12-%1T%2:%3:%4Z %5  worker-%6\trequest /api/v1/items?id=%7, took %8 ms;")
+                       .arg(random.bounded(1, 29), 2, 10, QLatin1Char('0'))
+                       .arg(random.bounded(24), 2, 10, QLatin1Char('0'))
+                       .arg(random.bounded(60), 2, 10, QLatin1Char('0'))
+                       .arg(random.bounded(60), 2, 10, QLatin1Char('0'))
+                       .arg(levels[random.bounded(levels.size())])
+                       .arg(random.bounded(32))
+                       .arg(random.bounded(1000))
+                       .arg(random.bounded(500));
+    const int extra = random.bounded(4);
+    for (int i = 0; i < extra; ++i)
+        text += QLatin1String("  ") + words[random.bounded(words.size())] + QLatin1Char('.');
+    return text;
+}
+
+int generate(qint64 megabytes, const QString &path)
+{
+    QRandomGenerator random(20261206);
+    // A pool of distinct lines drawn from again and again: about one line in six repeats an earlier one.
+    std::vector<QString> pool;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 1;
+    qint64 written = 0;
+    const qint64 target = megabytes * 1024 * 1024;
+    while (written < target) {
+        QString text;
+        if (!pool.empty() && random.bounded(6) == 0)
+            text = pool[random.bounded(int(pool.size()))];
+        else {
+            text = line(random);
+            if (pool.size() < 50000)
+                pool.push_back(text);
+        }
+        const QByteArray bytes = text.toUtf8() + '\n';
+        file.write(bytes);
+        written += bytes.size();
+    }
+    return 0;
+}
+
+int run(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const QString text = QString::fromUtf8(file.readAll());
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    using namespace TextToolsService;
+    // The editor hands each operation a text of its own (its toPlainText()), which the operation may
+    // rewrite in place; that copy is made before the clock starts.
+    const std::vector<std::pair<const char *, std::function<QString(QString)>>> operations = {
+        {"strip", [&](QString t) { return strip(std::move(t), QStringLiteral(",.;")); }},
+        {"dedupe", [&](QString t) { return dedupeLines(std::move(t)); }},
+        {"removeBlankLines", [&](QString t) { return removeBlankLines(std::move(t)); }},
+        {"trim", [&](QString t) { return trim(std::move(t)); }},
+        {"sortAlphabetical", [&](QString t) { return sort(t, SortOrder::alphabetical, collator); }},
+        {"sortByLength", [&](QString t) { return sort(t, SortOrder::byLength, collator); }},
+    };
+    QTextStream out(stdout);
+    for (const auto &[name, operation] : operations) {
+        std::vector<qint64> times;
+        for (int i = 0; i < 5; ++i) {
+            QString own(text.constData(), text.size());
+            QElapsedTimer timer;
+            timer.start();
+            const QString result = operation(std::move(own));
+            times.push_back(timer.nsecsElapsed());
+            Q_UNUSED(result);
+        }
+        std::sort(times.begin(), times.end());
+        out << name << ' ' << QString::number(times[2] / 1e6, 'f', 1) << Qt::endl;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 4 && args[1] == u"generate")
+        return generate(args[2].toLongLong(), args[3]);
+    if (args.size() == 3 && args[1] == u"run")
+        return run(args[2]);
+    QTextStream(stderr) << "usage: tessellon_bench_texttools generate MEGABYTES FILE | run FILE\n";
+    return 2;
+}
