@@ -1,13 +1,17 @@
 // Times each text tools operation on a file, or writes a generated test file.
 //   tessellon_bench_texttools generate MEGABYTES FILE   mixed ASCII and non-ASCII log lines, many repeated
 //   tessellon_bench_texttools run FILE                   median milliseconds of each operation, one per line
+//   tessellon_bench_texttools editor FILE                the text tools tab itself: paste, then each button
 
+#include "sections/textTools/TextToolsSection.h"
 #include "services/TextToolsService.h"
 
+#include <QApplication>
 #include <QCollator>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTextStream>
 
@@ -104,16 +108,51 @@ int run(const QString &path)
     return 0;
 }
 
+// The whole round trip a person waits for: the editor's text out, the operation, the result back in.
+int editor(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const QString text = QString::fromUtf8(file.readAll());
+    TextToolsSection section([](const QString &) {});
+    section.resize(436, 520);
+    section.show();
+    auto *editor = section.findChild<QPlainTextEdit *>();
+    section.findChild<QLineEdit *>()->setText(QStringLiteral(",.;"));
+    QTextStream out(stdout);
+    QElapsedTimer timer;
+    timer.start();
+    editor->setPlainText(text);
+    QCoreApplication::processEvents();
+    out << "paste " << timer.elapsed() << Qt::endl;
+    for (const char *title : {"Trim", "Remove blanks", "Dedupe", "Strip", "A\u2192Z", "Length", "Copy"}) {
+        for (QPushButton *button : section.findChildren<QPushButton *>()) {
+            if (button->text() != QString::fromUtf8(title))
+                continue;
+            timer.restart();
+            button->click();
+            QCoreApplication::processEvents();
+            out << QString::fromUtf8(title).replace(u' ', u'_') << ' ' << timer.elapsed() << Qt::endl;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 4 && args[1] == u"generate")
         return generate(args[2].toLongLong(), args[3]);
     if (args.size() == 3 && args[1] == u"run")
         return run(args[2]);
-    QTextStream(stderr) << "usage: tessellon_bench_texttools generate MEGABYTES FILE | run FILE\n";
+    if (args.size() == 3 && args[1] == u"editor")
+        return editor(args[2]);
+    QTextStream(stderr) << "usage: tessellon_bench_texttools generate MEGABYTES FILE | run FILE | editor FILE\n";
     return 2;
 }

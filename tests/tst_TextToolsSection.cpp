@@ -1,1 +1,233 @@
-int main(){}
+#include "Controls.h"
+#include "TestHome.h"
+
+#include "sections/textTools/TextToolsSection.h"
+#include "services/ClipboardService.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+static TestHome testHome;
+
+namespace {
+
+const QStringList kButtons = {"A→Z", "Z→A", "Length", "Trim", "Remove blanks", "Dedupe", "Strip", "Copy"};
+
+struct Fixture {
+    NotifyLog log;
+    TextToolsSection section{log.callback()};
+
+    Fixture()
+    {
+        section.resize(436, 520);
+        section.show();
+    }
+    OpButton *button(const QString &title) const { return control<OpButton>(&section, title); }
+    QPlainTextEdit *editor() const { return section.findChild<QPlainTextEdit *>(); }
+    QLineEdit *stripField() const { return control<QLineEdit>(&section, QStringLiteral("Characters to strip")); }
+    QLabel *placeholder() const
+    {
+        for (QLabel *label : section.findChildren<QLabel *>()) {
+            if (label->text() == QStringLiteral("Paste or type text…"))
+                return label;
+        }
+        return nullptr;
+    }
+    // The labels showing a text now, other than the captions and the placeholder.
+    QList<QLabel *> shownHints() const
+    {
+        QList<QLabel *> shown;
+        for (QLabel *label : section.findChildren<QLabel *>()) {
+            const QString text = label->text();
+            if (text.size() > 12 && label != placeholder())
+                shown.append(label);
+        }
+        return shown;
+    }
+    void hover(QWidget *widget) const
+    {
+        QTest::mouseMove(widget);
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
+
+class tst_TextToolsSection : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // An empty editor leaves every button dimmed and inert, yet still explaining itself on hover.
+    void emptyEditorMakesEveryButtonInert()
+    {
+        Fixture f;
+        ClipboardService::copy(QStringLiteral("before"));
+        for (const QString &title : kButtons) {
+            OpButton *button = f.button(title);
+            QVERIFY2(button, qPrintable(title));
+            QVERIFY2(button->isInert(), qPrintable(title));
+            QVERIFY(button->isEnabled());
+            QTest::mouseClick(button, Qt::LeftButton);
+            f.hover(button);
+            QCOMPARE(f.section.hovered().value().text, button->toolTip());
+        }
+        QVERIFY(f.editor()->toPlainText().isEmpty());
+        QVERIFY(f.log.messages.isEmpty());
+        QCOMPARE(clipboardText(), QStringLiteral("before"));
+    }
+
+    // The hint shows under the hovered control's own row only, and follows the pointer from control to
+    // control.
+    void hintsFollowThePointer()
+    {
+        Fixture f;
+        f.editor()->setPlainText(QStringLiteral("b\na"));
+        OpButton *sortButton = f.button(QStringLiteral("A→Z"));
+        f.hover(sortButton);
+        QList<QLabel *> hints = f.shownHints();
+        QCOMPARE(hints.size(), 1);
+        QCOMPARE(hints.first()->text(), QStringLiteral("Sort lines alphabetically, A to Z (case-insensitive)"));
+        // Directly below the row it explains.
+        QVERIFY(hints.first()->y() > sortButton->y());
+        QVERIFY(hints.first()->y() - (sortButton->y() + sortButton->height()) < 8);
+
+        f.hover(f.stripField());
+        hints = f.shownHints();
+        QCOMPARE(hints.size(), 1);
+        QCOMPARE(hints.first()->text(), QStringLiteral("Type the characters to remove, then press Strip"));
+        QLabel *stripLine = hints.first();
+
+        f.hover(f.button(QStringLiteral("Strip")));
+        QCOMPARE(stripLine->text(), QStringLiteral("Remove every character you typed in the field from the text"));
+        QCOMPARE(f.shownHints().size(), 1);
+
+        // Each hint line keeps its height while empty, so nothing below it moves.
+        const int copyY = f.button(QStringLiteral("Copy"))->y();
+        f.hover(f.editor());
+        QVERIFY(f.shownHints().isEmpty());
+        QVERIFY(!f.section.hovered().has_value());
+        QCOMPARE(f.button(QStringLiteral("Copy"))->y(), copyY);
+        QVERIFY(stripLine->height() >= 14);
+    }
+
+    void stripNeedsBothTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("characters");
+        QTest::addColumn<bool>("live");
+        QTest::newRow("both") << "a,b"
+                              << "," << true;
+        QTest::newRow("no text") << ""
+                                 << "," << false;
+        QTest::newRow("no characters") << "a,b"
+                                       << "" << false;
+        QTest::newRow("neither") << ""
+                                 << "" << false;
+    }
+
+    void stripNeedsBothTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, characters);
+        QFETCH(bool, live);
+        Fixture f;
+        f.editor()->setPlainText(text);
+        f.stripField()->setText(characters);
+        QCOMPARE(!f.button(QStringLiteral("Strip"))->isInert(), live);
+        QCOMPARE(f.section.canStrip(), live);
+        QTest::mouseClick(f.button(QStringLiteral("Strip")), Qt::LeftButton);
+        QCOMPARE(f.editor()->toPlainText(), live ? QString(text).remove(characters) : text);
+        QCOMPARE(f.button(QStringLiteral("Trim"))->isInert(), text.isEmpty());
+    }
+
+    // Each operation rewrites the editor in place, silently; the editor can undo it.
+    void operationsRewriteTheText_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("characters");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("A→Z drops the final line break") << "A→Z"
+                                                        << ""
+                                                        << "b\nB\na\n"
+                                                        << "a\nb\nB";
+        QTest::newRow("Z→A") << "Z→A"
+                             << ""
+                             << "a\nc\nb"
+                             << "c\nb\na";
+        QTest::newRow("Length") << "Length"
+                                << ""
+                                << "ccc\na\nbb\nd"
+                                << "a\nd\nbb\nccc";
+        QTest::newRow("Trim") << "Trim"
+                              << ""
+                              << "\t a   b \nc  "
+                              << " a b\nc";
+        QTest::newRow("Remove blanks") << "Remove blanks"
+                                       << ""
+                                       << "a\n \t\nb"
+                                       << "a\nb";
+        QTest::newRow("Dedupe") << "Dedupe"
+                                << ""
+                                << "a\nA\na"
+                                << "a\nA";
+        QTest::newRow("Strip") << "Strip"
+                               << ",.;"
+                               << "a,b.\nc;d"
+                               << "ab\ncd";
+    }
+
+    void operationsRewriteTheText()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, characters);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        Fixture f;
+        f.editor()->setPlainText(text);
+        f.stripField()->setText(characters);
+        QTest::mouseClick(f.button(button), Qt::LeftButton);
+        QCOMPARE(f.editor()->toPlainText(), expected);
+        QVERIFY(f.log.messages.isEmpty());
+        f.editor()->undo();
+        QCOMPARE(f.editor()->toPlainText(), text);
+    }
+
+    void copyPutsTheResultOnTheClipboard()
+    {
+        Fixture f;
+        f.editor()->setPlainText(QStringLiteral("b\na\n"));
+        QTest::mouseClick(f.button(QStringLiteral("A→Z")), Qt::LeftButton);
+        QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
+        QCOMPARE(clipboardText(), QStringLiteral("a\nb"));
+        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied")});
+    }
+
+    // The placeholder lets clicks through to the editor, and goes as soon as the editor has the focus.
+    void placeholder()
+    {
+        Fixture f;
+        QVERIFY(f.placeholder()->isVisible());
+        QVERIFY(f.placeholder()->testAttribute(Qt::WA_TransparentForMouseEvents));
+        f.section.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.section));
+        f.stripField()->setFocus();
+        QTRY_VERIFY(f.placeholder()->isVisible());
+        // A click on the placeholder, delivered by the window as a real one is, lands in the editor.
+        const QPoint onPlaceholder = f.placeholder()->mapTo(&f.section, f.placeholder()->rect().center());
+        QTest::mouseClick(f.section.windowHandle(), Qt::LeftButton, {}, onPlaceholder);
+        QTRY_VERIFY(f.editor()->hasFocus());
+        QTRY_VERIFY(!f.placeholder()->isVisible());
+        QVERIFY(f.editor()->toPlainText().isEmpty());
+        f.stripField()->setFocus();
+        QTRY_VERIFY(f.placeholder()->isVisible());
+        f.editor()->setPlainText(QStringLiteral("x"));
+        QVERIFY(!f.placeholder()->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_TextToolsSection)
+#include "tst_TextToolsSection.moc"

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -81,6 +82,12 @@ QList<Scene> scenes()
                          else if (field->accessibleName() == QLatin1String("Height"))
                              field->setText(QStringLiteral("720"));
                      }
+                 }});
+    list.append({QStringLiteral("textTools-text"), Tab::textTools, {}, [](QWidget *s) {
+                     if (auto *editor = s->findChild<QPlainTextEdit *>())
+                         editor->setPlainText(QStringLiteral("banana, ripe;\ncherry.\napple\n\nbanana, ripe;\n"
+                                                             "Apple   pie  \ndate"));
+                     type(s, QStringLiteral(",;."));
                  }});
     list.append({QStringLiteral("placeholders-avatar"), Tab::placeholders, {}, [](QWidget *s) {
                      clickNamed(s, QStringLiteral("Avatar"));

@@ -1,13 +1,285 @@
 #include "sections/textTools/TextToolsSection.h"
 
 #include "app/Layout.h"
+#include "app/SymbolIcons.h"
+#include "services/ClipboardService.h"
+#include "services/TextToolsService.h"
 
+#include <QEvent>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPropertyAnimation>
+#include <QTextCursor>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr qreal kInertOpacity = 0.45;
+constexpr int kHintHeight = 14;
+constexpr int kHintFadeMs = 100;
+constexpr qsizetype kLargeText = 2 * 1024 * 1024;
+
+// The editor's backdrop: the secondary tone at 8 % in a rounded rectangle.
+class EditorBox : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor fill = Style::color(palette(), Style::Tone::Secondary);
+        fill.setAlphaF(fill.alphaF() * 0.08f);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(rect(), 6, 6);
+    }
+};
+
+} // namespace
+
+void OpButton::setInert(bool inert)
+{
+    if (inert == m_inert && (inert == (graphicsEffect() != nullptr)))
+        return;
+    m_inert = inert;
+    if (inert) {
+        auto *effect = new QGraphicsOpacityEffect(this);
+        effect->setOpacity(kInertOpacity);
+        setGraphicsEffect(effect);
+    } else {
+        setGraphicsEffect(nullptr);
+    }
+}
+
+void OpButton::enterEvent(QEnterEvent *event)
+{
+    QPushButton::enterEvent(event);
+    Q_EMIT hovered(true);
+}
+
+void OpButton::leaveEvent(QEvent *event)
+{
+    QPushButton::leaveEvent(event);
+    Q_EMIT hovered(false);
+}
 
 TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(parent), m_notify(std::move(notify))
 {
+    using TextToolsService::SortOrder;
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
+    layout->setSpacing(8);
     layout->addWidget(sectionTitle(QStringLiteral("Text Tools"), QStringLiteral("text.badge.checkmark"), this));
+
+    auto *box = new EditorBox(this);
+    box->setFixedHeight(120);
+    auto *boxLayout = new QVBoxLayout(box);
+    boxLayout->setContentsMargins(6, 6, 6, 6);
+    m_editor = new QPlainTextEdit(box);
+    m_editor->setFrameShape(QFrame::NoFrame);
+    m_editor->setFont(Style::font(Style::TextStyle::Subheadline));
+    m_editor->setAccessibleName(QStringLiteral("Text"));
+    m_editor->viewport()->setAutoFillBackground(false);
+    m_editor->setAutoFillBackground(false);
+    m_editor->document()->setDocumentMargin(2);
+    // Tab moves on to the buttons rather than typing a tab into the text.
+    m_editor->setTabChangesFocus(true);
+    m_editor->installEventFilter(this);
+    boxLayout->addWidget(m_editor);
+    // Drawn over the editor, but clicks go through it to the editor beneath.
+    m_placeholder = new QLabel(QStringLiteral("Paste or type text\u2026"), box);
+    m_placeholder->setFont(m_editor->font());
+    m_placeholder->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_placeholder->move(6 + 2 + m_editor->document()->documentMargin(), 6 + 2);
+    m_placeholder->adjustSize();
+    Style::applyTone(m_placeholder, Style::Tone::Tertiary);
+    layout->addWidget(box);
+    // Emptiness is read from the document, never from the whole text: a 20 MB paste must stay cheap to edit.
+    connect(m_editor->document(), &QTextDocument::contentsChanged, this, [this] {
+        const bool hasText = !m_editor->document()->isEmpty();
+        if (hasText != m_hasText) {
+            m_hasText = hasText;
+            refreshEnabled();
+        }
+        m_placeholder->setVisible(!m_hasText && !m_editor->hasFocus());
+    });
+
+    // A caption, its controls side by side sharing the width, and the row's hint line, close together.
+    auto row = [this, layout](const QString &caption, HintGroup group, const QList<QWidget *> &controls) {
+        auto *column = new QVBoxLayout;
+        column->setSpacing(3);
+        column->addWidget(fieldLabel(caption, this));
+        auto *buttons = new QHBoxLayout;
+        buttons->setSpacing(6);
+        for (QWidget *control : controls)
+            buttons->addWidget(control, 1);
+        column->addLayout(buttons);
+        column->addWidget(hintLine(group));
+        layout->addLayout(column);
+    };
+    auto hasText = [this] { return m_hasText; };
+    auto sortBy = [this](SortOrder order) {
+        return [this, order] { apply([order](QString text) { return TextToolsService::sort(text, order); }); };
+    };
+
+    row(QStringLiteral("Sort"), HintGroup::sort,
+        {opButton(QStringLiteral("A\u2192Z"), HintGroup::sort, {},
+                  QStringLiteral("Sort lines alphabetically, A to Z (case-insensitive)"), hasText, false,
+                  sortBy(SortOrder::alphabetical)),
+         opButton(QStringLiteral("Z\u2192A"), HintGroup::sort, {},
+                  QStringLiteral("Sort lines alphabetically, Z to A (case-insensitive)"), hasText, false,
+                  sortBy(SortOrder::reverseAlphabetical)),
+         opButton(QStringLiteral("Length"), HintGroup::sort, {}, QStringLiteral("Sort lines by length, shortest first"),
+                  hasText, false, sortBy(SortOrder::byLength))});
+
+    row(QStringLiteral("Lines"), HintGroup::lines,
+        {opButton(QStringLiteral("Trim"), HintGroup::lines, {},
+                  QStringLiteral("Collapse repeated spaces and strip trailing whitespace"), hasText, false,
+                  [this] { apply([](QString text) { return TextToolsService::trim(std::move(text)); }); }),
+         opButton(QStringLiteral("Remove blanks"), HintGroup::lines, {},
+                  QStringLiteral("Delete empty or whitespace-only lines"), hasText, false,
+                  [this] { apply([](QString text) { return TextToolsService::removeBlankLines(std::move(text)); }); }),
+         opButton(QStringLiteral("Dedupe"), HintGroup::lines, {},
+                  QStringLiteral("Remove duplicate lines, keeping the first"), hasText, false,
+                  [this] { apply([](QString text) { return TextToolsService::dedupeLines(std::move(text)); }); })});
+
+    m_stripChars = new QLineEdit(this);
+    m_stripChars->setPlaceholderText(QStringLiteral("e.g. ,.;"));
+    m_stripChars->setAccessibleName(QStringLiteral("Characters to strip"));
+    m_stripChars->installEventFilter(this);
+    connect(m_stripChars, &QLineEdit::textChanged, this, &TextToolsSection::refreshEnabled);
+    OpButton *stripButton = opButton(
+        QStringLiteral("Strip"), HintGroup::strip, {},
+        QStringLiteral("Remove every character you typed in the field from the text"), [this] { return canStrip(); },
+        false,
+        [this] {
+            const QString characters = m_stripChars->text();
+            apply([characters](QString text) { return TextToolsService::strip(std::move(text), characters); });
+        });
+    row(QStringLiteral("Strip"), HintGroup::strip, {m_stripChars, stripButton});
+
+    auto *copyColumn = new QVBoxLayout;
+    copyColumn->setSpacing(3);
+    copyColumn->addWidget(opButton(QStringLiteral("Copy"), HintGroup::copy, QStringLiteral("doc.on.clipboard"),
+                                   QStringLiteral("Copy the result to the clipboard"), hasText, true,
+                                   [this] { copy(); }));
+    copyColumn->addWidget(hintLine(HintGroup::copy));
+    layout->addSpacing(4);
+    layout->addLayout(copyColumn);
+
+    refreshEnabled();
+}
+
+OpButton *TextToolsSection::opButton(const QString &title, HintGroup group, const QString &symbol, const QString &hint,
+                                     std::function<bool()> enabled, bool large, std::function<void()> action)
+{
+    auto *button = new OpButton(title, this);
+    if (!symbol.isEmpty()) {
+        button->setIcon(SymbolIcons::icon(symbol));
+        button->setIconSize(QSize(14, 14));
+    }
+    button->setFont(Style::font(Style::TextStyle::Callout));
+    button->setMinimumHeight(large ? 30 : 24);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    button->setAutoDefault(false);
+    button->setToolTip(hint);
+    button->setAccessibleDescription(hint);
+    connect(button, &OpButton::hovered, this, [this, group, hint](bool entered) {
+        setHovered(entered ? std::optional<Hint>(Hint{group, hint}) : std::nullopt);
+    });
+    // An inert button takes the click and does nothing with it.
+    connect(button, &QPushButton::clicked, this, [button, action = std::move(action)] {
+        if (!button->isInert())
+            action();
+    });
+    m_buttons.append({button, std::move(enabled)});
+    return button;
+}
+
+QLabel *TextToolsSection::hintLine(HintGroup group)
+{
+    auto *line = new QLabel(this);
+    line->setFont(Style::font(Style::TextStyle::Caption));
+    line->setMinimumHeight(kHintHeight);
+    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    Style::applyTone(line, Style::Tone::Secondary);
+    m_hintLines.append({group, line});
+    return line;
+}
+
+bool TextToolsSection::canStrip() const
+{
+    return m_hasText && !m_stripChars->text().isEmpty();
+}
+
+void TextToolsSection::refreshEnabled()
+{
+    for (const auto &[button, enabled] : m_buttons)
+        button->setInert(!enabled());
+}
+
+void TextToolsSection::setHovered(std::optional<Hint> hint)
+{
+    if (hint == m_hovered)
+        return;
+    m_hovered = hint;
+    for (const auto &[group, line] : m_hintLines) {
+        const QString text = hint && hint->group == group ? hint->text : QString();
+        if (line->text() == text)
+            continue;
+        line->setText(text);
+        // A quick ease-in-out fade for each change, like the hint's own transition.
+        auto *effect = new QGraphicsOpacityEffect(line);
+        line->setGraphicsEffect(effect);
+        auto *fade = new QPropertyAnimation(effect, "opacity", effect);
+        fade->setStartValue(0.0);
+        fade->setEndValue(1.0);
+        fade->setDuration(kHintFadeMs);
+        fade->setEasingCurve(QEasingCurve::InOutQuad);
+        connect(fade, &QPropertyAnimation::finished, line, [line] { line->setGraphicsEffect(nullptr); });
+        fade->start(QAbstractAnimation::DeleteWhenStopped);
+    }
+}
+
+bool TextToolsSection::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        m_placeholder->setVisible(!m_hasText && event->type() == QEvent::FocusOut);
+    if (watched == m_stripChars && event->type() == QEvent::Enter)
+        setHovered(Hint{HintGroup::strip, QStringLiteral("Type the characters to remove, then press Strip")});
+    if (watched == m_stripChars && event->type() == QEvent::Leave)
+        setHovered(std::nullopt);
+    return QWidget::eventFilter(watched, event);
+}
+
+void TextToolsSection::apply(const std::function<QString(QString)> &operation)
+{
+    // The editor's text is handed over whole (nobody else holds that copy, so the operation may rewrite it
+    // in place) and comes back as one replacement, which the editor can undo.
+    QString text = m_editor->toPlainText();
+    // Undo keeps every replaced text: for a large one (a pasted log) that is tens of megabytes a click, so
+    // such a replacement starts a fresh history instead.
+    const bool large = text.size() > kLargeText;
+    const QString result = operation(std::move(text));
+    QTextDocument *document = m_editor->document();
+    if (large || result.size() > kLargeText)
+        document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(result);
+    document->setUndoRedoEnabled(true);
+}
+
+void TextToolsSection::copy()
+{
+    ClipboardService::copy(m_editor->toPlainText());
+    m_notify(QStringLiteral("Copied"));
 }
