@@ -83,6 +83,10 @@ QList<Scene> scenes()
                              field->setText(QStringLiteral("720"));
                      }
                  }});
+    list.append({QStringLiteral("color-recents"), Tab::color, [](RecentColorsStore &c, RecentGlyphsStore &) {
+                     for (const char *hex : {"#F2C14E", "#1A2B3C", "#E4572E", "#76B041", "#17BEBB", "#3F7CF0"})
+                         c.add(QString::fromLatin1(hex));
+                 }});
     list.append({QStringLiteral("textTools-text"), Tab::textTools, {}, [](QWidget *s) {
                      if (auto *editor = s->findChild<QPlainTextEdit *>())
                          editor->setPlainText(QStringLiteral("banana, ripe;\ncherry.\napple\n\nbanana, ripe;\n"

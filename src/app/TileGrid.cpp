@@ -94,8 +94,8 @@ int AdaptiveGridLayout::layoutItems(const QRect &rect, bool apply) const
     return rows == 0 ? 0 : rows * size.height() + (rows - 1) * m_rowSpacing;
 }
 
-HoverDeleteButton::HoverDeleteButton(QWidget *tile, const QString &toolTip)
-    : QAbstractButton(tile->parentWidget()), m_tile(tile)
+HoverDeleteButton::HoverDeleteButton(QWidget *tile, const QString &toolTip, int diameter, qreal opacity, int offset)
+    : QAbstractButton(tile->parentWidget()), m_tile(tile), m_diameter(diameter), m_opacity(opacity), m_offset(offset)
 {
     setToolTip(toolTip);
     setAccessibleName(toolTip);
@@ -152,23 +152,26 @@ void HoverDeleteButton::place()
 {
     if (!m_tile)
         return;
-    // The disc's top-right corner sits 4 points right of and 4 above the tile's top-right corner.
+    // The disc's top-right corner sits `offset` points right of and above the tile's top-right corner.
     const QRect tile = m_tile->geometry();
-    move(tile.right() + 1 + 4 - (width() - 2), tile.top() - 4 - 2);
+    move(tile.right() + 1 + m_offset - (width() - 2), tile.top() - m_offset - 2);
 }
 
 void HoverDeleteButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF disc = QRectF(rect()).adjusted(2, 2, -2, -2);
+    const QRectF circle = QRectF(rect()).adjusted(2, 2, -2, -2);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, isDown() ? 160 : 128));
-    painter.drawEllipse(disc);
+    QColor disc = Qt::black;
+    disc.setAlphaF(float(isDown() ? qMin(1.0, m_opacity + 0.15) : m_opacity));
+    painter.setBrush(disc);
+    painter.drawEllipse(circle);
     QPen pen(Qt::white, 1.4);
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
-    const QRectF cross = disc.adjusted(3.3, 3.3, -3.3, -3.3);
+    const qreal inset = m_diameter * 0.3;
+    const QRectF cross = circle.adjusted(inset, inset, -inset, -inset);
     painter.drawLine(cross.topLeft(), cross.bottomRight());
     painter.drawLine(cross.topRight(), cross.bottomLeft());
 }

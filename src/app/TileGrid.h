@@ -45,10 +45,11 @@ class HoverDeleteButton : public QAbstractButton
     Q_OBJECT
 
 public:
-    // `toolTip` is also the accessible name, since the button shows no text.
-    HoverDeleteButton(QWidget *tile, const QString &toolTip);
+    // `toolTip` is also the accessible name, since the button shows no text. The disc is `diameter` points
+    // across, black at `opacity`, its top-right corner `offset` points right of and above the tile's.
+    HoverDeleteButton(QWidget *tile, const QString &toolTip, int diameter = 11, qreal opacity = 0.5, int offset = 4);
 
-    QSize sizeHint() const override { return {15, 15}; }
+    QSize sizeHint() const override { return {m_diameter + 4, m_diameter + 4}; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,4 +61,7 @@ private:
     void hideUnlessHovered();
 
     QPointer<QWidget> m_tile;
+    int m_diameter;
+    qreal m_opacity;
+    int m_offset;
 };

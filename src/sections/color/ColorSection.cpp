@@ -1,14 +1,296 @@
 #include "sections/color/ColorSection.h"
 
 #include "app/Layout.h"
+#include "app/SymbolIcons.h"
+#include "app/TileGrid.h"
+#include "sections/color/PaletteView.h"
+#include "services/ClipboardService.h"
+#include "services/ColorSamplerService.h"
 
+#include <QAction>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
 #include <QVBoxLayout>
 
-ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent)
-    : QWidget(parent), m_notify(std::move(notify)), m_store(store)
+namespace {
+
+constexpr int kSwatchWidth = 44;
+constexpr int kSwatchHeight = 28;
+constexpr int kSwatchGap = 3;
+constexpr int kCellSpacing = 8;
+constexpr int kLabelColumn = 46;
+
+QFont monospace(int pixelSize)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+ColorSwatch::ColorSwatch(const QString &hex, bool active, QWidget *parent)
+    : QAbstractButton(parent), m_hex(hex), m_active(active)
+{
+    setToolTip(QStringLiteral("Show formats for ") + hex);
+    setAccessibleName(hex);
+    setFont(monospace(8));
+    setFixedSize(sizeHint());
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    m_delete = new QAction(QStringLiteral("Delete"), this);
+    addAction(m_delete);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_delete, &QAction::triggered, this, [this] { Q_EMIT removeRequested(m_hex); });
+    auto *remove = new HoverDeleteButton(this, QStringLiteral("Remove ") + hex, 12, 0.55, 5);
+    connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(m_hex); });
+}
+
+QSize ColorSwatch::sizeHint() const
+{
+    return {kSwatchWidth, kSwatchHeight + kSwatchGap + QFontMetrics(font()).height()};
+}
+
+void ColorSwatch::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF face(0, 0, kSwatchWidth, kSwatchHeight);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ColorSamplerService::color(m_hex));
+    painter.drawRoundedRect(face, 5, 5);
+    // The border lies inside the face.
+    QColor border = Style::color(palette(), Style::Tone::Secondary);
+    qreal line = 1;
+    if (m_active) {
+        border = Style::color(palette(), Style::Tone::Accent);
+        line = 2;
+    } else {
+        border.setAlphaF(border.alphaF() * 0.3f);
+    }
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        border = Style::color(palette(), Style::Tone::Accent);
+        line = 2;
+    }
+    painter.setPen(QPen(border, line));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(face.adjusted(line / 2, line / 2, -line / 2, -line / 2), 5 - line / 2, 5 - line / 2);
+    painter.setPen(Style::color(palette(), m_active ? Style::Tone::Primary : Style::Tone::Secondary));
+    painter.drawText(QRect(0, kSwatchHeight + kSwatchGap, width(), height() - kSwatchHeight - kSwatchGap),
+                     Qt::AlignHCenter | Qt::AlignTop, m_hex);
+}
+
+FormatRow::FormatRow(const QString &label, const QString &value, QWidget *parent)
+    : QAbstractButton(parent), m_label(label), m_value(value)
+{
+    setToolTip(QStringLiteral("Copy ") + value);
+    setAccessibleName(label);
+    setAccessibleDescription(toolTip());
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize FormatRow::sizeHint() const
+{
+    return {200, 20};
+}
+
+void FormatRow::enterEvent(QEnterEvent *event)
+{
+    m_hovered = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void FormatRow::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void FormatRow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (m_hovered || isDown() || (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))) {
+        QColor hover = Style::color(palette(), Style::Tone::Primary);
+        hover.setAlphaF(isDown() ? 0.12f : 0.06f);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(hover);
+        painter.drawRoundedRect(rect(), 4, 4);
+    }
+    QFont labelFont = Style::font(Style::TextStyle::Caption, QFont::DemiBold);
+    labelFont.setPixelSize(9);
+    painter.setFont(labelFont);
+    painter.setPen(Style::color(palette(), Style::Tone::Secondary));
+    painter.drawText(QRect(4, 0, kLabelColumn, height()), Qt::AlignVCenter | Qt::AlignLeft, m_label);
+    painter.setFont(monospace(10));
+    painter.setPen(Style::color(palette(), Style::Tone::Primary));
+    const int symbol = 12;
+    const QRect valueRect(4 + kLabelColumn, 0, width() - kLabelColumn - symbol - 12, height());
+    painter.drawText(valueRect, Qt::AlignVCenter | Qt::AlignLeft,
+                     QFontMetrics(painter.font()).elidedText(m_value, Qt::ElideRight, valueRect.width()));
+    SymbolIcons::paint(painter, QRectF(width() - symbol - 4, (height() - symbol) / 2.0, symbol, symbol),
+                       QStringLiteral("doc.on.clipboard"), Style::color(palette(), Style::Tone::Secondary));
+}
+
+ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent, Picker picker)
+    : QWidget(parent), m_notify(std::move(notify)), m_store(store), m_picker(std::move(picker))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    layout->addWidget(sectionTitle(QStringLiteral("Color Grabber"), QStringLiteral("eyedropper"), this));
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(sectionTitle(QStringLiteral("Color Grabber"), QStringLiteral("eyedropper"), this));
+    header->addStretch(1);
+    auto *clear = new PlainButton(QStringLiteral("Clear"), Style::TextStyle::Caption, Style::Tone::Accent, this);
+    clear->setToolTip(QStringLiteral("Forget every recent color"));
+    connect(clear, &QAbstractButton::clicked, this, [this] {
+        m_store.clear();
+        m_selectedHex.reset();
+        rebuild();
+    });
+    m_clear = clear;
+    header->addWidget(clear);
+    layout->addLayout(header);
+
+    auto *pickButton =
+        borderedButton(QStringLiteral("Pick Color"), QStringLiteral("eyedropper.halffull"), ControlSize::Regular, this);
+    connect(pickButton, &QPushButton::clicked, this, &ColorSection::pick);
+    layout->addWidget(pickButton);
+
+    m_empty = new QLabel(QStringLiteral("No colors sampled yet"), this);
+    m_empty->setFont(Style::font(Style::TextStyle::Callout));
+    Style::applyTone(m_empty, Style::Tone::Secondary);
+    layout->addWidget(m_empty);
+
+    m_contentLayout = new QVBoxLayout;
+    m_contentLayout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(m_contentLayout);
+
+    connect(&m_store, &RecentListStore::changed, this, &ColorSection::rebuild);
+    rebuild();
+}
+
+std::optional<QString> ColorSection::activeHex() const
+{
+    if (m_selectedHex)
+        return m_selectedHex;
+    if (!m_store.colors().isEmpty())
+        return m_store.colors().first();
+    return std::nullopt;
+}
+
+void ColorSection::pick()
+{
+    // Picking moves the focus to the picker, which hides the tray panel; bring it back with the result.
+    QPointer<QWidget> panel = window();
+    const bool panelWasShown = panel && panel->isVisible();
+    QPointer<ColorSection> self(this);
+    const Notify notify = m_notify;
+    m_picker(this, [self, notify, panel, panelWasShown](const ScreenPick &result) {
+        if (panelWasShown && panel && !panel->isVisible()) {
+            panel->show();
+            panel->raise();
+            panel->activateWindow();
+        }
+        if (!self)
+            return;
+        switch (result.outcome) {
+        case ScreenPick::Outcome::cancelled:
+            return;
+        case ScreenPick::Outcome::failed:
+            notify(result.message);
+            return;
+        case ScreenPick::Outcome::picked:
+            break;
+        }
+        // Stored first, so the new swatch is there, active, when its notations show.
+        self->m_store.add(result.hex);
+        self->select(result.hex);
+        ClipboardService::copy(result.hex);
+        notify(QStringLiteral("Picked & copied ") + result.hex);
+    });
+}
+
+void ColorSection::select(const QString &hex)
+{
+    m_selectedHex = hex;
+    rebuild();
+}
+
+void ColorSection::removeColor(const QString &hex)
+{
+    m_store.remove(hex);
+    if (m_selectedHex == hex)
+        m_selectedHex.reset();
+    rebuild();
+}
+
+void ColorSection::rebuild()
+{
+    const QStringList colors = m_store.colors();
+    // A selection the store no longer holds (cleared or dropped past ten) falls back to the newest.
+    if (m_selectedHex && !colors.contains(*m_selectedHex))
+        m_selectedHex.reset();
+    m_clear->setVisible(!colors.isEmpty());
+    m_empty->setVisible(colors.isEmpty());
+
+    // A fresh content widget each time, shown whole: the old one goes later, since the click that caused
+    // this may still be running inside it.
+    if (m_content) {
+        m_content->hide();
+        m_content->deleteLater();
+        m_content = nullptr;
+    }
+    const std::optional<QString> active = activeHex();
+    if (colors.isEmpty() || !active)
+        return;
+
+    m_content = new QWidget(this);
+    auto *column = new QVBoxLayout(m_content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+
+    auto *grid = new QWidget(m_content);
+    grid->setObjectName(QStringLiteral("recentColors"));
+    auto *gridLayout = new AdaptiveGridLayout(kSwatchWidth, kCellSpacing, kCellSpacing, grid);
+    // Room above the first row for the delete buttons, which stick out past their swatch's corner.
+    gridLayout->setContentsMargins(0, 6, 0, 0);
+    for (const QString &hex : colors) {
+        auto *swatch = new ColorSwatch(hex, hex == *active, grid);
+        connect(swatch, &QAbstractButton::clicked, this, [this, hex] { select(hex); });
+        connect(swatch, &ColorSwatch::removeRequested, this, &ColorSection::removeColor);
+        gridLayout->addWidget(swatch);
+    }
+    column->addWidget(grid);
+
+    auto *formats = new QVBoxLayout;
+    formats->setSpacing(2);
+    const QList<std::pair<QString, QString>> rows = {
+        {QStringLiteral("HEX"), *active},
+        {QStringLiteral("RGB"), ColorSamplerService::rgbString(*active)},
+        {QStringLiteral("HSL"), ColorSamplerService::hslString(*active)},
+        {QStringLiteral("SwiftUI"), ColorSamplerService::swiftUIString(*active)},
+    };
+    for (const auto &[label, value] : rows) {
+        auto *row = new FormatRow(label, value, m_content);
+        connect(row, &QAbstractButton::clicked, this, [this, value = value] {
+            ClipboardService::copy(value);
+            m_notify(QStringLiteral("Copied ") + value);
+        });
+        formats->addWidget(row);
+    }
+    column->addLayout(formats);
+    column->addWidget(new PaletteView(*active, m_notify, m_content));
+
+    m_contentLayout->addWidget(m_content);
+    m_content->show();
 }

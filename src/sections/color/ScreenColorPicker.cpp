@@ -1,0 +1,216 @@
+#include "sections/color/ScreenColorPicker.h"
+
+#include "app/Layout.h"
+#include "services/ColorSamplerService.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+
+namespace {
+
+constexpr int kLoupePixels = 11; // pixels across the loupe, odd so one sits in the middle
+constexpr int kLoupeZoom = 10;   // points per magnified pixel
+constexpr int kLoupeOffset = 24; // from the pointer to the loupe
+
+} // namespace
+
+void pickScreenColor(QObject *context, ScreenPickDone done)
+{
+    QPointer<QObject> guard(context);
+    ColorSamplerService::pickWithPortal(context, [guard, done](const ColorSamplerService::PortalPick &pick) {
+        using Outcome = ColorSamplerService::PortalPick::Outcome;
+        switch (pick.outcome) {
+        case Outcome::picked:
+            done({ScreenPick::Outcome::picked, pick.hex, {}});
+            return;
+        case Outcome::cancelled:
+            done({ScreenPick::Outcome::cancelled, {}, {}});
+            return;
+        case Outcome::unavailable:
+            break;
+        }
+        if (!guard)
+            return;
+        if (!LoupePicker::isAvailable()) {
+            done({ScreenPick::Outcome::failed,
+                  {},
+                  QStringLiteral("Can't pick colors here: this desktop offers no color picker")});
+            return;
+        }
+        LoupePicker::start(guard, done);
+    });
+}
+
+bool LoupePicker::isAvailable()
+{
+    // Wayland keeps other windows' pixels from us; only the portal can pick there.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    return screen && !screen->grabWindow(0, 0, 0, 1, 1).isNull();
+}
+
+LoupePicker *LoupePicker::start(QObject *context, ScreenPickDone done)
+{
+    return new LoupePicker(context, std::move(done));
+}
+
+LoupePicker::LoupePicker(QObject *context, ScreenPickDone done) : QObject(context), m_done(std::move(done))
+{
+    // Grab every screen first, then cover them: the grabs must not show our own overlays.
+    QList<std::pair<QScreen *, QImage>> grabs;
+    for (QScreen *screen : QGuiApplication::screens())
+        grabs.append({screen, screen->grabWindow(0).toImage()});
+    for (const auto &[screen, grab] : grabs) {
+        auto *overlay = new LoupeOverlay(screen, grab);
+        connect(overlay, &LoupeOverlay::picked, this, [this](const QString &hex) {
+            finish({ScreenPick::Outcome::picked, hex, {}});
+        });
+        connect(overlay, &LoupeOverlay::cancelled, this, [this] { finish({ScreenPick::Outcome::cancelled, {}, {}}); });
+        m_overlays.append(overlay);
+        overlay->show();
+        overlay->raise();
+        overlay->activateWindow();
+    }
+    if (m_overlays.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                finish({ScreenPick::Outcome::failed, {}, QStringLiteral("Can't pick colors: no screen")});
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+QList<QWidget *> LoupePicker::overlays() const
+{
+    QList<QWidget *> list;
+    for (const QPointer<QWidget> &overlay : m_overlays) {
+        if (overlay)
+            list.append(overlay);
+    }
+    return list;
+}
+
+void LoupePicker::finish(const ScreenPick &pick)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    for (const QPointer<QWidget> &overlay : m_overlays) {
+        if (overlay)
+            overlay->deleteLater();
+    }
+    m_done(pick);
+    deleteLater();
+}
+
+LoupeOverlay::LoupeOverlay(QScreen *screen, const QImage &grab)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint),
+      m_grab(grab)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAccessibleName(QStringLiteral("Pick a color"));
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setScreen(screen);
+    setGeometry(screen->geometry());
+    m_pointer = mapFromGlobal(QCursor::pos(screen));
+}
+
+QPoint LoupeOverlay::devicePixel(const QPoint &position) const
+{
+    // The grab holds device pixels; the overlay counts logical ones. Scale by their actual ratio, which
+    // also holds on a HiDPI screen.
+    const double ratioX = width() > 0 ? double(m_grab.width()) / width() : 1.0;
+    const double ratioY = height() > 0 ? double(m_grab.height()) / height() : 1.0;
+    return {qBound(0, int(position.x() * ratioX), m_grab.width() - 1),
+            qBound(0, int(position.y() * ratioY), m_grab.height() - 1)};
+}
+
+QString LoupeOverlay::hexAt(const QPoint &position) const
+{
+    if (m_grab.isNull())
+        return {};
+    return ColorSamplerService::hex(m_grab.pixelColor(devicePixel(position)));
+}
+
+void LoupeOverlay::mouseMoveEvent(QMouseEvent *event)
+{
+    m_pointer = event->position().toPoint();
+    update();
+}
+
+void LoupeOverlay::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT picked(hexAt(event->position().toPoint()));
+    else
+        Q_EMIT cancelled();
+}
+
+void LoupeOverlay::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        Q_EMIT cancelled();
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        Q_EMIT picked(hexAt(m_pointer));
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void LoupeOverlay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(rect(), m_grab);
+    if (!rect().contains(m_pointer) || m_grab.isNull())
+        return;
+
+    // The loupe: the pixels around the pointer, each one a square with a hairline grid between them, the
+    // middle one outlined, and its hex below.
+    const int side = kLoupePixels * kLoupeZoom;
+    QRect loupe(m_pointer + QPoint(kLoupeOffset, kLoupeOffset), QSize(side, side + 22));
+    if (loupe.right() > width())
+        loupe.moveRight(m_pointer.x() - kLoupeOffset);
+    if (loupe.bottom() > height())
+        loupe.moveBottom(m_pointer.y() - kLoupeOffset);
+    const QRect pixels(loupe.topLeft(), QSize(side, side));
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(loupe).adjusted(-1, -1, 1, 1), 8, 8);
+    painter.fillPath(outline, QColor(30, 30, 30, 235));
+    painter.save();
+    QPainterPath clip;
+    clip.addRoundedRect(QRectF(pixels), 7, 7);
+    painter.setClipPath(clip);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QPoint centre = devicePixel(m_pointer);
+    const int half = kLoupePixels / 2;
+    for (int dy = -half; dy <= half; ++dy) {
+        for (int dx = -half; dx <= half; ++dx) {
+            const QPoint source(centre.x() + dx, centre.y() + dy);
+            const QColor colour = m_grab.rect().contains(source) ? m_grab.pixelColor(source) : QColor(Qt::black);
+            painter.fillRect(pixels.x() + (dx + half) * kLoupeZoom, pixels.y() + (dy + half) * kLoupeZoom, kLoupeZoom,
+                             kLoupeZoom, colour);
+        }
+    }
+    painter.setPen(QColor(128, 128, 128, 90));
+    for (int i = 1; i < kLoupePixels; ++i) {
+        painter.drawLine(pixels.x() + i * kLoupeZoom, pixels.top(), pixels.x() + i * kLoupeZoom, pixels.bottom());
+        painter.drawLine(pixels.left(), pixels.y() + i * kLoupeZoom, pixels.right(), pixels.y() + i * kLoupeZoom);
+    }
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(pixels.x() + half * kLoupeZoom, pixels.y() + half * kLoupeZoom, kLoupeZoom, kLoupeZoom);
+    painter.restore();
+
+    painter.setPen(Qt::white);
+    QFont font = Style::font(Style::TextStyle::Callout, QFont::DemiBold);
+    font.setFamily(QStringLiteral("monospace"));
+    painter.setFont(font);
+    painter.drawText(QRect(loupe.left(), pixels.bottom(), side, 22), Qt::AlignCenter, hexAt(m_pointer));
+}

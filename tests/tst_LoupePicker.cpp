@@ -1,0 +1,94 @@
+#include "TestHome.h"
+
+#include "sections/color/ScreenColorPicker.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
+
+static TestHome testHome;
+
+namespace {
+
+// A window of two known colours side by side, for the loupe to find on the screen.
+class TwoColours : public QWidget
+{
+public:
+    TwoColours() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::BypassWindowManagerHint) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(0, 0, width() / 2, height(), QColor(0x12, 0xAB, 0x34));
+        painter.fillRect(width() / 2, 0, width() - width() / 2, height(), QColor(0xE4, 0x57, 0x2E));
+    }
+};
+
+} // namespace
+
+// Runs under Xvfb, once at scale 1 and once at scale 2 (QT_SCALE_FACTOR), where every logical pixel is two
+// device pixels: a pick one logical pixel either side of the boundary must still name the right colour.
+class tst_LoupePicker : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void picksWhatIsUnderThePointer_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("left half") << 150 << "#12AB34" << false;
+        QTest::newRow("last pixel of the left half") << 199 << "#12AB34" << false;
+        QTest::newRow("first pixel of the right half") << 200 << "#E4572E" << false;
+        QTest::newRow("Escape cancels") << 150 << "" << true;
+    }
+
+    void picksWhatIsUnderThePointer()
+    {
+        QFETCH(int, x);
+        QFETCH(QString, hex);
+        QFETCH(bool, cancel);
+        QVERIFY(LoupePicker::isAvailable());
+
+        TwoColours target;
+        target.setGeometry(100, 100, 200, 120); // the boundary at x = 200 on the screen
+        target.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&target));
+        // The grab must see the painted window, not an empty one.
+        QTRY_COMPARE(QGuiApplication::primaryScreen()->grabWindow(0, 150, 150, 1, 1).toImage().pixelColor(0, 0),
+                     QColor(0x12, 0xAB, 0x34));
+
+        QObject context;
+        QList<ScreenPick> results;
+        LoupePicker *picker =
+            LoupePicker::start(&context, [&results](const ScreenPick &pick) { results.append(pick); });
+        QList<QWidget *> overlays = picker->overlays();
+        QCOMPARE(overlays.size(), QGuiApplication::screens().size());
+        QWidget *overlay = overlays.first();
+        QVERIFY(QTest::qWaitForWindowExposed(overlay));
+        const QPoint onScreen(x, 150);
+        const QPoint inOverlay = overlay->mapFromGlobal(onScreen);
+        if (cancel) {
+            QTest::mouseMove(overlay->windowHandle(), inOverlay);
+            QTest::keyClick(overlay->windowHandle(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(overlay->windowHandle(), Qt::LeftButton, {}, inOverlay);
+        }
+        QTRY_COMPARE(results.size(), 1);
+        QCOMPARE(results.first().outcome, cancel ? ScreenPick::Outcome::cancelled : ScreenPick::Outcome::picked);
+        QCOMPARE(results.first().hex, hex);
+        // The overlays go with the pick.
+        auto overlayShown = [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::any_of(windows.begin(), windows.end(),
+                               [](QWidget *w) { return qobject_cast<LoupeOverlay *>(w) && w->isVisible(); });
+        };
+        QTRY_VERIFY(!overlayShown());
+    }
+};
+
+QTEST_MAIN(tst_LoupePicker)
+#include "tst_LoupePicker.moc"
