@@ -144,6 +144,33 @@ QPushButton *borderedButton(const QString &text, const QString &symbol, ControlS
     return button;
 }
 
+void InsetBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor fill = Style::color(palette(), Style::Tone::Secondary);
+    fill.setAlphaF(fill.alphaF() * 0.08f);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawRoundedRect(rect(), 6, 6);
+}
+
+void HoverButton::enterEvent(QEnterEvent *event)
+{
+    m_hovered = true;
+    update();
+    QAbstractButton::enterEvent(event);
+    Q_EMIT hoverChanged(true);
+}
+
+void HoverButton::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+    Q_EMIT hoverChanged(false);
+}
+
 namespace {
 
 constexpr int kPlainButtonPadding = 3;

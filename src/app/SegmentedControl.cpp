@@ -17,7 +17,7 @@ constexpr qreal kRadius = 5;
 } // namespace
 
 SegmentButton::SegmentButton(const QString &text, const QString &symbol, QWidget *parent)
-    : QAbstractButton(parent), m_symbol(symbol)
+    : HoverButton(parent), m_symbol(symbol)
 {
     setText(text);
     setCheckable(true);
@@ -55,20 +55,6 @@ void SegmentButton::focusInEvent(QFocusEvent *event)
     }
 }
 
-void SegmentButton::enterEvent(QEnterEvent *event)
-{
-    m_hovered = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void SegmentButton::leaveEvent(QEvent *event)
-{
-    m_hovered = false;
-    update();
-    QAbstractButton::leaveEvent(event);
-}
-
 void SegmentButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -81,7 +67,7 @@ void SegmentButton::paintEvent(QPaintEvent *)
         painter.setBrush(Style::color(pal, Style::Tone::Accent));
         painter.drawRoundedRect(area, kRadius - 1, kRadius - 1);
         foreground = Style::color(pal, Style::Tone::OnAccent);
-    } else if (m_hovered || isDown()) {
+    } else if (isHovered() || isDown()) {
         QColor hover = Style::color(pal, Style::Tone::Primary);
         hover.setAlphaF(isDown() ? 0.14f : 0.07f);
         painter.setPen(Qt::NoPen);

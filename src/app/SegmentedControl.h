@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Layout.h"
+
 #include <QAbstractButton>
 #include <QList>
 #include <QString>
@@ -7,7 +9,7 @@
 
 // One segment of a SegmentedControl: a checkable button showing a text or a symbol. A symbol-only segment
 // takes its tooltip as its accessible name.
-class SegmentButton : public QAbstractButton
+class SegmentButton : public HoverButton
 {
     Q_OBJECT
 
@@ -20,12 +22,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
 
 private:
     QString m_symbol;
-    bool m_hovered = false;
 };
 
 // A row of joined segments of which exactly one is selected, like a radio group drawn as one control.

@@ -85,7 +85,7 @@ void ColorSwatch::paintEvent(QPaintEvent *)
 }
 
 FormatRow::FormatRow(const QString &label, const QString &value, QWidget *parent)
-    : QAbstractButton(parent), m_label(label), m_value(value)
+    : HoverButton(parent), m_label(label), m_value(value)
 {
     setToolTip(QStringLiteral("Copy ") + value);
     setAccessibleName(label);
@@ -100,25 +100,11 @@ QSize FormatRow::sizeHint() const
     return {200, 20};
 }
 
-void FormatRow::enterEvent(QEnterEvent *event)
-{
-    m_hovered = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void FormatRow::leaveEvent(QEvent *event)
-{
-    m_hovered = false;
-    update();
-    QAbstractButton::leaveEvent(event);
-}
-
 void FormatRow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (m_hovered || isDown() || (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))) {
+    if (isHovered() || isDown() || (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))) {
         QColor hover = Style::color(palette(), Style::Tone::Primary);
         hover.setAlphaF(isDown() ? 0.12f : 0.06f);
         painter.setPen(Qt::NoPen);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Layout.h"
 #include "sections/Notify.h"
 #include "sections/color/ScreenColorPicker.h"
 #include "stores/RecentColorsStore.h"
@@ -39,7 +40,7 @@ private:
 };
 
 // One notation of the active colour ("HEX", "RGB", "HSL", "SwiftUI"); a click copies the value.
-class FormatRow : public QAbstractButton
+class FormatRow : public HoverButton
 {
     Q_OBJECT
 
@@ -52,13 +53,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
 
 private:
     QString m_label;
     QString m_value;
-    bool m_hovered = false;
 };
 
 // The colour tab: pick a colour from the screen, the recent colours, and the active colour's notations and

@@ -7,8 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, QWidget *parent)
-    : QAbstractButton(parent)
+GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, QWidget *parent) : HoverButton(parent)
 {
     setText(glyph);
     setToolTip(name);
@@ -31,26 +30,12 @@ GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, 
     }
 }
 
-void GlyphTile::enterEvent(QEnterEvent *event)
-{
-    m_hovered = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void GlyphTile::leaveEvent(QEvent *event)
-{
-    m_hovered = false;
-    update();
-    QAbstractButton::leaveEvent(event);
-}
-
 void GlyphTile::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QColor face;
-    if (m_hovered || isDown()) {
+    if (isHovered() || isDown()) {
         face = Style::color(palette(), Style::Tone::Accent);
         face.setAlphaF(isDown() ? 0.25f : 0.15f);
     } else {

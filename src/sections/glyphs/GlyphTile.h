@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "app/Layout.h"
 
 class QAction;
 
 // One glyph on a rounded face, 36 × 32, its name as tooltip and accessible name. A removable tile (a recent
 // glyph) also has a delete button on hover and a "Remove" context item.
-class GlyphTile : public QAbstractButton
+class GlyphTile : public HoverButton
 {
     Q_OBJECT
 
@@ -24,10 +24,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
 
 private:
     QAction *m_removeAction = nullptr;
-    bool m_hovered = false;
 };

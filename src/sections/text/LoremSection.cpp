@@ -19,25 +19,6 @@ QString capitalised(const QString &text)
     return text.isEmpty() ? text : text.at(0).toUpper() + text.mid(1);
 }
 
-// The preview's backdrop: the secondary tone at 8 % in a rounded rectangle.
-class PreviewBox : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QColor fill = Style::color(palette(), Style::Tone::Secondary);
-        fill.setAlphaF(fill.alphaF() * 0.08f);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(fill);
-        painter.drawRoundedRect(rect(), 6, 6);
-    }
-};
-
 QToolButton *stepButton(const QString &text, const QString &name, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
@@ -92,7 +73,7 @@ LoremSection::LoremSection(Notify notify, QWidget *parent) : QWidget(parent), m_
     countField->addLayout(stepper);
     layout->addLayout(countField);
 
-    auto *box = new PreviewBox(this);
+    auto *box = new InsetBox(this);
     box->setFixedHeight(120);
     auto *boxLayout = new QVBoxLayout(box);
     boxLayout->setContentsMargins(8, 8, 8, 8);

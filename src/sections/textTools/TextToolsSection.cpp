@@ -23,25 +23,6 @@ constexpr int kHintHeight = 14;
 constexpr int kHintFadeMs = 100;
 constexpr qsizetype kLargeText = 2 * 1024 * 1024;
 
-// The editor's backdrop: the secondary tone at 8 % in a rounded rectangle.
-class EditorBox : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QColor fill = Style::color(palette(), Style::Tone::Secondary);
-        fill.setAlphaF(fill.alphaF() * 0.08f);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(fill);
-        painter.drawRoundedRect(rect(), 6, 6);
-    }
-};
-
 } // namespace
 
 void OpButton::setInert(bool inert)
@@ -79,7 +60,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     layout->setSpacing(8);
     layout->addWidget(sectionTitle(QStringLiteral("Text Tools"), QStringLiteral("text.badge.checkmark"), this));
 
-    auto *box = new EditorBox(this);
+    auto *box = new InsetBox(this);
     box->setFixedHeight(120);
     auto *boxLayout = new QVBoxLayout(box);
     boxLayout->setContentsMargins(6, 6, 6, 6);
