@@ -2,9 +2,10 @@
 # End to end on the real binary: each scenario gets its own X server, a throw-away home and runtime folder.
 #   with a tray host: the icon appears, a click opens the panel, Escape closes it, a second launch opens the
 #   running instance's panel, a click on the icon closes it again, losing focus closes it, "Quit Tessellon"
-#   ends the process;
+#   ends the process; with no colour-picker portal on the bus, "Pick Color" opens our own loupe, a click
+#   picks the pixel under it, and the panel comes back with the colour;
 #   without a tray host: the panel opens at once as an ordinary window, and closing it ends the process.
-# Usage: tray_e2e.sh TESSELLON TRAY_PROBE   (needs xdotool, xprop, import, tint2, Xvfb)
+# Usage: tray_e2e.sh TESSELLON TRAY_PROBE   (needs xdotool, xprop, xclip, import, tint2, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
 
@@ -162,6 +163,25 @@ xdotool windowfocus "$elsewhere"
 check "the panel closes when it loses focus" wait_for 10 panel_hidden
 "$app"
 check "and opens again from a second launch" wait_for 10 panel_shown
+
+# The colour tab's own loupe (the test's session bus has no desktop portal): the picked colour must be the
+# screen's pixel under the pointer, on the clipboard, and the panel must come back showing it.
+panel=$(panel_window)
+click_window_at "$panel" 75 22
+eval "$(xdotool getwindowgeometry --shell "$panel")"
+target_x=$((X + 60)) target_y=$((Y + 30))
+# Once the tab's highlight has come to rest: the pixel that the loupe's grab will hold.
+screenshot_when_still "$WORK/before-pick.png"
+expected=$(convert "$WORK/before-pick.png" -crop "1x1+$target_x+$target_y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1)
+overlay_shown() { (($(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l) > 1)); }
+click_window_at "$panel" 150 94
+check "Pick Color opens the loupe" wait_for 10 overlay_shown
+xdotool mousemove "$target_x" "$target_y" click 1
+clipboard_is() { [[ "$(xclip -selection clipboard -o 2>/dev/null)" == "$1" ]]; }
+check "a click in the loupe copies the pixel's colour ($expected)" wait_for 10 clipboard_is "$expected"
+echo "         the clipboard holds $(xclip -selection clipboard -o 2>/dev/null)"
+check "the panel comes back after the pick" wait_for 10 panel_shown
+screenshot_when_still "$shots/e2e-picked-colour.png"
 
 click_quit
 check "Quit Tessellon ends the process" wait_for 10 app_exited
