@@ -23,6 +23,8 @@ public:
         QList<std::pair<QByteArray, QByteArray>> headers = {};
         // Accept the request and never answer.
         bool stall = false;
+        // Without a Content-Length the body simply runs until the connection closes.
+        bool announceLength = true;
     };
 
     HttpFixture()
@@ -85,7 +87,8 @@ private:
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Fixture\r\n";
         head += "Content-Type: " + response.contentType + "\r\n";
-        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+        if (response.announceLength)
+            head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
         for (const auto &[name, value] : response.headers)
             head += name + ": " + value + "\r\n";
         head += "Connection: close\r\n\r\n";

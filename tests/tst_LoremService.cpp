@@ -137,14 +137,6 @@ private Q_SLOTS:
         }
         QVERIFY(counts.value(QStringLiteral("lorem")) / single < 1.3);
     }
-
-    void rawValues()
-    {
-        QCOMPARE(LoremService::allUnits(), QList<Unit>({Unit::words, Unit::sentences, Unit::paragraphs}));
-        for (Unit unit : LoremService::allUnits())
-            QCOMPARE(LoremService::unitFromRawValue(LoremService::rawValue(unit)), unit);
-        QCOMPARE(LoremService::unitFromRawValue(QStringLiteral("Words")), std::nullopt);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_LoremService)

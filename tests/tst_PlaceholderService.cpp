@@ -268,6 +268,31 @@ private Q_SLOTS:
         QCOMPARE(downloadedFiles(), QStringList());
     }
 
+    // A reply past the size limit is refused before it fills memory, announced or not.
+    void oversizedRepliesAreRefused_data()
+    {
+        QTest::addColumn<bool>("announced");
+        QTest::newRow("Content-Length too large") << true;
+        QTest::newRow("no length, too long a body") << false;
+    }
+
+    void oversizedRepliesAreRefused()
+    {
+        QFETCH(bool, announced);
+        HttpFixture::Response big{200, QByteArray(256 * 1024, 'x'), "image/png"};
+        big.announceLength = announced;
+        m_fixture.route("/big", big);
+        std::optional<HttpClient::Reply> reply;
+        QObject context;
+        HttpClient::get(
+            QUrl(m_fixture.base() + QStringLiteral("big")), &context,
+            [&reply](const HttpClient::Reply &r) { reply = r; }, 64 * 1024);
+        QTRY_VERIFY(reply.has_value());
+        QCOMPARE(reply->outcome, HttpClient::Reply::Outcome::failed);
+        QCOMPARE(reply->error, QStringLiteral("The reply is larger than 64 kB, so it was not read."));
+        QVERIFY(reply->body.isEmpty());
+    }
+
     void unsafeNamesAreRefused_data()
     {
         QTest::addColumn<QString>("baseName");

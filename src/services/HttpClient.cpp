@@ -73,8 +73,9 @@ QNetworkReply *get(const QUrl &url, QObject *context, std::function<void(const R
             result.status = status.toInt();
 
         if (*tooLarge) {
-            result.error = QStringLiteral("The reply is larger than %1 MB.")
-                               .arg(QLocale::c().toString(double(maximumBytes) / (1024 * 1024), 'g', 3));
+            result.error =
+                QStringLiteral("The reply is larger than %1, so it was not read.")
+                    .arg(QLocale::c().formattedDataSize(maximumBytes, 0, QLocale::DataSizeTraditionalFormat));
             done(result);
             return;
         }
