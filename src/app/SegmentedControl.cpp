@@ -107,7 +107,11 @@ void SegmentedControl::setSegments(const QList<Segment> &segments, int current)
 {
     // A focused segment that goes away would leave the focus nowhere; keep it inside the control.
     const bool hadFocus = isAncestorOf(focusWidget());
-    qDeleteAll(m_buttons);
+    // Later, not at once: the click that led here may still be running inside one of them.
+    for (SegmentButton *old : std::as_const(m_buttons)) {
+        old->hide();
+        old->deleteLater();
+    }
     m_buttons.clear();
     for (int i = 0; i < segments.size(); ++i) {
         const Segment &segment = segments.at(i);
