@@ -10,6 +10,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target tessellon_bench_texttools >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The benchmark binary is a Qt application: give it a runtime folder of its own, as a session would.
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
 
 # Median wall time of a shell command over 5 runs, in milliseconds.
 median_ms() {
