@@ -17,16 +17,16 @@ namespace {
 
 // Stands in for the screen: each pick answers with the next scripted result.
 struct ScriptedPicker {
-    QList<ScreenPick> results;
+    QList<ColorSamplerService::PickResult> results;
     int calls = 0;
     ColorSection::Picker picker()
     {
-        return [this](QObject *, ScreenPickDone done) {
+        return [this](QObject *, ColorSamplerService::PickCompletion done) {
             ++calls;
-            done(results.isEmpty() ? ScreenPick{} : results.takeFirst());
+            done(results.isEmpty() ? ColorSamplerService::PickResult{} : results.takeFirst());
         };
     }
-    void willPick(const QString &hex) { results.append({ScreenPick::Outcome::picked, hex, {}}); }
+    void willPick(const QString &hex) { results.append({ColorSamplerService::PickResult::Outcome::picked, hex, {}}); }
 };
 
 struct Fixture {
@@ -132,8 +132,9 @@ private Q_SLOTS:
     void cancelAndFailure()
     {
         Fixture f({QStringLiteral("#E4572E")});
-        f.screen.results.append({ScreenPick::Outcome::cancelled, {}, {}});
-        f.screen.results.append({ScreenPick::Outcome::failed, {}, QStringLiteral("No picker here")});
+        f.screen.results.append({ColorSamplerService::PickResult::Outcome::cancelled, {}, {}});
+        f.screen.results.append(
+            {ColorSamplerService::PickResult::Outcome::failed, {}, QStringLiteral("No picker here")});
         ClipboardService::copy(QStringLiteral("before"));
         QAbstractButton *pick = control<QAbstractButton>(&f.section, QStringLiteral("Pick Color"));
         QTest::mouseClick(pick, Qt::LeftButton);

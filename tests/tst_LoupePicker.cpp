@@ -1,6 +1,6 @@
 #include "TestHome.h"
 
-#include "sections/color/ScreenColorPicker.h"
+#include "services/ScreenColorPicker.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -62,29 +62,30 @@ private Q_SLOTS:
                      QColor(0x12, 0xAB, 0x34));
 
         QObject context;
-        QList<ScreenPick> results;
-        LoupePicker *picker =
-            LoupePicker::start(&context, [&results](const ScreenPick &pick) { results.append(pick); });
-        QList<QWidget *> overlays = picker->overlays();
+        QList<ColorSamplerService::PickResult> results;
+        LoupePicker *picker = LoupePicker::start(
+            &context, [&results](const ColorSamplerService::PickResult &pick) { results.append(pick); });
+        QList<QWindow *> overlays = picker->overlays();
         QCOMPARE(overlays.size(), QGuiApplication::screens().size());
-        QWidget *overlay = overlays.first();
+        QWindow *overlay = overlays.first();
         QVERIFY(QTest::qWaitForWindowExposed(overlay));
         const QPoint onScreen(x, 150);
         const QPoint inOverlay = overlay->mapFromGlobal(onScreen);
         if (cancel) {
-            QTest::mouseMove(overlay->windowHandle(), inOverlay);
-            QTest::keyClick(overlay->windowHandle(), Qt::Key_Escape);
+            QTest::mouseMove(overlay, inOverlay);
+            QTest::keyClick(overlay, Qt::Key_Escape);
         } else {
-            QTest::mouseClick(overlay->windowHandle(), Qt::LeftButton, {}, inOverlay);
+            QTest::mouseClick(overlay, Qt::LeftButton, {}, inOverlay);
         }
         QTRY_COMPARE(results.size(), 1);
-        QCOMPARE(results.first().outcome, cancel ? ScreenPick::Outcome::cancelled : ScreenPick::Outcome::picked);
+        QCOMPARE(results.first().outcome, cancel ? ColorSamplerService::PickResult::Outcome::cancelled
+                                                 : ColorSamplerService::PickResult::Outcome::picked);
         QCOMPARE(results.first().hex, hex);
         // The overlays go with the pick.
         auto overlayShown = [] {
-            const QWidgetList windows = QApplication::topLevelWidgets();
+            const QWindowList windows = QGuiApplication::topLevelWindows();
             return std::any_of(windows.begin(), windows.end(),
-                               [](QWidget *w) { return qobject_cast<LoupeOverlay *>(w) && w->isVisible(); });
+                               [](QWindow *w) { return qobject_cast<LoupeOverlay *>(w) && w->isVisible(); });
         };
         QTRY_VERIFY(!overlayShown());
     }

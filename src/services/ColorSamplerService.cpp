@@ -1,5 +1,7 @@
 #include "services/ColorSamplerService.h"
 
+#include "services/ScreenColorPicker.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -287,6 +289,32 @@ void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> do
             QDBusConnection(bus).connect(kPortalService, actual, QStringLiteral("org.freedesktop.portal.Request"),
                                          QStringLiteral("Response"), request, SLOT(onResponse(uint, QVariantMap)));
         }
+    });
+}
+
+void pick(QObject *context, PickCompletion completion)
+{
+    QPointer<QObject> guard(context);
+    pickWithPortal(context, [guard, completion](const PortalPick &portal) {
+        switch (portal.outcome) {
+        case PortalPick::Outcome::picked:
+            completion({PickResult::Outcome::picked, portal.hex, {}});
+            return;
+        case PortalPick::Outcome::cancelled:
+            completion({PickResult::Outcome::cancelled, {}, {}});
+            return;
+        case PortalPick::Outcome::unavailable:
+            break;
+        }
+        if (!guard)
+            return;
+        if (!LoupePicker::isAvailable()) {
+            completion({PickResult::Outcome::failed,
+                        {},
+                        QStringLiteral("Can't pick colors here: this desktop offers no color picker")});
+            return;
+        }
+        LoupePicker::start(guard, completion);
     });
 }
 

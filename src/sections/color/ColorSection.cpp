@@ -181,7 +181,7 @@ void ColorSection::pick()
     const bool panelWasShown = panel && panel->isVisible();
     QPointer<ColorSection> self(this);
     const Notify notify = m_notify;
-    m_picker(this, [self, notify, panel, panelWasShown](const ScreenPick &result) {
+    m_picker(this, [self, notify, panel, panelWasShown](const ColorSamplerService::PickResult &result) {
         if (panelWasShown && panel && !panel->isVisible()) {
             panel->show();
             panel->raise();
@@ -190,12 +190,12 @@ void ColorSection::pick()
         if (!self)
             return;
         switch (result.outcome) {
-        case ScreenPick::Outcome::cancelled:
+        case ColorSamplerService::PickResult::Outcome::cancelled:
             return;
-        case ScreenPick::Outcome::failed:
+        case ColorSamplerService::PickResult::Outcome::failed:
             notify(result.message);
             return;
-        case ScreenPick::Outcome::picked:
+        case ColorSamplerService::PickResult::Outcome::picked:
             break;
         }
         // Stored first, so the new swatch is there, active, when its notations show.

@@ -2,7 +2,7 @@
 
 #include "app/Layout.h"
 #include "sections/Notify.h"
-#include "sections/color/ScreenColorPicker.h"
+#include "services/ColorSamplerService.h"
 #include "stores/RecentColorsStore.h"
 
 #include <QAbstractButton>
@@ -66,9 +66,10 @@ class ColorSection : public QWidget
     Q_OBJECT
 
 public:
-    using Picker = std::function<void(QObject *context, ScreenPickDone done)>;
+    using Picker = std::function<void(QObject *context, ColorSamplerService::PickCompletion completion)>;
 
-    ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent = nullptr, Picker picker = pickScreenColor);
+    ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent = nullptr,
+                 Picker picker = ColorSamplerService::pick);
 
     // The selected swatch, else the newest colour, else none.
     std::optional<QString> activeHex() const;

@@ -1,8 +1,8 @@
-#include "sections/color/ScreenColorPicker.h"
+#include "services/ScreenColorPicker.h"
 
-#include "app/Layout.h"
-#include "services/ColorSamplerService.h"
+#include <QCursor>
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -15,34 +15,9 @@ constexpr int kLoupePixels = 11; // pixels across the loupe, odd so one sits in 
 constexpr int kLoupeZoom = 10;   // points per magnified pixel
 constexpr int kLoupeOffset = 24; // from the pointer to the loupe
 
-} // namespace
+using Outcome = ColorSamplerService::PickResult::Outcome;
 
-void pickScreenColor(QObject *context, ScreenPickDone done)
-{
-    QPointer<QObject> guard(context);
-    ColorSamplerService::pickWithPortal(context, [guard, done](const ColorSamplerService::PortalPick &pick) {
-        using Outcome = ColorSamplerService::PortalPick::Outcome;
-        switch (pick.outcome) {
-        case Outcome::picked:
-            done({ScreenPick::Outcome::picked, pick.hex, {}});
-            return;
-        case Outcome::cancelled:
-            done({ScreenPick::Outcome::cancelled, {}, {}});
-            return;
-        case Outcome::unavailable:
-            break;
-        }
-        if (!guard)
-            return;
-        if (!LoupePicker::isAvailable()) {
-            done({ScreenPick::Outcome::failed,
-                  {},
-                  QStringLiteral("Can't pick colors here: this desktop offers no color picker")});
-            return;
-        }
-        LoupePicker::start(guard, done);
-    });
-}
+} // namespace
 
 bool LoupePicker::isAvailable()
 {
@@ -53,12 +28,13 @@ bool LoupePicker::isAvailable()
     return screen && !screen->grabWindow(0, 0, 0, 1, 1).isNull();
 }
 
-LoupePicker *LoupePicker::start(QObject *context, ScreenPickDone done)
+LoupePicker *LoupePicker::start(QObject *context, ColorSamplerService::PickCompletion done)
 {
     return new LoupePicker(context, std::move(done));
 }
 
-LoupePicker::LoupePicker(QObject *context, ScreenPickDone done) : QObject(context), m_done(std::move(done))
+LoupePicker::LoupePicker(QObject *context, ColorSamplerService::PickCompletion done)
+    : QObject(context), m_done(std::move(done))
 {
     // Grab every screen first, then cover them: the grabs must not show our own overlays.
     QList<std::pair<QScreen *, QImage>> grabs;
@@ -67,40 +43,40 @@ LoupePicker::LoupePicker(QObject *context, ScreenPickDone done) : QObject(contex
     for (const auto &[screen, grab] : grabs) {
         auto *overlay = new LoupeOverlay(screen, grab);
         connect(overlay, &LoupeOverlay::picked, this, [this](const QString &hex) {
-            finish({ScreenPick::Outcome::picked, hex, {}});
+            finish({Outcome::picked, hex, {}});
         });
-        connect(overlay, &LoupeOverlay::cancelled, this, [this] { finish({ScreenPick::Outcome::cancelled, {}, {}}); });
+        connect(overlay, &LoupeOverlay::cancelled, this, [this] { finish({Outcome::cancelled, {}, {}}); });
         m_overlays.append(overlay);
         overlay->show();
         overlay->raise();
-        overlay->activateWindow();
+        overlay->requestActivate();
     }
     if (m_overlays.isEmpty()) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                finish({ScreenPick::Outcome::failed, {}, QStringLiteral("Can't pick colors: no screen")});
+                finish({Outcome::failed, {}, QStringLiteral("Can't pick colors: no screen")});
             },
             Qt::QueuedConnection);
     }
 }
 
-QList<QWidget *> LoupePicker::overlays() const
+QList<QWindow *> LoupePicker::overlays() const
 {
-    QList<QWidget *> list;
-    for (const QPointer<QWidget> &overlay : m_overlays) {
+    QList<QWindow *> list;
+    for (const QPointer<QWindow> &overlay : m_overlays) {
         if (overlay)
             list.append(overlay);
     }
     return list;
 }
 
-void LoupePicker::finish(const ScreenPick &pick)
+void LoupePicker::finish(const ColorSamplerService::PickResult &pick)
 {
     if (m_finished)
         return;
     m_finished = true;
-    for (const QPointer<QWidget> &overlay : m_overlays) {
+    for (const QPointer<QWindow> &overlay : m_overlays) {
         if (overlay)
             overlay->deleteLater();
     }
@@ -108,15 +84,11 @@ void LoupePicker::finish(const ScreenPick &pick)
     deleteLater();
 }
 
-LoupeOverlay::LoupeOverlay(QScreen *screen, const QImage &grab)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint),
-      m_grab(grab)
+LoupeOverlay::LoupeOverlay(QScreen *screen, const QImage &grab) : m_grab(grab)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setAccessibleName(QStringLiteral("Pick a color"));
-    setMouseTracking(true);
+    setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint);
+    setTitle(QStringLiteral("Pick a color"));
     setCursor(Qt::CrossCursor);
-    setFocusPolicy(Qt::StrongFocus);
     setScreen(screen);
     setGeometry(screen->geometry());
     m_pointer = mapFromGlobal(QCursor::pos(screen));
@@ -160,14 +132,15 @@ void LoupeOverlay::keyPressEvent(QKeyEvent *event)
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
         Q_EMIT picked(hexAt(m_pointer));
     else
-        QWidget::keyPressEvent(event);
+        QRasterWindow::keyPressEvent(event);
 }
 
 void LoupeOverlay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(rect(), m_grab);
-    if (!rect().contains(m_pointer) || m_grab.isNull())
+    const QRect area(QPoint(0, 0), size());
+    painter.drawImage(area, m_grab);
+    if (!area.contains(m_pointer) || m_grab.isNull())
         return;
 
     // The loupe: the pixels around the pointer, each one a square with a hairline grid between them, the
@@ -209,8 +182,9 @@ void LoupeOverlay::paintEvent(QPaintEvent *)
     painter.restore();
 
     painter.setPen(Qt::white);
-    QFont font = Style::font(Style::TextStyle::Callout, QFont::DemiBold);
-    font.setFamily(QStringLiteral("monospace"));
+    QFont font(QStringLiteral("monospace"));
+    font.setPixelSize(12);
+    font.setWeight(QFont::DemiBold);
     painter.setFont(font);
     painter.drawText(QRect(loupe.left(), pixels.bottom(), side, 22), Qt::AlignCenter, hexAt(m_pointer));
 }
