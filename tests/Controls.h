@@ -28,6 +28,14 @@ T *control(const QWidget *root, const QString &name)
     return found;
 }
 
+// Lets queued work land: controls added to a shown widget appear on the next pass of the event loop, and
+// the ones they replace are deleted then.
+inline void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 inline QString clipboardText()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();

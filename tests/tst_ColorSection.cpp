@@ -43,11 +43,6 @@ struct Fixture {
         section.resize(276, 520);
         section.show();
     }
-    void settle() const
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     QStringList swatches() const
     {
         settle();

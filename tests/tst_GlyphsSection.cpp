@@ -16,14 +16,6 @@ static TestHome testHome;
 
 namespace {
 
-// Lets queued work land: tiles added to a shown grid appear on the next pass of the event loop, and the
-// tiles they replace go then.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 QString tileGlyphs(const QWidget *grid)
 {
     settle();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -159,11 +161,10 @@ const GlyphEntry kLegal[] = {
     {0x260E, "Black telephone", {"phone", "telephone", "call"}},
 };
 
-template <std::size_t N>
-QList<Glyph> build(const GlyphEntry (&entries)[N])
+QList<Glyph> build(std::span<const GlyphEntry> entries)
 {
     QList<Glyph> list;
-    list.reserve(qsizetype(N));
+    list.reserve(qsizetype(entries.size()));
     for (const GlyphEntry &entry : entries) {
         Glyph glyph;
         glyph.character = QString::fromUcs4(&entry.codePoint, 1);
@@ -179,16 +180,17 @@ struct CategoryInfo {
     GlyphCategory category;
     const char *raw;
     const char *symbol;
+    std::span<const GlyphEntry> entries;
 };
 
-constexpr CategoryInfo kCategories[] = {
-    {GlyphCategory::arrows, "arrows", "arrow.right"},
-    {GlyphCategory::math, "math", "function"},
-    {GlyphCategory::punctuation, "punctuation", "text.quote"},
-    {GlyphCategory::marks, "marks", "checkmark"},
-    {GlyphCategory::box, "box", "tablecells"},
-    {GlyphCategory::currency, "currency", "dollarsign"},
-    {GlyphCategory::legal, "legal", "c.circle"},
+const CategoryInfo kCategories[] = {
+    {GlyphCategory::arrows, "arrows", "arrow.right", kArrows},
+    {GlyphCategory::math, "math", "function", kMath},
+    {GlyphCategory::punctuation, "punctuation", "text.quote", kPunctuation},
+    {GlyphCategory::marks, "marks", "checkmark", kMarks},
+    {GlyphCategory::box, "box", "tablecells", kBox},
+    {GlyphCategory::currency, "currency", "dollarsign", kCurrency},
+    {GlyphCategory::legal, "legal", "c.circle", kLegal},
 };
 
 const CategoryInfo &info(GlyphCategory category)
@@ -234,68 +236,51 @@ QString pickerSymbol(GlyphCategory category)
 
 namespace GlyphCatalog {
 
-// Function-local statics: each list is built once, safely even when two threads ask first together.
+const QList<Glyph> &glyphs(GlyphCategory category)
+{
+    // Built once, on first use, safely even when two threads ask first together.
+    static const std::vector<QList<Glyph>> lists = [] {
+        std::vector<QList<Glyph>> built;
+        for (const CategoryInfo &entry : kCategories)
+            built.push_back(build(entry.entries));
+        return built;
+    }();
+    return lists[size_t(&info(category) - kCategories)];
+}
+
 const QList<Glyph> &arrows()
 {
-    static const QList<Glyph> list = build(kArrows);
-    return list;
+    return glyphs(GlyphCategory::arrows);
 }
 
 const QList<Glyph> &math()
 {
-    static const QList<Glyph> list = build(kMath);
-    return list;
+    return glyphs(GlyphCategory::math);
 }
 
 const QList<Glyph> &punctuation()
 {
-    static const QList<Glyph> list = build(kPunctuation);
-    return list;
+    return glyphs(GlyphCategory::punctuation);
 }
 
 const QList<Glyph> &marks()
 {
-    static const QList<Glyph> list = build(kMarks);
-    return list;
+    return glyphs(GlyphCategory::marks);
 }
 
 const QList<Glyph> &box()
 {
-    static const QList<Glyph> list = build(kBox);
-    return list;
+    return glyphs(GlyphCategory::box);
 }
 
 const QList<Glyph> &currency()
 {
-    static const QList<Glyph> list = build(kCurrency);
-    return list;
+    return glyphs(GlyphCategory::currency);
 }
 
 const QList<Glyph> &legal()
 {
-    static const QList<Glyph> list = build(kLegal);
-    return list;
-}
-
-const QList<Glyph> &glyphs(GlyphCategory category)
-{
-    switch (category) {
-    case GlyphCategory::arrows:
-        return arrows();
-    case GlyphCategory::math:
-        return math();
-    case GlyphCategory::punctuation:
-        return punctuation();
-    case GlyphCategory::marks:
-        return marks();
-    case GlyphCategory::box:
-        return box();
-    case GlyphCategory::currency:
-        return currency();
-    case GlyphCategory::legal:
-        return legal();
-    }
-    Q_UNREACHABLE();
+    return glyphs(GlyphCategory::legal);
 }
 
 const QList<Glyph> &all()

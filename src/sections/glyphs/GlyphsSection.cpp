@@ -18,11 +18,6 @@ constexpr int kCellMinimumWidth = 36;
 constexpr int kCellSpacing = 6;
 constexpr int kGlyphAreaHeight = 165;
 
-QString capitalised(const QString &text)
-{
-    return text.isEmpty() ? text : text.at(0).toUpper() + text.mid(1);
-}
-
 // Empties a tile grid. The tiles go later, not at once: the click that caused the rebuild may still be
 // running inside one of them.
 void clearGrid(QWidget *grid)

@@ -14,11 +14,6 @@
 
 namespace {
 
-QString capitalised(const QString &text)
-{
-    return text.isEmpty() ? text : text.at(0).toUpper() + text.mid(1);
-}
-
 QToolButton *stepButton(const QString &text, const QString &name, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
