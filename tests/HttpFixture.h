@@ -42,6 +42,7 @@ public:
 
     // A reply for an exact target ("/thumbs/svg?seed=a") or, when no exact one matches, for its path.
     void route(const QByteArray &target, const Response &response) { m_routes.insert(target, response); }
+    void clearRoutes() { m_routes.clear(); }
     void redirect(const QByteArray &target, const QByteArray &location)
     {
         route(target, {302, {}, "text/plain", {{"Location", location}}});

@@ -1,0 +1,338 @@
+#include "IconifyFixture.h"
+#include "TestHome.h"
+
+#include "services/Endpoints.h"
+#include "services/HttpClient.h"
+#include "services/IconifyService.h"
+
+#include <QDirIterator>
+#include <QGuiApplication>
+#include <QTest>
+
+static TestHome testHome;
+
+Q_DECLARE_METATYPE(HttpFixture::Response)
+
+using namespace IconifyService;
+
+namespace {
+
+QString downloads()
+{
+    return testHome.path() + QStringLiteral("/Downloads");
+}
+
+// Every file under the test home, so a file written outside the Downloads folder would show too.
+QStringList filesUnderHome()
+{
+    QStringList files;
+    QDirIterator it(testHome.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(testHome.path()).relativeFilePath(it.next()));
+    files.removeIf([](const QString &f) { return f.startsWith(QLatin1String(".config/")); });
+    return files;
+}
+
+// Runs one call of the client to its end and gives its result.
+template <typename T, typename Call>
+Result<T> run(Call call)
+{
+    std::optional<Result<T>> result;
+    QObject context;
+    call(&context, [&result](const Result<T> &r) { result = r; });
+    (void)QTest::qWaitFor([&result] { return result.has_value(); }, 20000);
+    return result.value_or(Result<T>(Failure{std::nullopt, QStringLiteral("no result")}));
+}
+
+Result<QList<IconID>> runSearch(const QString &query)
+{
+    return run<QList<IconID>>([&query](QObject *c, auto done) { search(query, c, done); });
+}
+
+Result<QString> runFetch(const IconID &icon)
+{
+    return run<QString>([&icon](QObject *c, auto done) { fetchSVG(icon, c, done); });
+}
+
+Result<DownloadsFolder::Saved> runDownload(const IconID &icon)
+{
+    return run<DownloadsFolder::Saved>([&icon](QObject *c, auto done) { download(icon, c, done); });
+}
+
+template <typename T>
+QString errorText(const Result<T> &result)
+{
+    const auto *why = std::get_if<Failure>(&result);
+    return why ? why->description() : QString();
+}
+
+QStringList ids(const Result<QList<IconID>> &result)
+{
+    QStringList list;
+    if (const auto *icons = std::get_if<QList<IconID>>(&result)) {
+        for (const IconID &icon : *icons)
+            list.append(icon.id());
+    }
+    return list;
+}
+
+HttpFixture::Response json(const QByteArray &body, int status = 200)
+{
+    return {status, body, "application/json"};
+}
+
+} // namespace
+
+class tst_IconifyService : public QObject
+{
+    Q_OBJECT
+
+    IconifyFixture m_fixture;
+
+private Q_SLOTS:
+    void init()
+    {
+        Endpoints::overrideForTesting({{}, {}, {}, m_fixture.base()});
+        m_fixture.requests.clear();
+        m_fixture.clearRoutes();
+        QDir(downloads()).removeRecursively();
+        HttpClient::setInactivityTimeoutForTesting(60000);
+    }
+
+    // The exact request target, and the text a web server decodes from it.
+    void searchRequestShape_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QByteArray>("target");
+        QTest::newRow("plain") << "home" << QByteArray("/search?query=home&limit=48");
+        QTest::newRow("space") << "arrow down" << QByteArray("/search?query=arrow%20down&limit=48");
+        QTest::newRow("plus, ampersand, hash")
+            << "c++ & #1" << QByteArray("/search?query=c%2B%2B%20%26%20%231&limit=48");
+        QTest::newRow("equals and slash") << "a=b/c" << QByteArray("/search?query=a%3Db%2Fc&limit=48");
+        QTest::newRow("non-ASCII") << "caf\u00E9 \U0001F600"
+                                   << QByteArray("/search?query=caf%C3%A9%20%F0%9F%98%80&limit=48");
+        QTest::newRow("line break kept") << "a\nb" << QByteArray("/search?query=a%0Ab&limit=48");
+    }
+
+    void searchRequestShape()
+    {
+        QFETCH(QString, query);
+        QFETCH(QByteArray, target);
+        runSearch(query);
+        QCOMPARE(m_fixture.requests, QList<QByteArray>{target});
+        QCOMPARE(m_fixture.searches(), QStringList{query});
+    }
+
+    // The entries of a reply, and the icons made of them.
+    void searchEntries_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("icons");
+        QTest::newRow("in order") << QByteArray(R"({"icons":["mdi:home","lucide:house","mdi:home"]})")
+                                  << QStringList{"mdi:home", "lucide:house", "mdi:home"};
+        QTest::newRow("empty") << QByteArray(R"({"icons":[],"total":0})") << QStringList{};
+        QTest::newRow("other keys ignored")
+            << QByteArray(R"({"total":1,"icons":["a:b"],"collections":{"a":{}},"limit":48})") << QStringList{"a:b"};
+        QTest::newRow("malformed skipped")
+            << QByteArray(R"({"icons":["nocolon","mdi:",":home","","::","x:y"]})") << QStringList{"x:y"};
+        QTest::newRow("leading colons skipped") << QByteArray(R"({"icons":["::mdi:home"]})") << QStringList{"mdi:home"};
+        QTest::newRow("further colons stay in the name")
+            << QByteArray(R"({"icons":["a:b:c","a::b"]})") << QStringList{"a:b:c", "a::b"};
+        QTest::newRow("unicode") << QByteArray(R"({"icons":["s\u00E9t:na\u00EFve"]})")
+                                 << QStringList{"s\u00E9t:na\u00EFve"};
+    }
+
+    void searchEntries()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, icons);
+        m_fixture.route("/search", json(reply));
+        const auto result = runSearch(QStringLiteral("home"));
+        QCOMPARE(errorText(result), QString());
+        QCOMPARE(ids(result), icons);
+    }
+
+    void searchEntriesKeepFieldsApart()
+    {
+        m_fixture.route("/search", json(R"({"icons":["::a:b:c"]})"));
+        const auto icons = std::get<QList<IconID>>(runSearch(QStringLiteral("abc")));
+        QCOMPARE(icons.size(), 1);
+        QCOMPARE(icons[0].prefix, QStringLiteral("a"));
+        QCOMPARE(icons[0].name, QStringLiteral("b:c"));
+    }
+
+    // Replies that are not a usable list end the search with a readable reason.
+    void searchFailures_data()
+    {
+        QTest::addColumn<HttpFixture::Response>("reply");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no icons key") << json(R"({"total":0})") << "The search reply has no \u201Cicons\u201D list.";
+        QTest::newRow("not an object") << json("[1,2]") << "The search reply has no \u201Cicons\u201D list.";
+        QTest::newRow("icons not a list")
+            << json(R"({"icons":"mdi:home"})") << "The search reply\u2019s \u201Cicons\u201D is not a list.";
+        QTest::newRow("non-text entry") << json(R"({"icons":["mdi:home",3]})")
+                                        << "The search reply\u2019s \u201Cicons\u201D holds something other than text.";
+        QTest::newRow("malformed JSON") << json(R"({"icons":["mdi:home")")
+                                        << "The search reply is not valid JSON (unterminated string at byte 20).";
+        QTest::newRow("HTML page") << HttpFixture::Response{200, "<html></html>", "text/html"}
+                                   << "The search reply is not valid JSON (illegal value at byte 1).";
+        QTest::newRow("too large") << json(QByteArray(3 * 1024 * 1024, ' '))
+                                   << "The reply is larger than 2 MB, so it was not read.";
+    }
+
+    void searchFailures()
+    {
+        QFETCH(HttpFixture::Response, reply);
+        QFETCH(QString, error);
+        m_fixture.route("/search", reply);
+        QCOMPARE(errorText(runSearch(QStringLiteral("home"))), error);
+    }
+
+    // Only 200…299 is a success, for search and SVG alike.
+    void statusRule_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        for (int status : {199, 300, 304, 404, 500})
+            QTest::addRow("%d", status) << status << QStringLiteral("Iconify returned HTTP %1.").arg(status);
+        for (int status : {200, 299})
+            QTest::addRow("%d", status) << status << QString();
+    }
+
+    void statusRule()
+    {
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        m_fixture.route("/search", json(R"({"icons":["mdi:home"]})", status));
+        m_fixture.route("/mdi/home.svg", {status, m_fixture.svg("mdi", "home"), "image/svg+xml"});
+        QCOMPARE(errorText(runSearch(QStringLiteral("home"))), error);
+        QCOMPARE(errorText(runFetch({QStringLiteral("mdi"), QStringLiteral("home")})), error);
+        QCOMPARE(errorText(runDownload({QStringLiteral("mdi"), QStringLiteral("home")})), error);
+        QCOMPARE(filesUnderHome().size(), error.isEmpty() ? 1 : 0);
+    }
+
+    void searchAgainstTheIconSets()
+    {
+        const auto result = runSearch(QStringLiteral("arrow"));
+        QCOMPARE(ids(result).size(), 48);
+        QVERIFY(ids(result).startsWith(QStringLiteral("lucide:a-arrow-down")));
+        QCOMPARE(ids(runSearch(QStringLiteral("no such icon"))), QStringList{});
+    }
+
+    // What an SVG reply must be: UTF-8 holding "<svg"; it comes back unchanged.
+    void fetchSVG_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("error");
+        const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 1 1\"/>";
+        QTest::newRow("svg") << svg << QString();
+        QTest::newRow("untrimmed, unrewritten") << "\n  <?xml version=\"1.0\"?>" + svg + " \n" << QString();
+        QTest::newRow("empty") << QByteArray() << "Iconify returned no usable data.";
+        QTest::newRow("HTML") << QByteArray("<html><body>Not here</body></html>") << "Iconify returned no usable data.";
+        QTest::newRow("upper case") << QByteArray("<SVG viewBox=\"0 0 1 1\"/>") << "Iconify returned no usable data.";
+        QTest::newRow("not UTF-8") << QByteArray("<svg>\xff\xfe</svg>") << "Iconify returned no usable data.";
+    }
+
+    void fetchSVG()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, error);
+        m_fixture.route("/x/y.svg", {200, body, "image/svg+xml"});
+        const auto result = runFetch({QStringLiteral("x"), QStringLiteral("y")});
+        QCOMPARE(errorText(result), error);
+        if (error.isEmpty())
+            QCOMPARE(std::get<QString>(result).toUtf8(), body);
+        QCOMPARE(m_fixture.requests, QList<QByteArray>{"/x/y.svg"});
+    }
+
+    void unformableURL()
+    {
+        const IconID spaced{QStringLiteral("my set"), QStringLiteral("home")};
+        QCOMPARE(errorText(runFetch(spaced)), QStringLiteral("Couldn't build the Iconify request."));
+        QCOMPARE(errorText(runDownload(spaced)), QStringLiteral("Couldn't build the Iconify request."));
+        QVERIFY(m_fixture.requests.isEmpty());
+        QVERIFY(filesUnderHome().isEmpty());
+    }
+
+    void downloadsTakeFreeNames()
+    {
+        const IconID house{QStringLiteral("lucide"), QStringLiteral("house")};
+        QStringList names;
+        for (int i = 0; i < 3; ++i) {
+            const auto result = runDownload(house);
+            QCOMPARE(errorText(result), QString());
+            const auto &saved = std::get<DownloadsFolder::Saved>(result);
+            names.append(saved.fileName);
+            QFile file(saved.filePath);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), m_fixture.svg(house.prefix, house.name));
+        }
+        QCOMPARE(names, (QStringList{"lucide-house.svg", "lucide-house-1.svg", "lucide-house-2.svg"}));
+        QCOMPARE(QDir(downloads()).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"lucide-house-1.svg", "lucide-house-2.svg", "lucide-house.svg"}));
+    }
+
+    // A prefix or name from the network never names a file outside the Downloads folder, nor a hidden one.
+    void hostileNames_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("outcome"); // the start of the error, or the saved file
+        const QString refused = QStringLiteral("Refused to save under the unsafe file name");
+        QTest::newRow("parent folders") << "mdi:../../../.bashrc" << refused;
+        QTest::newRow("absolute path") << "x:/etc/passwd" << refused;
+        QTest::newRow("dot-dot prefix") << "..:x" << refused;
+        QTest::newRow("hidden") << ".config:autostart" << refused;
+        // Not even a valid URL, so nothing is fetched.
+        QTest::newRow("backslash") << "a:b\\..\\c"
+                                   << "Couldn't build the Iconify request.";
+        QTest::newRow("control character") << "a:b\u0001c"
+                                           << "Couldn't build the Iconify request.";
+        QTest::newRow("dots inside are fine") << "a:b..c"
+                                              << "Downloads/a-b..c.svg";
+    }
+
+    void hostileNames()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, outcome);
+        const QByteArray reply = QJsonDocument(QJsonObject{{"icons", QJsonArray{entry}}}).toJson();
+        m_fixture.route("/search", json(reply));
+        // This service answers every path with an SVG, whatever it was asked.
+        const auto iconSets = std::exchange(m_fixture.fallback, [](const QByteArray &) {
+            return HttpFixture::Response{200, "<svg viewBox=\"0 0 1 1\"/>", "image/svg+xml"};
+        });
+        const auto icons = std::get<QList<IconID>>(runSearch(QStringLiteral("x")));
+        QCOMPARE(icons.size(), 1);
+        const auto result = runDownload(icons[0]);
+        m_fixture.fallback = iconSets;
+        if (outcome.startsWith(QLatin1String("Downloads/"))) {
+            QCOMPARE(errorText(result), QString());
+            QCOMPARE(filesUnderHome(), QStringList{outcome});
+        } else {
+            QVERIFY2(errorText(result).startsWith(outcome), qPrintable(errorText(result)));
+            QCOMPARE(filesUnderHome(), QStringList{});
+        }
+    }
+
+    void transportFailures()
+    {
+        QString refusedBase;
+        {
+            QTcpServer closed;
+            closed.listen(QHostAddress::LocalHost, 0);
+            refusedBase = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+        }
+        Endpoints::overrideForTesting({{}, {}, {}, refusedBase});
+        QCOMPARE(errorText(runSearch(QStringLiteral("home"))), QStringLiteral("Connection refused"));
+
+        Endpoints::overrideForTesting({{}, {}, {}, m_fixture.base()});
+        HttpClient::setInactivityTimeoutForTesting(200);
+        m_fixture.route("/mdi/home.svg", {200, {}, "image/svg+xml", {}, true});
+        QCOMPARE(errorText(runDownload({QStringLiteral("mdi"), QStringLiteral("home")})),
+                 QStringLiteral("The request timed out."));
+        QVERIFY(filesUnderHome().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_IconifyService)
+#include "tst_IconifyService.moc"
