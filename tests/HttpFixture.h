@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <functional>
 
@@ -18,13 +19,15 @@ class HttpFixture : public QObject
 public:
     struct Response {
         int status = 200;
-        QByteArray body;
+        QByteArray body = {};
         QByteArray contentType = "application/octet-stream";
         QList<std::pair<QByteArray, QByteArray>> headers = {};
         // Accept the request and never answer.
         bool stall = false;
         // Without a Content-Length the body simply runs until the connection closes.
         bool announceLength = true;
+        // Answer this much later, as a slow service would.
+        int delayMs = 0;
     };
 
     HttpFixture()
@@ -68,7 +71,8 @@ private:
             buffer->clear();
             const QByteArray target = requestLine.value(1);
             requests.append(target);
-            respond(socket, responseFor(target));
+            const Response response = responseFor(target);
+            QTimer::singleShot(response.delayMs, socket, [socket, response] { respond(socket, response); });
         });
     }
 

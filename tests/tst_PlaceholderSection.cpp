@@ -1,4 +1,5 @@
 #include "Controls.h"
+#include "FakeFileManager.h"
 #include "HttpFixture.h"
 #include "PrivateBus.h"
 #include "TestHome.h"
@@ -20,20 +21,6 @@ static TestHome testHome;
 
 using namespace PlaceholderService;
 Q_DECLARE_METATYPE(PlaceholderService::Format)
-
-// Stands in for the desktop's file manager on the test's own session bus and records what it was asked to
-// show.
-class FakeFileManager : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
-
-public:
-    QStringList shown;
-
-public Q_SLOTS:
-    void ShowItems(const QStringList &uris, const QString &) { shown += uris; }
-};
 
 namespace {
 
@@ -91,13 +78,7 @@ class tst_PlaceholderSection : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(m_bus.start());
-        // Before anything opens the session bus: the program under test must find our file manager there.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.address().toUtf8());
-        QDBusConnection bus = m_bus.connection();
-        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
-        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &m_fileManager,
-                                   QDBusConnection::ExportAllSlots));
+        QVERIFY(m_fileManager.serveOn(m_bus));
         QVERIFY(m_fixture.isListening());
     }
 

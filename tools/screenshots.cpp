@@ -5,6 +5,7 @@
 #include "app/Layout.h"
 #include "app/MenuPanelView.h"
 #include "app/SegmentedControl.h"
+#include "services/Endpoints.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
@@ -18,6 +19,8 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include "IconifyFixture.h"
 
 #include <functional>
 #include <memory>
@@ -63,6 +66,20 @@ void clickNamed(QWidget *section, const QString &name)
     }
 }
 
+// Lets the event loop run until a button of that name has appeared (search results arrive late).
+void waitForNamed(QWidget *section, const QString &name)
+{
+    QElapsedTimer timer;
+    timer.start();
+    auto present = [section, &name] {
+        const auto buttons = section->findChildren<QAbstractButton *>();
+        return std::any_of(buttons.begin(), buttons.end(),
+                           [&name](QAbstractButton *b) { return b->accessibleName() == name; });
+    };
+    while (!present() && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 void type(QWidget *section, const QString &text)
 {
     if (auto *field = section->findChild<QLineEdit *>())
@@ -102,6 +119,15 @@ QList<Scene> scenes()
                      if (auto *picker = s->findChild<SegmentedControl *>())
                          picker->button(5)->click();
                  }});
+    // The icon finder against the fixture server that answers from a few real icon sets.
+    list.append(
+        {QStringLiteral("icons-results"), Tab::icons, {}, [](QWidget *s) { type(s, QStringLiteral("arrow")); }});
+    list.append({QStringLiteral("icons-copied"), Tab::icons, {}, [](QWidget *s) {
+                     type(s, QStringLiteral("home"));
+                     clickNamed(s, QStringLiteral("Data URI"));
+                     waitForNamed(s, QStringLiteral("mdi:home"));
+                     clickNamed(s, QStringLiteral("mdi:home"));
+                 }});
     list.append({QStringLiteral("glyphs-recents"), Tab::glyphs, [](RecentColorsStore &, RecentGlyphsStore &g) {
                      for (const char *glyph : {"\u2122", "\u20BF", "\u2713", "\u2014", "\u2192"})
                          g.add(QString::fromUtf8(glyph));
@@ -124,6 +150,9 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(outDir);
+
+    IconifyFixture iconify;
+    Endpoints::overrideForTesting({{}, {}, {}, iconify.base()});
 
     RecentColorsStore colors;
     RecentGlyphsStore glyphs;

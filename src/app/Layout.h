@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
 class QWidget;
 
 // The panel's shared look: text styles, the three text tones, and the two layout pieces every section uses.
@@ -77,6 +78,10 @@ Q_SIGNALS:
 protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+
+    // The face of a grid tile (a glyph, an icon): a rounded rectangle of the secondary tone at
+    // `restingOpacity`, tinted with the accent while hovered or pressed, ringed while it has keyboard focus.
+    void paintTileFace(QPainter &painter, qreal radius, qreal restingOpacity) const;
 
 private:
     bool m_hovered = false;

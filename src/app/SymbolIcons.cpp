@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <cmath>
 #include <map>
 #include <memory>
 
@@ -138,21 +139,34 @@ QImage image(const QString &name, const QSize &size, qreal devicePixelRatio, con
             painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
             renderer(it->cutout)->render(&painter, target);
         }
-        // The template step: keep the drawn shape's coverage, replace its colour.
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(target, color);
     }
+    applyTemplateColor(result, color);
     result.setDevicePixelRatio(devicePixelRatio);
     return result;
 }
 
+void applyTemplateColor(QImage &image, const QColor &color)
+{
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(QRect(QPoint(0, 0), image.size()), color);
+}
+
+qreal pixelScale(const QPainter &painter)
+{
+    // The device transform is the whole way from the painter's coordinates to pixels: the screen's ratio, the
+    // painter's own scaling, and the scale of a widget rendered into a larger image (where the device itself
+    // still reports the widget's ratio).
+    const QTransform toPixels = painter.deviceTransform();
+    const qreal scale = std::hypot(toPixels.m11(), toPixels.m12());
+    return scale > 0 ? scale : 1.0;
+}
+
 void paint(QPainter &painter, const QRectF &rect, const QString &name, const QColor &color)
 {
-    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     // Rendered at the transformed size so that a scaled symbol (the selected tab) is not a blown-up bitmap.
-    const qreal scale = painter.transform().m11();
     const QSize logical(qCeil(rect.width()), qCeil(rect.height()));
-    const QImage img = image(name, logical, dpr * (scale > 0 ? scale : 1.0), color);
+    const QImage img = image(name, logical, pixelScale(painter), color);
     if (img.isNull())
         return;
     painter.drawImage(QRectF(rect.topLeft(), QSizeF(logical)), img);

@@ -20,6 +20,14 @@ QStringList names();
 // An unknown name gives a null image.
 QImage image(const QString &name, const QSize &size, qreal devicePixelRatio, const QColor &color);
 
+// The template step for any drawing: keeps the coverage of what `image` holds and fills it with `color`, so
+// a shape drawn in whatever colours takes the one colour asked for.
+void applyTemplateColor(QImage &image, const QColor &color);
+
+// How many device pixels one logical pixel takes under this painter: the screen's pixel ratio, or the scale
+// of a widget rendered into a larger image, times the painter's own scaling (a grown symbol).
+qreal pixelScale(const QPainter &painter);
+
 // Draws the symbol into rect at the painter's device pixel ratio, so it stays sharp on HiDPI screens.
 void paint(QPainter &painter, const QRectF &rect, const QString &name, const QColor &color);
 

@@ -82,7 +82,9 @@ int AdaptiveGridLayout::layoutItems(const QRect &rect, bool apply) const
         const int row = index / n;
         const int column = index % n;
         if (apply) {
-            const QSize own = item->sizeHint();
+            QSize own = item->sizeHint();
+            if (item->expandingDirections() & Qt::Horizontal)
+                own.setWidth(int(std::lround(actualCell)));
             const double cellLeft = rect.left() + column * (actualCell + m_spacing);
             const int x = int(std::lround(cellLeft + (actualCell - own.width()) / 2.0));
             const int y = rect.top() + row * (size.height() + m_rowSpacing);

@@ -6,7 +6,8 @@
 #include <QPointer>
 
 // Lays items out in as many equal columns as fit, each column at least `minimumCellWidth` wide, the columns
-// sharing the spare width; every item keeps its own size and sits centred in its cell. Used for the tile
+// sharing the spare width; every item keeps its own size and sits centred in its cell, except that an item
+// whose widget expands horizontally fills its cell's width. Used for the tile
 // grids (glyphs, colour swatches, icons), whose column count follows the panel's width.
 class AdaptiveGridLayout : public QLayout
 {

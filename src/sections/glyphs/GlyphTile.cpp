@@ -33,24 +33,7 @@ GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, 
 void GlyphTile::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QColor face;
-    if (isHovered() || isDown()) {
-        face = Style::color(palette(), Style::Tone::Accent);
-        face.setAlphaF(isDown() ? 0.25f : 0.15f);
-    } else {
-        face = Style::color(palette(), Style::Tone::Secondary);
-        face.setAlphaF(face.alphaF() * 0.08f);
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(face);
-    painter.drawRoundedRect(QRectF(rect()), 5, 5);
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        QPen pen(Style::color(palette(), Style::Tone::Accent), 1.5);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 5, 5);
-    }
+    paintTileFace(painter, 5, 0.08);
     painter.setPen(Style::color(palette(), Style::Tone::Primary));
     painter.drawText(rect(), Qt::AlignCenter, text());
 }

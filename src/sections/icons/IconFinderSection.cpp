@@ -1,8 +1,73 @@
 #include "sections/icons/IconFinderSection.h"
 
 #include "app/Layout.h"
+#include "app/SegmentedControl.h"
+#include "app/Spinner.h"
+#include "app/TileGrid.h"
+#include "sections/DownloadNotice.h"
+#include "sections/icons/IconCell.h"
+#include "services/ClipboardService.h"
+#include "services/HttpClient.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBoundaryFinder>
 #include <QVBoxLayout>
+
+using IconifyService::IconID;
+
+namespace {
+
+constexpr int kTileSpacing = 6;
+
+// Spaces and tabs only: a line break is part of the text.
+QString trimSpacesAndTabs(const QString &text)
+{
+    auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && blank(text.at(begin)))
+        ++begin;
+    while (end > begin && blank(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// At least two user-perceived characters: an emoji or a letter with its accent counts once.
+bool isLongEnough(const QString &text)
+{
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (graphemes.toNextBoundary() > 0 && ++count < 2) {
+    }
+    return count >= 2;
+}
+
+} // namespace
+
+QString IconFinderSection::rawValue(ClickAction action)
+{
+    switch (action) {
+    case ClickAction::svgMarkup:
+        return QStringLiteral("SVG");
+    case ClickAction::dataURI:
+        return QStringLiteral("Data URI");
+    case ClickAction::download:
+        return QStringLiteral("Download");
+    }
+    return {};
+}
+
+const QList<IconFinderSection::ClickAction> &IconFinderSection::allClickActions()
+{
+    static const QList<ClickAction> actions = {ClickAction::svgMarkup, ClickAction::dataURI, ClickAction::download};
+    return actions;
+}
 
 IconFinderSection::IconFinderSection(Notify notify, QWidget *parent) : QWidget(parent), m_notify(std::move(notify))
 {
@@ -10,4 +75,203 @@ IconFinderSection::IconFinderSection(Notify notify, QWidget *parent) : QWidget(p
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
     layout->addWidget(sectionTitle(QStringLiteral("Icon Finder"), QStringLiteral("magnifyingglass"), this));
+
+    m_search = new QLineEdit(this);
+    m_search->setPlaceholderText(QStringLiteral("Search 200k+ icons\u2026"));
+    m_search->setAccessibleName(QStringLiteral("Search icons"));
+    m_search->setClearButtonEnabled(true);
+    connect(m_search, &QLineEdit::textChanged, this, &IconFinderSection::runSearch);
+    layout->addWidget(m_search);
+
+    m_actionControl = new SegmentedControl(QStringLiteral("Click action"), this);
+    QList<SegmentedControl::Segment> segments;
+    for (ClickAction action : allClickActions())
+        segments.append({rawValue(action)});
+    m_actionControl->setSegments(segments, int(allClickActions().indexOf(m_action)));
+    connect(m_actionControl, &SegmentedControl::currentIndexChanged, this,
+            [this](int index) { m_action = allClickActions().at(index); });
+    layout->addWidget(m_actionControl);
+
+    m_spinnerRow = new QWidget(this);
+    m_spinnerRow->setObjectName(QStringLiteral("searchProgress"));
+    m_spinnerRow->setFixedHeight(kRowHeight);
+    auto *spinnerLayout = new QHBoxLayout(m_spinnerRow);
+    spinnerLayout->setContentsMargins(0, 0, 0, 0);
+    spinnerLayout->addWidget(new Spinner(16, m_spinnerRow), 0, Qt::AlignCenter);
+    layout->addWidget(m_spinnerRow);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFixedHeight(kGridHeight);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    // The tiles take the focus themselves, and the area scrolls to show the focused one.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    m_grid = new QWidget;
+    m_grid->setObjectName(QStringLiteral("iconGrid"));
+    m_grid->setAutoFillBackground(false);
+    auto *gridLayout = new AdaptiveGridLayout(IconCell::kMinimumWidth, kTileSpacing, kTileSpacing, m_grid);
+    gridLayout->setContentsMargins(0, 2, 0, 2);
+    m_scroll->setWidget(m_grid);
+    layout->addWidget(m_scroll);
+    // Tiles load only once they are in view, so every scroll, resize and relayout looks again.
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, &IconFinderSection::updateOnScreenTiles);
+    m_scroll->viewport()->installEventFilter(this);
+    m_grid->installEventFilter(this);
+
+    m_caption = new QLabel(this);
+    m_caption->setFixedHeight(kRowHeight);
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setWordWrap(true);
+    Style::applyTone(m_caption, Style::Tone::Secondary);
+    layout->addWidget(m_caption);
+    layout->addStretch(1);
+
+    m_debounce.setSingleShot(true);
+    m_debounce.setTimerType(Qt::PreciseTimer);
+    m_debounce.setInterval(kDebounceMs);
+    connect(&m_debounce, &QTimer::timeout, this, &IconFinderSection::startSearch);
+
+    refreshContent();
+}
+
+QString IconFinderSection::trimmedQuery() const
+{
+    return trimSpacesAndTabs(m_search->text());
+}
+
+void IconFinderSection::cancelSearch()
+{
+    m_debounce.stop();
+    if (m_searchRequest) {
+        // A cancelled request never reports; what its failure would have done is done here: the flag goes,
+        // and a later search sets it again.
+        HttpClient::cancel(m_searchRequest);
+        m_searchRequest = nullptr;
+        m_isSearching = false;
+    }
+}
+
+void IconFinderSection::runSearch()
+{
+    cancelSearch();
+    const QString query = trimmedQuery();
+    if (!isLongEnough(query)) {
+        m_isSearching = false;
+        setResults({});
+        return;
+    }
+    m_pendingQuery = query;
+    m_debounce.start();
+    refreshContent();
+}
+
+void IconFinderSection::startSearch()
+{
+    m_isSearching = true;
+    refreshContent();
+    m_searchRequest = IconifyService::search(m_pendingQuery, this, [this](const auto &result) {
+        m_searchRequest = nullptr;
+        m_isSearching = false;
+        if (const auto *icons = std::get_if<QList<IconID>>(&result)) {
+            setResults(*icons);
+        } else {
+            m_notify(QStringLiteral("Search failed \u2014 ") + std::get<IconifyService::Failure>(result).description());
+            setResults({});
+        }
+    });
+}
+
+void IconFinderSection::setResults(const QList<IconID> &results)
+{
+    if (results != m_results) {
+        m_results = results;
+        for (IconCell *cell : std::as_const(m_cells)) {
+            cell->hide();
+            cell->deleteLater();
+        }
+        m_cells.clear();
+        for (const IconID &icon : results) {
+            auto *cell = new IconCell(icon, m_grid);
+            connect(cell, &QAbstractButton::clicked, this, [this, icon] { handleTap(icon); });
+            m_grid->layout()->addWidget(cell);
+            m_cells.append(cell);
+        }
+        m_scroll->verticalScrollBar()->setValue(0);
+    }
+    refreshContent();
+}
+
+void IconFinderSection::refreshContent()
+{
+    const bool longEnough = isLongEnough(trimmedQuery());
+    const bool showGrid = !m_isSearching && longEnough && !m_results.isEmpty();
+    m_spinnerRow->setVisible(m_isSearching);
+    m_scroll->setVisible(showGrid);
+    m_caption->setVisible(!m_isSearching && !showGrid);
+    m_caption->setText(longEnough ? QStringLiteral("No icons found")
+                                  : QStringLiteral("Type to search Lucide, Heroicons, Tabler, Material\u2026"));
+    updateOnScreenTiles();
+}
+
+void IconFinderSection::updateOnScreenTiles()
+{
+    for (IconCell *cell : std::as_const(m_cells))
+        cell->setOnScreen(cell->isVisible() && !cell->visibleRegion().isEmpty());
+}
+
+bool IconFinderSection::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+        // After the layout has placed the tiles.
+        QMetaObject::invokeMethod(this, &IconFinderSection::updateOnScreenTiles, Qt::QueuedConnection);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void IconFinderSection::handleTap(const IconID &icon)
+{
+    // The action is read now: changing the control while the fetch runs does not change what this click does.
+    // Each click runs to its end even if the tab is left, and reports through the panel's notify.
+    const ClickAction action = m_action;
+    const Notify notify = m_notify;
+    QObject *context = QCoreApplication::instance();
+    auto failed = [notify](const IconifyService::Failure &why) {
+        notify(QStringLiteral("Failed \u2014 ") + why.description());
+    };
+    switch (action) {
+    case ClickAction::svgMarkup:
+    case ClickAction::dataURI:
+        IconifyService::fetchSVG(icon, context, [action, icon, notify, failed](const auto &result) {
+            if (const auto *why = std::get_if<IconifyService::Failure>(&result)) {
+                failed(*why);
+                return;
+            }
+            const QString &markup = std::get<QString>(result);
+            if (action == ClickAction::svgMarkup) {
+                ClipboardService::copy(ClipboardService::Svg{markup});
+                notify(QStringLiteral("Copied ") + icon.id());
+            } else {
+                ClipboardService::copy(QStringLiteral("data:image/svg+xml;base64,") +
+                                       QString::fromLatin1(markup.toUtf8().toBase64()));
+                notify(QStringLiteral("Copied data URI \u2014 ") + icon.id());
+            }
+        });
+        return;
+    case ClickAction::download:
+        IconifyService::download(icon, context, [notify, failed](const auto &result) {
+            if (const auto *why = std::get_if<IconifyService::Failure>(&result))
+                failed(*why);
+            else
+                announceSaved(std::get<DownloadsFolder::Saved>(result), notify);
+        });
+        return;
+    }
 }

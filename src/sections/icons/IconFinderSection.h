@@ -1,16 +1,65 @@
 #pragma once
 
 #include "sections/Notify.h"
+#include "services/IconifyService.h"
 
+#include <QList>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+class IconCell;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class SegmentedControl;
+
+// The icons tab: a search of the Iconify API as you type, the results as a grid of tiles that draw their
+// own icons, and a click on a tile that copies the icon's SVG, copies it as a data URI, or saves it.
 class IconFinderSection : public QWidget
 {
     Q_OBJECT
 
 public:
+    // What a click on a tile does; the raw value is also the segment's label.
+    enum class ClickAction { svgMarkup, dataURI, download };
+    static QString rawValue(ClickAction action);
+    static const QList<ClickAction> &allClickActions();
+
     explicit IconFinderSection(Notify notify, QWidget *parent = nullptr);
 
+    static constexpr int kDebounceMs = 300;
+    static constexpr int kGridHeight = 170;
+    static constexpr int kRowHeight = 56;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void runSearch();
+    void startSearch();
+    void cancelSearch();
+    void setResults(const QList<IconifyService::IconID> &results);
+    void handleTap(const IconifyService::IconID &icon);
+    void refreshContent();
+    void updateOnScreenTiles();
+    QString trimmedQuery() const;
+
     Notify m_notify;
+    QList<IconifyService::IconID> m_results;
+    ClickAction m_action = ClickAction::svgMarkup;
+    bool m_isSearching = false;
+    // The search task: the wait before asking, then the request; a new text cancels both.
+    QTimer m_debounce;
+    QString m_pendingQuery;
+    QPointer<QNetworkReply> m_searchRequest;
+
+    QLineEdit *m_search;
+    SegmentedControl *m_actionControl;
+    QWidget *m_spinnerRow;
+    QScrollArea *m_scroll;
+    QWidget *m_grid;
+    QLabel *m_caption;
+    QList<IconCell *> m_cells;
 };

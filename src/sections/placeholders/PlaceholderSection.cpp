@@ -4,8 +4,8 @@
 #include "app/SegmentedControl.h"
 #include "app/Spinner.h"
 #include "app/SymbolIcons.h"
+#include "sections/DownloadNotice.h"
 #include "services/ClipboardService.h"
-#include "services/FileReveal.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -192,8 +192,7 @@ void PlaceholderSection::download()
     const Notify notify = m_notify;
     PlaceholderService::download(*current, QCoreApplication::instance(), [self, notify](const DownloadResult &result) {
         if (const auto *saved = std::get_if<DownloadsFolder::Saved>(&result)) {
-            FileReveal::reveal(saved->filePath);
-            notify(QStringLiteral("Saved %1 to Downloads").arg(saved->fileName));
+            announceSaved(*saved, notify);
         } else {
             notify(QStringLiteral("Download failed \u2014 ") + std::get<DownloadError>(result).description());
         }

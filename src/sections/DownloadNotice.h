@@ -1,0 +1,13 @@
+#pragma once
+
+#include "sections/Notify.h"
+#include "services/DownloadsFolder.h"
+#include "services/FileReveal.h"
+
+// How every section ends a download that worked: the file shown in the file manager, and one line naming it
+// (the same words when it went to the home folder for lack of a Downloads folder).
+inline void announceSaved(const DownloadsFolder::Saved &saved, const Notify &notify)
+{
+    FileReveal::reveal(saved.filePath);
+    notify(QStringLiteral("Saved %1 to Downloads").arg(saved.fileName));
+}

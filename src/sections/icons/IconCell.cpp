@@ -1,0 +1,139 @@
+#include "sections/icons/IconCell.h"
+
+#include "app/Spinner.h"
+#include "app/SymbolIcons.h"
+#include "services/HttpClient.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+IconCell::IconCell(const IconifyService::IconID &icon, QWidget *parent)
+    : HoverButton(parent), m_icon(icon), m_spinner(new Spinner(12, this))
+{
+    setToolTip(icon.id());
+    setAccessibleName(icon.id());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    m_spinner->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+IconCell::~IconCell()
+{
+    HttpClient::cancel(m_request);
+}
+
+void IconCell::setOnScreen(bool onScreen)
+{
+    if (m_state != State::loading)
+        return;
+    if (onScreen && !m_request)
+        load();
+    else if (!onScreen && m_request)
+        HttpClient::cancel(m_request);
+}
+
+void IconCell::load()
+{
+    const auto url = IconifyService::svgURL(m_icon);
+    if (!url) {
+        setState(State::failed);
+        return;
+    }
+    // No status test of its own: an error page simply does not decode as an image.
+    m_request = HttpClient::get(
+        *url, this,
+        [this](const HttpClient::Reply &reply) {
+            if (reply.outcome == HttpClient::Reply::Outcome::ok)
+                loaded(reply.body);
+            else
+                setState(State::failed);
+        },
+        IconifyService::kMaximumReplyBytes);
+}
+
+void IconCell::loaded(const QByteArray &bytes)
+{
+    auto svg = std::make_unique<QSvgRenderer>(bytes);
+    if (svg->isValid() && (!svg->viewBoxF().isEmpty() || !svg->defaultSize().isEmpty())) {
+        m_svg = std::move(svg);
+        setState(State::shown);
+        return;
+    }
+    m_raster = QImage::fromData(bytes);
+    setState(m_raster.isNull() || m_raster.size().isEmpty() ? State::failed : State::shown);
+}
+
+void IconCell::setState(State state)
+{
+    m_state = state;
+    m_spinner->setVisible(state == State::loading);
+    update();
+    Q_EMIT stateChanged(state);
+}
+
+QRect IconCell::contentRect() const
+{
+    return rect().adjusted(kInset, kInset, -kInset, -kInset);
+}
+
+void IconCell::resizeEvent(QResizeEvent *event)
+{
+    HoverButton::resizeEvent(event);
+    m_spinner->move(contentRect().center() - QPoint(m_spinner->width() / 2, m_spinner->height() / 2) + QPoint(1, 1));
+}
+
+QImage IconCell::tintedImage(const QSize &size, qreal devicePixelRatio, const QColor &color)
+{
+    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
+    if (m_tinted.size() == pixels && m_tintedColor == color)
+        return m_tinted;
+
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // Scaled to fit, keeping the icon's own proportions (a viewBox need not be square).
+        const QSizeF natural =
+            m_svg ? (m_svg->viewBoxF().isEmpty() ? QSizeF(m_svg->defaultSize()) : m_svg->viewBoxF().size())
+                  : QSizeF(m_raster.size());
+        const QSizeF fitted = natural.scaled(QSizeF(pixels), Qt::KeepAspectRatio);
+        // On whole pixels: a half-pixel offset would blur every edge.
+        const QRectF target(QPointF(std::round((pixels.width() - fitted.width()) / 2),
+                                    std::round((pixels.height() - fitted.height()) / 2)),
+                            fitted);
+        if (m_svg)
+            m_svg->render(&painter, target);
+        else
+            painter.drawImage(target, m_raster);
+    }
+    SymbolIcons::applyTemplateColor(image, color);
+    image.setDevicePixelRatio(devicePixelRatio);
+    m_tinted = image;
+    m_tintedColor = color;
+    return image;
+}
+
+void IconCell::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintTileFace(painter, 6, 0.1);
+
+    // The 26-point content square, centred in the inset area that stretches with the column.
+    const QRect area = contentRect();
+    const QRect content(area.center().x() - kContentSize / 2 + 1, area.top(), kContentSize, kContentSize);
+    switch (m_state) {
+    case State::shown:
+        painter.drawImage(content, tintedImage(content.size(), SymbolIcons::pixelScale(painter),
+                                               Style::color(palette(), Style::Tone::Primary)));
+        break;
+    case State::failed:
+        SymbolIcons::paint(painter, content, QStringLiteral("questionmark.square.dashed"),
+                           Style::color(palette(), Style::Tone::Secondary));
+        break;
+    case State::loading:
+        break;
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/Layout.h"
+#include "services/IconifyService.h"
+
+#include <QImage>
+#include <QNetworkReply>
+#include <QPointer>
+
+#include <memory>
+
+class QSvgRenderer;
+class Spinner;
+
+// One result tile of the icon finder: the icon drawn as a single-colour template in the text colour, a
+// spinner while it loads, the dashed question mark when it cannot be loaded. It fetches its icon only while
+// it is on screen, and its tooltip and accessible name are the icon's "prefix:name".
+class IconCell : public HoverButton
+{
+    Q_OBJECT
+
+public:
+    enum class State { loading, shown, failed };
+
+    explicit IconCell(const IconifyService::IconID &icon, QWidget *parent = nullptr);
+    ~IconCell() override;
+
+    const IconifyService::IconID &icon() const { return m_icon; }
+    State state() const { return m_state; }
+
+    // The grid says when the tile scrolls into view or out of it: coming into view starts the fetch, leaving
+    // it cancels a fetch still running, which starts again when the tile comes back.
+    void setOnScreen(bool onScreen);
+
+    QSize sizeHint() const override { return {kMinimumWidth, kContentSize + 2 * kInset}; }
+
+    static constexpr int kMinimumWidth = 44;
+    static constexpr int kContentSize = 26;
+    static constexpr int kInset = 7;
+
+Q_SIGNALS:
+    void stateChanged(IconCell::State state);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void load();
+    void loaded(const QByteArray &bytes);
+    void setState(State state);
+    QRect contentRect() const;
+    QImage tintedImage(const QSize &size, qreal devicePixelRatio, const QColor &color);
+
+    IconifyService::IconID m_icon;
+    State m_state = State::loading;
+    QPointer<QNetworkReply> m_request;
+    Spinner *m_spinner;
+    // What was loaded: an SVG, or a raster image when the service sent one.
+    std::unique_ptr<QSvgRenderer> m_svg;
+    QImage m_raster;
+    // The last drawing, reused until the size, scale or colour changes.
+    QImage m_tinted;
+    QColor m_tintedColor;
+};

@@ -1,0 +1,510 @@
+#include "Controls.h"
+#include "FakeFileManager.h"
+#include "IconifyFixture.h"
+#include "TestHome.h"
+
+#include "app/ColorSchemeFollower.h"
+#include "app/SegmentedControl.h"
+#include "app/SymbolIcons.h"
+#include "sections/icons/IconCell.h"
+#include "sections/icons/IconFinderSection.h"
+#include "services/ClipboardService.h"
+#include "services/Endpoints.h"
+#include "services/HttpClient.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include <QTest>
+
+static TestHome testHome;
+
+Q_DECLARE_METATYPE(HttpFixture::Response)
+
+namespace {
+
+const QString kHint = QStringLiteral("Type to search Lucide, Heroicons, Tabler, Material\u2026");
+const QString kNoIcons = QStringLiteral("No icons found");
+const QString kProgress = QStringLiteral("progress");
+const QString kGrid = QStringLiteral("grid");
+
+// Waits this long to see that something does not happen: twice the debounce.
+constexpr int kQuietMs = 2 * IconFinderSection::kDebounceMs;
+
+struct Fixture {
+    NotifyLog log;
+    std::unique_ptr<IconFinderSection> section = std::make_unique<IconFinderSection>(log.callback());
+
+    Fixture()
+    {
+        section->resize(276, 360);
+        section->show();
+        settle();
+    }
+
+    QLineEdit *field() const { return control<QLineEdit>(section.get(), QStringLiteral("Search icons")); }
+    SegmentedControl *actions() const
+    {
+        return control<SegmentedControl>(section.get(), QStringLiteral("Click action"));
+    }
+
+    void type(const QString &text) const
+    {
+        field()->setFocus();
+        // Key by key where the test keyboard can; other characters arrive as one input, like a paste.
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+            QTest::keyClicks(field(), text);
+        else
+            field()->insert(text);
+        settle();
+    }
+
+    // What the content area shows: the progress row, the grid, or the caption's text.
+    QString state() const
+    {
+        settle();
+        if (section->findChild<QWidget *>(QStringLiteral("searchProgress"))->isVisible())
+            return kProgress;
+        if (section->findChild<QScrollArea *>()->isVisible())
+            return kGrid;
+        for (QLabel *label : section->findChildren<QLabel *>()) {
+            if (label->isVisible() && label->alignment() == Qt::AlignCenter)
+                return label->text();
+        }
+        return {};
+    }
+
+    QList<IconCell *> cells() const
+    {
+        settle();
+        QList<IconCell *> list = section->findChildren<IconCell *>();
+        list.removeIf([this](IconCell *c) { return !c->isVisibleTo(section.get()); });
+        return list;
+    }
+
+    QStringList cellIds() const
+    {
+        QStringList ids;
+        for (IconCell *cell : cells())
+            ids.append(cell->accessibleName());
+        return ids;
+    }
+
+    IconCell *cell(const QString &id) const { return control<IconCell>(section.get(), id); }
+};
+
+// The pixels of a widget as drawn on its screen, on the window colour.
+QImage render(QWidget *widget)
+{
+    const qreal scale = widget->devicePixelRatioF();
+    QImage image(widget->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(widget->palette().color(QPalette::Window));
+    QPainter painter(&image);
+    painter.drawPixmap(0, 0, widget->grab());
+    painter.end();
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// How much of `ink` covers a pixel drawn over `face` (0…1), read on the channel where they differ most.
+qreal coverage(QRgb pixel, QRgb face, QColor ink)
+{
+    const int channels[3][3] = {{qRed(pixel), qRed(face), ink.red()},
+                                {qGreen(pixel), qGreen(face), ink.green()},
+                                {qBlue(pixel), qBlue(face), ink.blue()}};
+    const auto *best = std::max_element(std::begin(channels), std::end(channels),
+                                        [](auto &a, auto &b) { return qAbs(a[2] - a[1]) < qAbs(b[2] - b[1]); });
+    return qreal((*best)[0] - (*best)[1]) / qreal((*best)[2] - (*best)[1]);
+}
+
+constexpr qreal kInkThreshold = 0.2;
+
+// The box of pixels inside `area` that `ink` covers, drawn over `face`.
+QRect inkBox(const QImage &image, const QRect &area, QRgb face, const QColor &ink)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (coverage(image.pixel(x, y), face, ink) > kInkThreshold)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+// The box of a drawing's visible pixels.
+QRect alphaBox(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > kInkThreshold * 255)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+// A tile's face without its rounded corners, where only the content can differ from the face colour.
+QRect faceInterior(const QImage &tile, qreal scale)
+{
+    const int corner = int(6 * scale);
+    return tile.rect().adjusted(corner, corner, -corner, -corner);
+}
+
+} // namespace
+
+class tst_IconFinderSection : public QObject
+{
+    Q_OBJECT
+
+    PrivateBus m_bus{QStringLiteral("files")};
+    FakeFileManager m_fileManager;
+    IconifyFixture m_fixture;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_fileManager.serveOn(m_bus));
+        QVERIFY(m_fixture.isListening());
+    }
+
+    void init()
+    {
+        Endpoints::overrideForTesting({{}, {}, {}, m_fixture.base()});
+        m_fixture.clearRoutes();
+        m_fixture.requests.clear();
+        m_fileManager.shown.clear();
+        QDir(testHome.path() + QStringLiteral("/Downloads")).removeRecursively();
+        HttpClient::setInactivityTimeoutForTesting(60000);
+        QApplication::setPalette(QPalette());
+    }
+
+    void startsWithTheHint()
+    {
+        Fixture f;
+        QVERIFY(f.field());
+        QCOMPARE(f.field()->placeholderText(), QStringLiteral("Search 200k+ icons\u2026"));
+        QVERIFY(f.actions());
+        QStringList labels;
+        for (int i = 0; i < f.actions()->count(); ++i)
+            labels.append(f.actions()->button(i)->text());
+        QCOMPARE(labels, (QStringList{"SVG", "Data URI", "Download"}));
+        QCOMPARE(f.actions()->currentIndex(), 0);
+        QCOMPARE(f.state(), kHint);
+    }
+
+    // What a typed text ends in, which searches reached the service, and what the banner said.
+    void searchOutcomes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<HttpFixture::Response>("reply"); // status 0: the icon sets answer
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("searches");
+        QTest::addColumn<QStringList>("messages");
+        const HttpFixture::Response sets{.status = 0};
+        QTest::newRow("one letter") << "a" << sets << kHint << QStringList{} << QStringList{};
+        QTest::newRow("spaces and tabs") << " \t a \t" << sets << kHint << QStringList{} << QStringList{};
+        QTest::newRow("one accented letter") << "e\u0301" << sets << kHint << QStringList{} << QStringList{};
+        QTest::newRow("one emoji") << "\U0001F44D" << sets << kHint << QStringList{} << QStringList{};
+        QTest::newRow("two letters, trimmed") << "\t ho " << sets << kGrid << QStringList{"ho"} << QStringList{};
+        QTest::newRow("inner space kept")
+            << "arrow down" << sets << kGrid << QStringList{"arrow down"} << QStringList{};
+        QTest::newRow("no match") << "zzzz" << sets << kNoIcons << QStringList{"zzzz"} << QStringList{};
+        QTest::newRow("server error") << "home" << HttpFixture::Response{500, "oops", "text/plain"} << kNoIcons
+                                      << QStringList{"home"}
+                                      << QStringList{"Search failed \u2014 Iconify returned HTTP 500."};
+        QTest::newRow("no icons key") << "home" << HttpFixture::Response{200, "{}", "application/json"} << kNoIcons
+                                      << QStringList{"home"}
+                                      << QStringList{
+                                             "Search failed \u2014 The search reply has no \u201Cicons\u201D list."};
+    }
+
+    void searchOutcomes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(HttpFixture::Response, reply);
+        QFETCH(QString, state);
+        QFETCH(QStringList, searches);
+        QFETCH(QStringList, messages);
+        if (reply.status)
+            m_fixture.route("/search", reply);
+        Fixture f;
+        f.type(typed);
+        if (searches.isEmpty()) {
+            QCOMPARE(f.state(), state);
+            QVERIFY(!QTest::qWaitFor([this] { return !m_fixture.requests.isEmpty(); }, kQuietMs));
+        } else {
+            // Asked only after the wait; from then on the progress row shows until the reply is in.
+            QTRY_COMPARE(m_fixture.searches(), searches);
+            QTRY_COMPARE(f.state(), state);
+        }
+        QCOMPARE(m_fixture.searches(), searches);
+        QCOMPARE(f.log.messages, messages);
+    }
+
+    // Typing quickly asks once, for the last text; while the wait runs the earlier results stay; then the
+    // progress row stands in until the reply.
+    void typingWaitsThenAsksOnce()
+    {
+        Fixture f;
+        f.type(QStringLiteral("home"));
+        QTRY_COMPARE(f.state(), kGrid);
+        QCOMPARE(m_fixture.searches(), QStringList{"home"});
+        const QStringList homeIcons = f.cellIds();
+        QVERIFY(homeIcons.contains(QStringLiteral("mdi:home")));
+
+        m_fixture.route("/search", HttpFixture::Response{.body = R"({"icons":["mdi:home-account"]})", .delayMs = 400});
+        f.type(QStringLiteral("-account"));
+        QCOMPARE(f.state(), kGrid);
+        QCOMPARE(f.cellIds(), homeIcons);
+        QTRY_COMPARE(f.state(), kProgress);
+        QTRY_COMPARE(f.state(), kGrid);
+        QCOMPARE(f.cellIds(), QStringList{"mdi:home-account"});
+        QCOMPARE(m_fixture.searches(), (QStringList{"home", "home-account"}));
+    }
+
+    void shortTextClearsAtOnce()
+    {
+        Fixture f;
+        f.type(QStringLiteral("ar"));
+        QTRY_COMPARE(f.state(), kGrid);
+        QTest::keyClick(f.field(), Qt::Key_Backspace);
+        QCOMPARE(f.state(), kHint);
+        QVERIFY(f.cells().isEmpty());
+        QVERIFY(!QTest::qWaitFor([this] { return m_fixture.requests.size() > 1 + m_fixture.svgRequests(); }, kQuietMs));
+        // Two characters again: the old results are gone, so the wait shows the empty row.
+        f.type(QStringLiteral("r"));
+        QCOMPARE(f.state(), kNoIcons);
+        QTRY_COMPARE(f.state(), kGrid);
+    }
+
+    // A search overtaken by a newer text never reports, fails or not, and never replaces the newer results.
+    void supersededSearchesStaySilent_data()
+    {
+        QTest::addColumn<HttpFixture::Response>("staleReply");
+        QTest::newRow("failing") << HttpFixture::Response{.status = 500, .body = "oops", .delayMs = 300};
+        QTest::newRow("succeeding") << HttpFixture::Response{.body = R"({"icons":["mdi:bell"]})", .delayMs = 300};
+        QTest::newRow("stalled") << HttpFixture::Response{.stall = true};
+    }
+
+    void supersededSearchesStaySilent()
+    {
+        QFETCH(HttpFixture::Response, staleReply);
+        m_fixture.route("/search?query=ar&limit=48", staleReply);
+        Fixture f;
+        f.type(QStringLiteral("ar"));
+        // The first search is at the service when the text changes.
+        QTRY_COMPARE(m_fixture.searches(), QStringList{"ar"});
+        QCOMPARE(f.state(), kProgress);
+        f.type(QStringLiteral("row"));
+        QTRY_COMPARE(f.state(), kGrid);
+        const QStringList arrows = f.cellIds();
+        QCOMPARE(arrows.size(), 48);
+        QVERIFY(!QTest::qWaitFor([&f] { return !f.log.messages.isEmpty(); }, staleReply.delayMs + kQuietMs));
+        QCOMPARE(f.cellIds(), arrows);
+        QCOMPARE(m_fixture.searches(), (QStringList{"ar", "arrow"}));
+    }
+
+    // Tiles fetch their icons only once they are in view.
+    void tilesLoadWhenScrolledIntoView()
+    {
+        Fixture f;
+        f.type(QStringLiteral("arrow"));
+        QTRY_COMPARE(f.state(), kGrid);
+        const QList<IconCell *> cells = f.cells();
+        QCOMPARE(cells.size(), 48);
+        QTRY_VERIFY(cells.first()->state() == IconCell::State::shown);
+        const auto shown = [&cells] {
+            return std::count_if(cells.begin(), cells.end(),
+                                 [](IconCell *c) { return c->state() == IconCell::State::shown; });
+        };
+        QTRY_COMPARE(m_fixture.svgRequests(), shown());
+        QVERIFY2(shown() < 48, "every tile loaded although most are out of view");
+        QCOMPARE(cells.last()->state(), IconCell::State::loading);
+
+        QScrollBar *bar = f.section->findChild<QScrollArea *>()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QTRY_COMPARE(cells.last()->state(), IconCell::State::shown);
+        QCOMPARE(m_fixture.svgRequests(), shown());
+    }
+
+    // Each action's clipboard and banner; downloads take free names and are shown in the file manager.
+    void tapActions_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("clipboard"); // empty: left alone
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("files");
+        const QByteArray markup = IconifyFixture().svg(QStringLiteral("lucide"), QStringLiteral("house"));
+        QTest::newRow("SVG") << 0 << 1 << QString::fromUtf8(markup) << QStringList{"Copied lucide:house"}
+                             << QStringList{};
+        QTest::newRow("Data URI") << 1 << 1 << "data:image/svg+xml;base64," + QString::fromLatin1(markup.toBase64())
+                                  << QStringList{"Copied data URI \u2014 lucide:house"} << QStringList{};
+        QTest::newRow("Download twice") << 2 << 2 << QString()
+                                        << QStringList{"Saved lucide-house.svg to Downloads",
+                                                       "Saved lucide-house-1.svg to Downloads"}
+                                        << QStringList{"lucide-house-1.svg", "lucide-house.svg"};
+    }
+
+    void tapActions()
+    {
+        QFETCH(int, action);
+        QFETCH(int, clicks);
+        QFETCH(QString, clipboard);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, files);
+        ClipboardService::copy(QStringLiteral("before"));
+        Fixture f;
+        f.type(QStringLiteral("house"));
+        QTRY_VERIFY(f.cell(QStringLiteral("lucide:house")));
+        QTest::mouseClick(f.actions()->button(action), Qt::LeftButton);
+        for (int i = 0; i < clicks; ++i) {
+            QTest::mouseClick(f.cell(QStringLiteral("lucide:house")), Qt::LeftButton);
+            QTRY_COMPARE(f.log.messages.size(), i + 1);
+        }
+        QCOMPARE(f.log.messages, messages);
+        QCOMPARE(clipboardText(), clipboard.isEmpty() ? QStringLiteral("before") : clipboard);
+        if (action == 0)
+            QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml")),
+                     clipboard.toUtf8());
+        const QString downloads = testHome.path() + QStringLiteral("/Downloads/");
+        QCOMPARE(QDir(downloads).entryList(QDir::Files, QDir::Name), files);
+        QStringList shown;
+        for (const QString &file : std::as_const(files))
+            shown.prepend(QUrl::fromLocalFile(downloads + file).toString());
+        QTRY_COMPARE(m_fileManager.shown, shown);
+    }
+
+    // A click keeps the action it started with, and reports even after the tab has gone.
+    void tapKeepsItsActionAndOutlivesTheSection()
+    {
+        Fixture f;
+        f.type(QStringLiteral("house"));
+        QTRY_VERIFY(f.cell(QStringLiteral("lucide:house")));
+        m_fixture.route("/lucide/house.svg",
+                        {.body = m_fixture.svg("lucide", "house"), .contentType = "image/svg+xml", .delayMs = 300});
+        QTest::mouseClick(f.cell(QStringLiteral("lucide:house")), Qt::LeftButton);
+        QTest::mouseClick(f.actions()->button(2), Qt::LeftButton);
+        f.section.reset();
+        QTRY_COMPARE(f.log.messages, QStringList{"Copied lucide:house"});
+        QCOMPARE(clipboardText().toUtf8(), m_fixture.svg("lucide", "house"));
+        QVERIFY(QDir(testHome.path() + QStringLiteral("/Downloads")).isEmpty());
+    }
+
+    // A tile whose icon cannot be had shows the dashed question mark; a click still tries, and says why not.
+    void failingTiles_data()
+    {
+        QTest::addColumn<HttpFixture::Response>("reply");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("404") << HttpFixture::Response{404, "Not found", "text/plain"}
+                             << "Failed \u2014 Iconify returned HTTP 404.";
+        QTest::newRow("HTML page") << HttpFixture::Response{200, "<html>busy</html>", "text/html"}
+                                   << "Failed \u2014 Iconify returned no usable data.";
+        QTest::newRow("broken SVG") << HttpFixture::Response{200, "<svg><path d=", "image/svg+xml"} << QString();
+    }
+
+    void failingTiles()
+    {
+        QFETCH(HttpFixture::Response, reply);
+        QFETCH(QString, message);
+        m_fixture.route("/lucide/house.svg", reply);
+        ClipboardService::copy(QStringLiteral("before"));
+        Fixture f;
+        f.type(QStringLiteral("house"));
+        QTRY_VERIFY(f.cell(QStringLiteral("lucide:house")));
+        IconCell *broken = f.cell(QStringLiteral("lucide:house"));
+        QTRY_COMPARE(broken->state(), IconCell::State::failed);
+
+        // Drawn as the dashed question mark: the ink has the symbol's size and the secondary colour.
+        const qreal scale = broken->devicePixelRatioF();
+        const QImage tile = render(broken);
+        const QRgb face = tile.pixel(tile.width() / 2, int(2 * scale));
+        const QColor secondary = Style::color(broken->palette(), Style::Tone::Secondary);
+        const QRect ink = inkBox(tile, faceInterior(tile, scale), face, secondary);
+        const QImage symbol =
+            SymbolIcons::image(QStringLiteral("questionmark.square.dashed"), {26, 26}, scale, secondary);
+        QCOMPARE(ink.size(), alphaBox(symbol).size());
+
+        if (message.isEmpty())
+            return;
+        QTest::mouseClick(broken, Qt::LeftButton);
+        QTRY_COMPARE(f.log.messages, QStringList{message});
+        QCOMPARE(clipboardText(), QStringLiteral("before"));
+    }
+
+    // Real icons of fill and stroke-only sets (width "1em", a viewBox, currentColor), and one wider than
+    // high, drawn in the text colour, light and dark: every pixel matches the SVG rendered directly at the
+    // screen's scale, so on a HiDPI screen (the HiDPI run of this test) they are sharp, not enlarged.
+    void tilesDrawIconsAsTemplates_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("dark");
+        for (const char *id :
+             {"lucide:house", "tabler:home", "mdi:home", "heroicons:home", "heroicons:home-16-solid", "wide:banner"}) {
+            for (bool dark : {false, true})
+                QTest::addRow("%s %s", id, dark ? "dark" : "light") << id << dark;
+        }
+    }
+
+    void tilesDrawIconsAsTemplates()
+    {
+        QFETCH(QString, id);
+        QFETCH(bool, dark);
+        const QByteArray wide =
+            R"(<svg xmlns="http://www.w3.org/2000/svg" width="2em" height="1em" viewBox="0 0 48 24">)"
+            R"(<rect x="2" y="2" width="44" height="20" rx="4" fill="none" stroke="currentColor" stroke-width="2"/></svg>)";
+        m_fixture.route("/wide/banner.svg", {200, wide, "image/svg+xml"});
+        m_fixture.route("/search", {200, "{\"icons\":[\"" + id.toUtf8() + "\"]}", "application/json"});
+        QApplication::setPalette(dark ? ColorSchemeFollower::darkPalette() : QPalette());
+        Fixture f;
+        f.type(QStringLiteral("icon"));
+        QTRY_VERIFY(f.cell(id));
+        IconCell *cell = f.cell(id);
+        QTRY_COMPARE(cell->state(), IconCell::State::shown);
+
+        const qreal scale = cell->devicePixelRatioF();
+        const QImage tile = render(cell);
+        const QRgb face = tile.pixel(tile.width() / 2, int(2 * scale));
+        const QColor text = Style::color(cell->palette(), Style::Tone::Primary);
+
+        // The reference: the SVG itself, fitted into the 26-point square at this scale.
+        const QByteArray markup =
+            id.startsWith(QLatin1String("wide")) ? wide : m_fixture.svg(id.section(':', 0, 0), id.section(':', 1));
+        QSvgRenderer renderer(markup);
+        const int side = int(26 * scale);
+        const QSizeF fitted = renderer.viewBoxF().size().scaled(QSizeF(side, side), Qt::KeepAspectRatio);
+        QImage reference(fitted.toSize(), QImage::Format_ARGB32_Premultiplied);
+        reference.fill(Qt::transparent);
+        {
+            QPainter painter(&reference);
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&painter, QRectF(QPointF(0, 0), fitted));
+        }
+
+        const QRect ink = inkBox(tile, faceInterior(tile, scale), face, text);
+        const QRect referenceInk = alphaBox(reference);
+        QVERIFY2(!ink.isEmpty(), "nothing drawn");
+        QCOMPARE(ink.size(), referenceInk.size());
+        int worst = 0;
+        for (int y = 0; y < referenceInk.height(); ++y) {
+            for (int x = 0; x < referenceInk.width(); ++x) {
+                const qreal alpha = qAlpha(reference.pixel(referenceInk.topLeft() + QPoint(x, y))) / 255.0;
+                const QRgb got = tile.pixel(ink.topLeft() + QPoint(x, y));
+                const int expectedRed = qRound(qRed(face) * (1 - alpha) + text.red() * alpha);
+                const int expectedBlue = qRound(qBlue(face) * (1 - alpha) + text.blue() * alpha);
+                worst = qMax(worst, qMax(qAbs(qRed(got) - expectedRed), qAbs(qBlue(got) - expectedBlue)));
+            }
+        }
+        QVERIFY2(worst <= 8, qPrintable(QStringLiteral("a pixel is off by %1").arg(worst)));
+    }
+};
+
+QTEST_MAIN(tst_IconFinderSection)
+#include "tst_IconFinderSection.moc"
