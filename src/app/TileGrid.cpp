@@ -60,7 +60,8 @@ QSize AdaptiveGridLayout::sizeHint() const
 
 QSize AdaptiveGridLayout::minimumSize() const
 {
-    return QSize(qMax(m_minimumCellWidth, itemSize().width()), itemSize().height());
+    // An empty grid has no item size at all (-1 × -1): it needs no height.
+    return QSize(qMax(m_minimumCellWidth, itemSize().width()), qMax(0, itemSize().height()));
 }
 
 void AdaptiveGridLayout::setGeometry(const QRect &rect)
