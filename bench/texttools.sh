@@ -4,15 +4,7 @@
 # Our times are the operation alone on text already in memory, as in the editor; the tools' times are whole
 # runs (read the file, write to /dev/null). Medians of 5 runs. Usage: bench/texttools.sh
 set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target tessellon_bench_texttools >/dev/null
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# The benchmark binary is a Qt application: give it a runtime folder of its own, as a session would.
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
+source "$(dirname "$0")/prepare.sh" tessellon_bench_texttools
 
 # Median wall time of a shell command over 5 runs, in milliseconds.
 median_ms() {

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QWidget>
 
 AdaptiveGridLayout::AdaptiveGridLayout(int minimumCellWidth, int spacing, int rowSpacing, QWidget *parent)
@@ -177,4 +178,17 @@ void HoverDeleteButton::paintEvent(QPaintEvent *)
     const QRectF cross = circle.adjusted(inset, inset, -inset, -inset);
     painter.drawLine(cross.topLeft(), cross.bottomRight());
     painter.drawLine(cross.topRight(), cross.bottomLeft());
+}
+
+QScrollArea *tileScrollArea(QWidget *grid, QWidget *parent)
+{
+    auto *scroll = new QScrollArea(parent);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->viewport()->setAutoFillBackground(false);
+    grid->setAutoFillBackground(false);
+    scroll->setWidget(grid);
+    return scroll;
 }

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QPointer>
 
+class QScrollArea;
+
 // Lays items out in as many equal columns as fit, each column at least `minimumCellWidth` wide, the columns
 // sharing the spare width; every item keeps its own size and sits centred in its cell, except that an item
 // whose widget expands horizontally fills its cell's width. Used for the tile
@@ -66,3 +68,7 @@ private:
     qreal m_opacity;
     int m_offset;
 };
+
+// A frameless area that scrolls `grid` (which it takes) vertically, on the panel's own background. The tiles
+// take the focus themselves, and the area scrolls to show the focused one.
+QScrollArea *tileScrollArea(QWidget *grid, QWidget *parent);

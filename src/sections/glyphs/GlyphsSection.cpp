@@ -80,19 +80,10 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
 
     m_area = new QStackedWidget(this);
     m_area->setFixedHeight(kGlyphAreaHeight);
-    auto *scroll = new QScrollArea(m_area);
-    scroll->setFrameShape(QFrame::NoFrame);
-    // The tiles take the focus themselves, and the area scrolls to show the focused one.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
     m_grid = new QWidget;
     m_grid->setObjectName(QStringLiteral("glyphGrid"));
-    m_grid->setAutoFillBackground(false);
     new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_grid);
-    scroll->setWidget(m_grid);
-    m_area->addWidget(scroll);
+    m_area->addWidget(tileScrollArea(m_grid, m_area));
     m_empty = new QLabel(QStringLiteral("No glyphs found"), m_area);
     m_empty->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_empty->setContentsMargins(0, 24, 0, 0);

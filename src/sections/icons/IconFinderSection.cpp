@@ -100,20 +100,12 @@ IconFinderSection::IconFinderSection(Notify notify, QWidget *parent) : QWidget(p
     spinnerLayout->addWidget(new Spinner(16, m_spinnerRow), 0, Qt::AlignCenter);
     layout->addWidget(m_spinnerRow);
 
-    m_scroll = new QScrollArea(this);
-    m_scroll->setFixedHeight(kGridHeight);
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    // The tiles take the focus themselves, and the area scrolls to show the focused one.
-    m_scroll->setFocusPolicy(Qt::NoFocus);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->viewport()->setAutoFillBackground(false);
     m_grid = new QWidget;
     m_grid->setObjectName(QStringLiteral("iconGrid"));
-    m_grid->setAutoFillBackground(false);
     auto *gridLayout = new AdaptiveGridLayout(IconCell::kMinimumWidth, kTileSpacing, kTileSpacing, m_grid);
     gridLayout->setContentsMargins(0, 2, 0, 2);
-    m_scroll->setWidget(m_grid);
+    m_scroll = tileScrollArea(m_grid, this);
+    m_scroll->setFixedHeight(kGridHeight);
     layout->addWidget(m_scroll);
     // Tiles load only once they are in view, so every scroll, resize and relayout looks again.
     connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, &IconFinderSection::updateOnScreenTiles);
