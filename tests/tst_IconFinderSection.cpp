@@ -334,6 +334,24 @@ private Q_SLOTS:
         QCOMPARE(m_fixture.svgRequests(), shown());
     }
 
+    // A tile scrolled out of view before its icon came cancels the fetch, and fetches again when it is back.
+    void tileLeavingTheViewLoadsWhenBack()
+    {
+        m_fixture.route(
+            "/lucide/a-arrow-down.svg",
+            {.body = m_fixture.svg("lucide", "a-arrow-down"), .contentType = "image/svg+xml", .delayMs = 400});
+        Fixture f;
+        f.type(QStringLiteral("arrow"));
+        QTRY_VERIFY(f.cell(QStringLiteral("lucide:a-arrow-down")));
+        IconCell *first = f.cell(QStringLiteral("lucide:a-arrow-down"));
+        QTRY_VERIFY(m_fixture.requests.contains("/lucide/a-arrow-down.svg"));
+        QScrollBar *bar = f.section->findChild<QScrollArea *>()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        bar->setValue(0);
+        QTRY_COMPARE(first->state(), IconCell::State::shown);
+        QCOMPARE(m_fixture.requests.count("/lucide/a-arrow-down.svg"), 2);
+    }
+
     // Each action's clipboard and banner; downloads take free names and are shown in the file manager.
     void tapActions_data()
     {

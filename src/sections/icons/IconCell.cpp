@@ -29,8 +29,11 @@ void IconCell::setOnScreen(bool onScreen)
         return;
     if (onScreen && !m_request)
         load();
-    else if (!onScreen && m_request)
+    else if (!onScreen && m_request) {
         HttpClient::cancel(m_request);
+        // The aborted reply goes later; coming back into view must not wait for that.
+        m_request = nullptr;
+    }
 }
 
 void IconCell::load()

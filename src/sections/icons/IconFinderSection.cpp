@@ -135,6 +135,7 @@ QString IconFinderSection::trimmedQuery() const
 
 void IconFinderSection::cancelSearch()
 {
+    ++m_searchGeneration;
     m_debounce.stop();
     if (m_searchRequest) {
         // A cancelled request never reports; what its failure would have done is done here: the flag goes,
@@ -163,16 +164,20 @@ void IconFinderSection::startSearch()
 {
     m_isSearching = true;
     refreshContent();
-    m_searchRequest = IconifyService::search(m_pendingQuery, this, [this](const auto &result) {
-        m_searchRequest = nullptr;
-        m_isSearching = false;
-        if (const auto *icons = std::get_if<QList<IconID>>(&result)) {
-            setResults(*icons);
-        } else {
-            m_notify(QStringLiteral("Search failed \u2014 ") + std::get<IconifyService::Failure>(result).description());
-            setResults({});
-        }
-    });
+    m_searchRequest =
+        IconifyService::search(m_pendingQuery, this, [this, generation = m_searchGeneration](const auto &result) {
+            if (generation != m_searchGeneration)
+                return;
+            m_searchRequest = nullptr;
+            m_isSearching = false;
+            if (const auto *icons = std::get_if<QList<IconID>>(&result)) {
+                setResults(*icons);
+            } else {
+                m_notify(QStringLiteral("Search failed \u2014 ") +
+                         std::get<IconifyService::Failure>(result).description());
+                setResults({});
+            }
+        });
 }
 
 void IconFinderSection::setResults(const QList<IconID> &results)

@@ -54,6 +54,9 @@ private:
     QTimer m_debounce;
     QString m_pendingQuery;
     QPointer<QNetworkReply> m_searchRequest;
+    // Counts the texts typed, so that an answer to an older one is recognised and dropped whatever path it
+    // took (a cancelled request never answers; a request that could not even start answers later).
+    quint64 m_searchGeneration = 0;
 
     QLineEdit *m_search;
     SegmentedControl *m_actionControl;
