@@ -72,18 +72,21 @@ void IconCell::setState(State state)
     m_state = state;
     m_spinner->setVisible(state == State::loading);
     update();
-    Q_EMIT stateChanged(state);
 }
 
 QRect IconCell::contentRect() const
 {
-    return rect().adjusted(kInset, kInset, -kInset, -kInset);
+    // The inset area stretches with the column; the square keeps its size in the middle of it.
+    const QRect area = rect().adjusted(kInset, kInset, -kInset, -kInset);
+    return {area.left() + (area.width() - kContentSize) / 2, area.top(), kContentSize, kContentSize};
 }
 
 void IconCell::resizeEvent(QResizeEvent *event)
 {
     HoverButton::resizeEvent(event);
-    m_spinner->move(contentRect().center() - QPoint(m_spinner->width() / 2, m_spinner->height() / 2) + QPoint(1, 1));
+    const QRect content = contentRect();
+    m_spinner->move(content.left() + (content.width() - m_spinner->width()) / 2,
+                    content.top() + (content.height() - m_spinner->height()) / 2);
 }
 
 QImage IconCell::tintedImage(const QSize &size, qreal devicePixelRatio, const QColor &color)
@@ -124,9 +127,7 @@ void IconCell::paintEvent(QPaintEvent *)
     QPainter painter(this);
     paintTileFace(painter, 6, 0.1);
 
-    // The 26-point content square, centred in the inset area that stretches with the column.
-    const QRect area = contentRect();
-    const QRect content(area.center().x() - kContentSize / 2 + 1, area.top(), kContentSize, kContentSize);
+    const QRect content = contentRect();
     switch (m_state) {
     case State::shown:
         painter.drawImage(content, tintedImage(content.size(), SymbolIcons::pixelScale(painter),

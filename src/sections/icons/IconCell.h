@@ -25,7 +25,6 @@ public:
     explicit IconCell(const IconifyService::IconID &icon, QWidget *parent = nullptr);
     ~IconCell() override;
 
-    const IconifyService::IconID &icon() const { return m_icon; }
     State state() const { return m_state; }
 
     // The grid says when the tile scrolls into view or out of it: coming into view starts the fetch, leaving
@@ -38,9 +37,6 @@ public:
     static constexpr int kContentSize = 26;
     static constexpr int kInset = 7;
 
-Q_SIGNALS:
-    void stateChanged(IconCell::State state);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -49,6 +45,7 @@ private:
     void load();
     void loaded(const QByteArray &bytes);
     void setState(State state);
+    // The 26-point square the icon, the symbol or the spinner sits in, centred in the tile's inset area.
     QRect contentRect() const;
     QImage tintedImage(const QSize &size, qreal devicePixelRatio, const QColor &color);
 
