@@ -5,6 +5,7 @@
 
 #include "app/ColorSchemeFollower.h"
 #include "app/SegmentedControl.h"
+#include "app/Spinner.h"
 #include "app/SymbolIcons.h"
 #include "sections/icons/IconCell.h"
 #include "sections/icons/IconFinderSection.h"
@@ -327,6 +328,8 @@ private Q_SLOTS:
         QTRY_COMPARE(m_fixture.svgRequests(), shown());
         QVERIFY2(shown() < 48, "every tile loaded although most are out of view");
         QCOMPARE(cells.last()->state(), IconCell::State::loading);
+        // Waiting out of view, it does not animate either.
+        QVERIFY(!cells.last()->findChild<Spinner *>()->isVisible());
 
         QScrollBar *bar = f.section->findChild<QScrollArea *>()->verticalScrollBar();
         bar->setValue(bar->maximum());

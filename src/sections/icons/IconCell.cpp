@@ -15,7 +15,8 @@ IconCell::IconCell(const IconifyService::IconID &icon, QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    m_spinner->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Shown only while the tile is in view: dozens of tiles waiting below the fold need not animate.
+    m_spinner->hide();
 }
 
 IconCell::~IconCell()
@@ -25,6 +26,8 @@ IconCell::~IconCell()
 
 void IconCell::setOnScreen(bool onScreen)
 {
+    m_onScreen = onScreen;
+    m_spinner->setVisible(m_state == State::loading && onScreen);
     if (m_state != State::loading)
         return;
     if (onScreen && !m_request)
@@ -70,7 +73,7 @@ void IconCell::loaded(const QByteArray &bytes)
 void IconCell::setState(State state)
 {
     m_state = state;
-    m_spinner->setVisible(state == State::loading);
+    m_spinner->setVisible(state == State::loading && m_onScreen);
     update();
 }
 

@@ -51,6 +51,7 @@ private:
 
     IconifyService::IconID m_icon;
     State m_state = State::loading;
+    bool m_onScreen = false;
     QPointer<QNetworkReply> m_request;
     Spinner *m_spinner;
     // What was loaded: an SVG, or a raster image when the service sent one.
