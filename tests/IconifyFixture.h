@@ -2,7 +2,6 @@
 
 #include "HttpFixture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>

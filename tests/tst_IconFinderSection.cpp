@@ -11,7 +11,6 @@
 #include "sections/icons/IconFinderSection.h"
 #include "services/ClipboardService.h"
 #include "services/Endpoints.h"
-#include "services/HttpClient.h"
 
 #include <QDir>
 #include <QLabel>
@@ -182,7 +181,6 @@ private Q_SLOTS:
         m_fixture.requests.clear();
         m_fileManager.shown.clear();
         QDir(testHome.path() + QStringLiteral("/Downloads")).removeRecursively();
-        HttpClient::setInactivityTimeoutForTesting(60000);
         QApplication::setPalette(QPalette());
     }
 

@@ -149,13 +149,11 @@ void IconFinderSection::cancelSearch()
 void IconFinderSection::runSearch()
 {
     cancelSearch();
-    const QString query = trimmedQuery();
-    if (!isLongEnough(query)) {
+    if (!isLongEnough(trimmedQuery())) {
         m_isSearching = false;
         setResults({});
         return;
     }
-    m_pendingQuery = query;
     m_debounce.start();
     refreshContent();
 }
@@ -165,7 +163,7 @@ void IconFinderSection::startSearch()
     m_isSearching = true;
     refreshContent();
     m_searchRequest =
-        IconifyService::search(m_pendingQuery, this, [this, generation = m_searchGeneration](const auto &result) {
+        IconifyService::search(trimmedQuery(), this, [this, generation = m_searchGeneration](const auto &result) {
             if (generation != m_searchGeneration)
                 return;
             m_searchRequest = nullptr;

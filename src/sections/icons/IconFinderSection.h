@@ -50,9 +50,9 @@ private:
     QList<IconifyService::IconID> m_results;
     ClickAction m_action = ClickAction::svgMarkup;
     bool m_isSearching = false;
-    // The search task: the wait before asking, then the request; a new text cancels both.
+    // The search task: the wait before asking, then the request; a new text cancels both, so the text asked
+    // for when the wait ends is the one in the field.
     QTimer m_debounce;
-    QString m_pendingQuery;
     QPointer<QNetworkReply> m_searchRequest;
     // Counts the texts typed, so that an answer to an older one is recognised and dropped whatever path it
     // took (a cancelled request never answers; a request that could not even start answers later).
