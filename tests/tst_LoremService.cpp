@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <climits>
+
 using LoremService::Unit;
 Q_DECLARE_METATYPE(LoremService::Unit)
 
@@ -61,6 +63,7 @@ private Q_SLOTS:
         QTest::newRow("0 words counts as 1") << Unit::words << 0 << 1 << 1 << 1;
         QTest::newRow("-7 words counts as 1") << Unit::words << -7 << 1 << 1 << 1;
         QTest::newRow("50 words") << Unit::words << 50 << 1 << 1 << 1;
+        QTest::newRow("INT_MAX words stop at 50") << Unit::words << INT_MAX << 1 << 1 << 1;
         QTest::newRow("1 sentence") << Unit::sentences << 1 << 1 << 1 << 1;
         QTest::newRow("3 sentences") << Unit::sentences << 3 << 1 << 3 << 3;
         QTest::newRow("0 sentences counts as 1") << Unit::sentences << 0 << 1 << 1 << 1;
@@ -68,6 +71,7 @@ private Q_SLOTS:
         QTest::newRow("2 paragraphs") << Unit::paragraphs << 2 << 2 << 3 << 6;
         QTest::newRow("50 paragraphs") << Unit::paragraphs << 50 << 50 << 3 << 6;
         QTest::newRow("-1 paragraphs counts as 1") << Unit::paragraphs << -1 << 1 << 3 << 6;
+        QTest::newRow("INT_MAX paragraphs stop at 50") << Unit::paragraphs << INT_MAX << 50 << 3 << 6;
     }
 
     void shape()
@@ -94,7 +98,7 @@ private Q_SLOTS:
                 for (const QString &sentence : sentences) {
                     const QStringList sentenceWords = wordsOf(sentence);
                     if (unit == Unit::words) {
-                        QCOMPARE(sentenceWords.size(), qMax(1, count));
+                        QCOMPARE(sentenceWords.size(), qBound(1, count, LoremService::kMaximumCount));
                     } else {
                         QVERIFY2(sentenceWords.size() >= 6 && sentenceWords.size() <= 14, qPrintable(sentence));
                     }
@@ -123,7 +127,9 @@ private Q_SLOTS:
     // "enim" and "sunt" stand twice in the list, so they are drawn about twice as often as any other word.
     void doubledWordsComeTwiceAsOften()
     {
-        const QStringList words = wordsOf(LoremService::generate(Unit::words, 190000));
+        QStringList words;
+        while (words.size() < 190000)
+            words += wordsOf(LoremService::generate(Unit::words, LoremService::kMaximumCount));
         QHash<QString, int> counts;
         for (const QString &word : words)
             ++counts[word];

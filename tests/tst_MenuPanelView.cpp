@@ -160,10 +160,13 @@ private Q_SLOTS:
         QTRY_COMPARE(panel.width(), 300);
     }
 
-    // One run covers replacement, the restart of the 3 seconds, the height change and the empty message.
-    void bannerShowsTheLatestMessageForThreeSeconds()
+    // One run covers replacement, the restart of the hide timer, the height change and the empty message,
+    // on a shortened interval (the 3 seconds themselves are a constant).
+    void bannerShowsTheLatestMessageUntilItsIntervalEnds()
     {
+        constexpr int kInterval = 300;
         MenuPanelView panel(m_colors, m_glyphs);
+        panel.setToastInterval(kInterval);
         panel.show();
         const int plainHeight = panel.height();
 
@@ -175,17 +178,20 @@ private Q_SLOTS:
         QTRY_VERIFY(panel.height() > plainHeight);
         const int oneLineHeight = panel.height();
 
-        QTRY_VERIFY_WITH_TIMEOUT(clock.elapsed() >= 1000, 3000);
+        QTRY_VERIFY(clock.elapsed() >= kInterval / 2);
         QVERIFY(panel.toast());
-        notify(panel, QStringLiteral("Saved icon.svg to Downloads"));
+        // Names from the network or a settings file reach the banner: markup in them stays text.
+        const QString markup = QStringLiteral("Saved <b>icon</b>&amp;.svg to Downloads");
+        notify(panel, markup);
         QElapsedTimer sinceSecond;
         sinceSecond.start();
-        QCOMPARE(banner(panel)->shownText(), QStringLiteral("Saved icon.svg to Downloads"));
+        QCOMPARE(banner(panel)->shownText(), markup);
+        QCOMPARE(banner(panel)->findChild<QLabel *>()->textFormat(), Qt::PlainText);
 
-        // The first message's 3 seconds end while the second is still up; it must neither hide the banner
+        // The first message's time ends while the second is still up; it must neither hide the banner
         // early nor come back.
-        QTRY_VERIFY_WITH_TIMEOUT(!panel.toast(), 6000);
-        QVERIFY2(sinceSecond.elapsed() >= 3000, "hidden before 3 s after the latest message");
+        QTRY_VERIFY(!panel.toast());
+        QVERIFY2(sinceSecond.elapsed() >= kInterval, "hidden before the interval after the latest message");
         QVERIFY(!banner(panel)->isVisible());
         QTRY_COMPARE(panel.height(), plainHeight);
 

@@ -109,6 +109,9 @@ private Q_SLOTS:
         QTest::newRow("eleventh colour drops the oldest") << "colors" << none << elevenColours << lastTen;
         QTest::newRow("remove with lower case")
             << "colors" << QStringList{"#ABCDEF", "#123456"} << QStringList{"remove #abcdef"} << QStringList{"#123456"};
+        // The swatch of a hand-written lower-case entry removes that entry, not its upper-case twin.
+        QTest::newRow("remove stored lower case twin")
+            << "colors" << QStringList{"#abcdef", "#ABCDEF"} << QStringList{"remove #abcdef"} << QStringList{"#ABCDEF"};
         QTest::newRow("remove unknown still keeps list")
             << "colors" << QStringList{"#ABCDEF"} << QStringList{"remove #000000"} << QStringList{"#ABCDEF"};
         QTest::newRow("stored lower case is not matched by add")
@@ -189,6 +192,8 @@ private Q_SLOTS:
 
     void storedValueOfWrongShape_data()
     {
+        // Its length comes from the literal itself: it holds a NUL, so strlen() would stop early.
+        static const char kGarbage[] = "\x00\xff\xfe[[[=\x01\x02\n\x80\x81=@Variant(\\xff";
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("expected");
 
@@ -201,8 +206,7 @@ private Q_SLOTS:
                                  << QStringList{};
         QTest::newRow("byte array") << QByteArray("[General]\nrecentColors=@ByteArray(abc)\n") << QStringList{};
         QTest::newRow("rectangle") << QByteArray("[General]\nrecentColors=@Rect(1 2 3 4)\n") << QStringList{};
-        QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[=\x01\x02\n\x80\x81=@Variant(\\xff", 30)
-                                        << QStringList{};
+        QTest::newRow("binary garbage") << QByteArray(kGarbage, sizeof kGarbage - 1) << QStringList{};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
     }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextCursor>
 
 static TestHome testHome;
 
@@ -194,6 +195,50 @@ private Q_SLOTS:
         QVERIFY(f.log.messages.isEmpty());
         f.editor()->undo();
         QCOMPARE(f.editor()->toPlainText(), text);
+    }
+
+    // Pasted text comes back out exactly, but for what the operation itself changes: the editor's own
+    // form of a text (no-break spaces as spaces, U+2028 and "\r" as line breaks) never leaks out.
+    void pastedTextComesBackExactly_data()
+    {
+        QTest::addColumn<QString>("button"); // empty: Copy alone
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const QString special = QStringLiteral("b\u00A0x\u2028y\r\nA\u2029z\rq\n");
+        QTest::newRow("copy alone") << "" << special << special;
+        QTest::newRow("A→Z") << "A→Z" << special << QStringLiteral("A\u2029z\rq\nb\u00A0x\u2028y");
+        QTest::newRow("Trim") << "Trim" << QStringLiteral("a\u00A0 \u00A0b \r\n\u2028 ")
+                              << QStringLiteral("a\u00A0 \u00A0b\n\u2028");
+        QTest::newRow("Dedupe") << "Dedupe" << QStringLiteral("\u00A0\n \n\u00A0") << QStringLiteral("\u00A0\n ");
+    }
+
+    void pastedTextComesBackExactly()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        Fixture f;
+        ClipboardService::copy(text);
+        f.editor()->setFocus();
+        f.editor()->paste();
+        if (!button.isEmpty())
+            QTest::mouseClick(f.button(button), Qt::LeftButton);
+        QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
+        QCOMPARE(clipboardText(), expected);
+    }
+
+    // Once the text is edited by hand the editor's raw text counts: its characters stay, its line breaks
+    // are line feeds.
+    void handEditsKeepEveryCharacter()
+    {
+        Fixture f;
+        ClipboardService::copy(QStringLiteral("b\u00A0\u2028\r\na"));
+        f.editor()->paste();
+        f.editor()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(f.editor(), QStringLiteral("c"));
+        QTest::mouseClick(f.button(QStringLiteral("A→Z")), Qt::LeftButton);
+        QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
+        QCOMPARE(clipboardText(), QStringLiteral("ac\nb\u00A0\u2028"));
     }
 
     void copyPutsTheResultOnTheClipboard()

@@ -56,6 +56,8 @@ public:
     explicit Text(QWidget *parent) : QLabel(parent)
     {
         setFont(Style::font(Style::TextStyle::Caption));
+        // Messages carry names from the network and the settings file: never markup.
+        setTextFormat(Qt::PlainText);
         Style::applyTone(this, Style::Tone::Secondary);
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         setMinimumWidth(1);

@@ -38,6 +38,8 @@ public:
     QWidget *section() const { return m_section; }
     std::optional<QString> toast() const { return m_toast; }
     TabStrip *tabStrip() const { return m_tabStrip; }
+    // How long a message stays up (3 s); tests shorten it rather than wait it out.
+    void setToastInterval(int milliseconds) { m_toastTimer.setInterval(milliseconds); }
 
     QSize sizeHint() const override;
 

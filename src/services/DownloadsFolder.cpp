@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace DownloadsFolder {
@@ -46,12 +47,14 @@ std::variant<Saved, QString> saveIn(const QString &folder, const QByteArray &dat
 
     const QDir dir(folder);
     for (qint64 n = 0;; ++n) {
+        // One multi-argument arg(): chained calls would substitute a "%2" found in a name from the network.
         const QString name = n == 0 ? QStringLiteral("%1.%2").arg(baseName, extension)
-                                    : QStringLiteral("%1-%2.%3").arg(baseName).arg(n).arg(extension);
+                                    : QStringLiteral("%1-%2.%3").arg(baseName, QString::number(n), extension);
         QFile file(dir.filePath(name));
-        // NewOnly fails when the name exists: then the next number is tried. Any other failure is final.
+        // NewOnly fails when the name is taken: then the next number is tried. A dangling symbolic link
+        // takes a name too, though exists() (which follows links) denies it. Any other failure is final.
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (file.exists())
+            if (file.exists() || QFileInfo(file.fileName()).isSymLink())
                 continue;
             return file.errorString();
         }

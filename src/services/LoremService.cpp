@@ -103,7 +103,7 @@ const QStringList &wordList()
 
 QString generate(Unit unit, int count)
 {
-    const int n = qMax(1, count);
+    const int n = qBound(1, count, kMaximumCount);
     switch (unit) {
     case Unit::words:
         return capitalisedSentence(randomWords(n));

@@ -15,8 +15,12 @@ QString rawValue(Unit unit);
 std::optional<Unit> unitFromRawValue(const QString &raw);
 const QList<Unit> &allUnits();
 
-// `count` below 1 counts as 1. Words come from a fixed 95-entry list; every draw uses the system's secure
-// random source, so the text is never reproducible and has no fixed opening.
+// The most of any unit one call makes: what the lorem tab can ask for. A larger count is capped, so a
+// caller's slip cannot make the process build gigabytes of text.
+constexpr int kMaximumCount = 50;
+
+// `count` below 1 counts as 1, above kMaximumCount as kMaximumCount. Words come from a fixed 95-entry list; every draw
+// uses the system's secure random source, so the text is never reproducible and has no fixed opening.
 QString generate(Unit unit, int count);
 
 // The word list the text is drawn from, duplicates included (for tests).

@@ -7,6 +7,8 @@
 #include <QTextBoundaryFinder>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace PlaceholderService {
 
 namespace {
@@ -39,6 +41,19 @@ const SourceInfo &info(Source source)
 
 // The avatar slug keeps letters, numbers and "-" of any script, judged per user-perceived character by its
 // first code point, so an accented letter written with a combining mark stays whole.
+// A cluster that starts with a letter or number and holds nothing but letters, numbers, marks and joiners.
+// Every code point counts, not only the first: a prepended letter (such as U+111C2) forms one cluster with
+// whatever follows it, a "/" included.
+bool isWordCluster(const QString &cluster)
+{
+    const QList<uint> codePoints = cluster.toUcs4();
+    if (codePoints.isEmpty() || !(QChar::isLetter(codePoints.first()) || QChar::isNumber(codePoints.first())))
+        return false;
+    return std::all_of(codePoints.cbegin(), codePoints.cend(), [](uint c) {
+        return QChar::isLetterOrNumber(c) || QChar::isMark(c) || c == 0x200C || c == 0x200D;
+    });
+}
+
 QString slug(const QString &seed)
 {
     QString text = seed;
@@ -49,8 +64,7 @@ QString slug(const QString &seed)
     for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
         const QString cluster = text.mid(start, end - start);
         start = end;
-        const char32_t first = cluster.toUcs4().value(0);
-        if (cluster == QLatin1String("-") || QChar::isLetter(first) || QChar::isNumber(first))
+        if (cluster == QLatin1String("-") || isWordCluster(cluster))
             kept += cluster;
     }
     return kept.isEmpty() ? QStringLiteral("seed") : kept;
@@ -161,7 +175,8 @@ QString DownloadError::description() const
 
 std::optional<qint64> parseDimension(const QString &text)
 {
-    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+    // \z, not $: "$" would also match before a final line feed, letting "300\n" through.
+    static const QRegularExpression integer(QStringLiteral("\\A[+-]?[0-9]+\\z"));
     if (!integer.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace {
 
 QSettings userSettings()
@@ -69,7 +71,13 @@ void RecentListStore::add(const QString &text)
 
 void RecentListStore::remove(const QString &text)
 {
-    removeEquivalent(m_items, normalised(text));
+    // A hand-written entry that add() would have spelt differently is still shown as itself, and removing
+    // that tile must remove that entry, not its normalised twin.
+    const QString key = text.normalized(QString::NormalizationForm_C);
+    const bool listedAsGiven = std::any_of(m_items.cbegin(), m_items.cend(), [&key](const QString &item) {
+        return item.normalized(QString::NormalizationForm_C) == key;
+    });
+    removeEquivalent(m_items, listedAsGiven ? text : normalised(text));
     persist();
 }
 

@@ -22,7 +22,8 @@ public:
 
     // Moves or inserts the text at the front, trims to the cap and persists.
     void add(const QString &text);
-    // Deletes every entry equal to the text and persists, even when nothing matched.
+    // Deletes every entry equal to the text (or, when none is, to its normalised form) and persists, even
+    // when nothing matched.
     void remove(const QString &text);
 
 Q_SIGNALS:

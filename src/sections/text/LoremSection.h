@@ -18,7 +18,7 @@ class LoremSection : public QWidget
 
 public:
     static constexpr int kMinimumCount = 1;
-    static constexpr int kMaximumCount = 50;
+    static constexpr int kMaximumCount = LoremService::kMaximumCount;
 
     explicit LoremSection(Notify notify, QWidget *parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "sections/textTools/TextToolsSection.h"
 
+#include "sections/textTools/TextToolsEditor.h"
+
 #include "app/Layout.h"
 #include "app/SymbolIcons.h"
 #include "services/ClipboardService.h"
@@ -64,7 +66,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     box->setFixedHeight(120);
     auto *boxLayout = new QVBoxLayout(box);
     boxLayout->setContentsMargins(6, 6, 6, 6);
-    m_editor = new QPlainTextEdit(box);
+    m_editor = new TextToolsEditor(box);
     m_editor->setFrameShape(QFrame::NoFrame);
     m_editor->setFont(Style::font(Style::TextStyle::Subheadline));
     m_editor->setAccessibleName(QStringLiteral("Text"));
@@ -245,22 +247,16 @@ void TextToolsSection::apply(const std::function<QString(QString)> &operation)
 {
     // The editor's text is handed over whole (nobody else holds that copy, so the operation may rewrite it
     // in place) and comes back as one replacement, which the editor can undo.
-    QString text = m_editor->toPlainText();
+    QString text = m_editor->takeText();
     // Undo keeps every replaced text: for a large one (a pasted log) that is tens of megabytes a click, so
     // such a replacement starts a fresh history instead.
     const bool large = text.size() > kLargeText;
     const QString result = operation(std::move(text));
-    QTextDocument *document = m_editor->document();
-    if (large || result.size() > kLargeText)
-        document->setUndoRedoEnabled(false);
-    QTextCursor cursor(document);
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(result);
-    document->setUndoRedoEnabled(true);
+    m_editor->setText(result, !large && result.size() <= kLargeText);
 }
 
 void TextToolsSection::copy()
 {
-    ClipboardService::copy(m_editor->toPlainText());
+    ClipboardService::copy(m_editor->text());
     m_notify(QStringLiteral("Copied"));
 }

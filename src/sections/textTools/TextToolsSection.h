@@ -10,7 +10,7 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class TextToolsEditor;
 
 // A button that may be inert: drawn at 45 % and ignoring clicks, yet still hoverable, so its hint and
 // tooltip still explain what it would do.
@@ -71,7 +71,7 @@ private:
     std::optional<Hint> m_hovered;
     bool m_hasText = false;
 
-    QPlainTextEdit *m_editor;
+    TextToolsEditor *m_editor;
     QLabel *m_placeholder;
     QLineEdit *m_stripChars;
     QList<std::pair<OpButton *, std::function<bool()>>> m_buttons;
