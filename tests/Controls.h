@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 // Finds a section's controls the way a screen reader does: by accessible name, or for a text button by its
@@ -50,3 +56,28 @@ struct NotifyLog {
         return [this](const QString &message) { messages.append(message); };
     }
 };
+
+// Opens a widget's context menu as the Menu key does, then presses one of its items through the item's
+// accessibility action: the path screen readers and voice control take, which triggers the action while
+// the menu is still open. Whether the menu runs its own event loop or not, the press happens from the
+// event loop. Returns whether the item was found and pressed, and the menu then closed.
+inline bool pressContextMenuItem(QWidget *widget, const QString &item)
+{
+    bool pressed = false;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QAccessibleInterface *menuInterface = menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
+        for (int i = 0; menuInterface && i < menuInterface->childCount(); ++i) {
+            QAccessibleInterface *entry = menuInterface->child(i);
+            if (entry->text(QAccessible::Name) == item && entry->actionInterface()) {
+                entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                pressed = true;
+                return;
+            }
+        }
+    });
+    const QPoint at = widget->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    return QTest::qWaitFor([&] { return pressed && !QApplication::activePopupWidget(); });
+}

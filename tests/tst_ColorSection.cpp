@@ -227,8 +227,8 @@ private Q_SLOTS:
             ColorSwatch *swatch = f.swatch(hex);
             QVERIFY(swatch);
             if (byContextMenu) {
-                QCOMPARE(swatch->deleteAction()->text(), QStringLiteral("Delete"));
-                swatch->deleteAction()->trigger();
+                QVERIFY(pressContextMenuItem(swatch, QStringLiteral("Delete")));
+                settle();
             } else {
                 QTest::mouseMove(swatch);
                 HoverDeleteButton *button = nullptr;

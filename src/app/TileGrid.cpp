@@ -1,6 +1,7 @@
 #include "app/TileGrid.h"
 
 #include <QEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
 #include <QWidget>
@@ -178,6 +179,19 @@ void HoverDeleteButton::paintEvent(QPaintEvent *)
     const QRectF cross = circle.adjusted(inset, inset, -inset, -inset);
     painter.drawLine(cross.topLeft(), cross.bottomRight());
     painter.drawLine(cross.topRight(), cross.bottomLeft());
+}
+
+void giveTileContextMenu(QWidget *tile)
+{
+    tile->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(tile, &QWidget::customContextMenuRequested, tile, [tile](const QPoint &at) {
+        auto *menu = new QMenu(tile->window());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addActions(tile->actions());
+        // An item pressed without a click (by a screen reader) closes the menu too.
+        QObject::connect(menu, &QMenu::triggered, menu, &QMenu::close);
+        menu->popup(tile->mapToGlobal(at));
+    });
 }
 
 QScrollArea *tileScrollArea(QWidget *grid, QWidget *parent)

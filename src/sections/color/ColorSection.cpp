@@ -44,7 +44,7 @@ ColorSwatch::ColorSwatch(const QString &hex, bool active, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     m_delete = new QAction(QStringLiteral("Delete"), this);
     addAction(m_delete);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    giveTileContextMenu(this);
     connect(m_delete, &QAction::triggered, this, [this] { Q_EMIT removeRequested(m_hex); });
     auto *remove = new HoverDeleteButton(this, QStringLiteral("Remove ") + hex, 12, 0.55, 5);
     connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(m_hex); });

@@ -21,7 +21,7 @@ GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, 
     if (removable) {
         m_removeAction = new QAction(QStringLiteral("Remove"), this);
         addAction(m_removeAction);
-        setContextMenuPolicy(Qt::ActionsContextMenu);
+        giveTileContextMenu(this);
         connect(m_removeAction, &QAction::triggered, this, [this] { Q_EMIT removeRequested(text()); });
         auto *remove = new HoverDeleteButton(this, QStringLiteral("Remove ") + glyph);
         connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(text()); });
