@@ -1,11 +1,15 @@
 #include "services/HttpClient.h"
 
+#include "services/AsyncTask.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+
+#include <memory>
 
 namespace HttpClient {
 
@@ -33,25 +37,22 @@ QNetworkAccessManager &manager()
     return *instance;
 }
 
-void cancel(QNetworkReply *reply)
-{
-    if (!reply)
-        return;
-    reply->setProperty("tessellonCancelled", true);
-    reply->abort();
-}
-
 void setInactivityTimeoutForTesting(int milliseconds)
 {
     inactivityTimeout() = milliseconds;
 }
 
-QNetworkReply *get(const QUrl &url, QObject *context, std::function<void(const Reply &)> done, qint64 maximumBytes)
+AsyncTask *get(const QUrl &url, QObject *context, std::function<void(const Reply &)> done, qint64 maximumBytes)
 {
+    auto *task = new AsyncTask(context);
     QNetworkRequest request(url);
     request.setTransferTimeout(inactivityTimeout());
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, true);
     QNetworkReply *reply = manager().get(request);
+    task->setStopper([reply] {
+        reply->abort();
+        reply->deleteLater();
+    });
 
     // Set when the body grows past the limit; the reply is then aborted and reports this instead.
     auto tooLarge = std::make_shared<bool>(false);
@@ -65,43 +66,35 @@ QNetworkReply *get(const QUrl &url, QObject *context, std::function<void(const R
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, check);
     QObject::connect(reply, &QNetworkReply::readyRead, reply, check);
 
-    QObject::connect(reply, &QNetworkReply::finished, context, [reply, tooLarge, maximumBytes, done = std::move(done)] {
-        reply->deleteLater();
-        Reply result;
-        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (status.isValid())
-            result.status = status.toInt();
+    QObject::connect(
+        reply, &QNetworkReply::finished, task, [task, reply, tooLarge, maximumBytes, done = std::move(done)] {
+            reply->deleteLater();
+            // Aborted by its owner: no report.
+            if (task->isFinished())
+                return;
+            Reply result;
+            const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+            if (status.isValid())
+                result.status = status.toInt();
 
-        if (*tooLarge) {
-            result.error =
-                QStringLiteral("The reply is larger than %1, so it was not read.")
-                    .arg(QLocale::c().formattedDataSize(maximumBytes, 0, QLocale::DataSizeTraditionalFormat));
-            done(result);
-            return;
-        }
-        if (reply->error() == QNetworkReply::OperationCanceledError) {
-            // Either its owner cancelled it (which reports nothing) or the inactivity timeout struck.
-            if (!reply->property("tessellonCancelled").toBool()) {
+            if (*tooLarge) {
+                result.error =
+                    QStringLiteral("The reply is larger than %1, so it was not read.")
+                        .arg(QLocale::c().formattedDataSize(maximumBytes, 0, QLocale::DataSizeTraditionalFormat));
+            } else if (reply->error() == QNetworkReply::OperationCanceledError) {
+                // Only the inactivity timeout aborts a reply that its owner still waits for.
                 result.error = QStringLiteral("The request timed out.");
-                done(result);
+            } else if (result.status && !isSuccessStatus(*result.status)) {
+                result.outcome = Reply::Outcome::badStatus;
+            } else if (reply->error() != QNetworkReply::NoError) {
+                result.error = reply->errorString();
+            } else {
+                result.outcome = Reply::Outcome::ok;
+                result.body = reply->readAll();
             }
-            return;
-        }
-        if (result.status && !isSuccessStatus(*result.status)) {
-            result.outcome = Reply::Outcome::badStatus;
-            done(result);
-            return;
-        }
-        if (reply->error() != QNetworkReply::NoError) {
-            result.error = reply->errorString();
-            done(result);
-            return;
-        }
-        result.outcome = Reply::Outcome::ok;
-        result.body = reply->readAll();
-        done(result);
-    });
-    return reply;
+            task->finish([done, result = std::move(result)] { done(result); });
+        });
+    return task;
 }
 
 } // namespace HttpClient

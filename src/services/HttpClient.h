@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
+class AsyncTask;
 class QNetworkAccessManager;
-class QNetworkReply;
 class QObject;
 
 // The one HTTP client of the program: plain GETs on the main thread's event loop, system proxy, redirects
@@ -35,13 +35,10 @@ struct Reply {
     QString error;
 };
 
-// Starts a GET. `done` runs once on the main thread, unless `context` is destroyed first or the request is
-// cancelled. The returned reply deletes itself when finished.
-QNetworkReply *get(const QUrl &url, QObject *context, std::function<void(const Reply &)> done,
-                   qint64 maximumBytes = kDefaultMaximumBytes);
-
-// Aborts a request started by get(); its callback never runs.
-void cancel(QNetworkReply *reply);
+// Starts a GET as a task owned by `context` (see AsyncTask): `done` runs once, later, on the main thread,
+// unless the context goes or the task is aborted first, and then the reply is aborted and deleted too.
+AsyncTask *get(const QUrl &url, QObject *context, std::function<void(const Reply &)> done,
+               qint64 maximumBytes = kDefaultMaximumBytes);
 
 QNetworkAccessManager &manager();
 

@@ -1,5 +1,6 @@
 #include "services/IconifyService.h"
 
+#include "services/AsyncTask.h"
 #include "services/Endpoints.h"
 #include "services/HttpClient.h"
 
@@ -7,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringDecoder>
-#include <QTimer>
 
 namespace IconifyService {
 
@@ -25,16 +25,16 @@ Failure failure(const QString &detail)
 
 // A URL that cannot be formed is reported like any failure: later, never from inside the call.
 template <typename T>
-void failLater(QObject *context, const std::function<void(const Result<T> &)> &done, const Failure &why)
+AsyncTask *failLater(QObject *context, const std::function<void(const Result<T> &)> &done, const Failure &why)
 {
-    QTimer::singleShot(0, context, [done, why] { done(why); });
+    return AsyncTask::reportLater(context, [done, why] { done(why); });
 }
 
 // GETs the URL with the shared status rule and size limit; `body` turns a successful reply's bytes into the
 // result.
 template <typename T>
-QNetworkReply *get(const QUrl &url, QObject *context, std::function<void(const Result<T> &)> done,
-                   std::function<Result<T>(const QByteArray &)> body)
+AsyncTask *get(const QUrl &url, QObject *context, std::function<void(const Result<T> &)> done,
+               std::function<Result<T>(const QByteArray &)> body)
 {
     return HttpClient::get(
         url, context,
@@ -137,29 +137,28 @@ std::optional<QUrl> svgURL(const IconID &icon)
     return url;
 }
 
-QNetworkReply *search(const QString &query, QObject *context, std::function<void(const Result<QList<IconID>> &)> done)
+AsyncTask *search(const QString &query, QObject *context, std::function<void(const Result<QList<IconID>> &)> done)
 {
     const QUrl url = searchURL(query);
     if (!url.isValid() || url.host().isEmpty()) {
-        failLater(context, done, failure(IconError::badURL()));
-        return nullptr;
+        return failLater(context, done, failure(IconError::badURL()));
     }
     return get<QList<IconID>>(url, context, std::move(done), parseSearchReply);
 }
 
-QNetworkReply *fetchSVG(const IconID &icon, QObject *context, std::function<void(const Result<QString> &)> done)
+AsyncTask *fetchSVG(const IconID &icon, QObject *context, std::function<void(const Result<QString> &)> done)
 {
     const auto url = svgURL(icon);
     if (!url) {
-        failLater(context, done, failure(IconError::badURL()));
-        return nullptr;
+        return failLater(context, done, failure(IconError::badURL()));
     }
     return get<QString>(*url, context, std::move(done), parseSVG);
 }
 
-void download(const IconID &icon, QObject *context, std::function<void(const Result<DownloadsFolder::Saved> &)> done)
+AsyncTask *download(const IconID &icon, QObject *context,
+                    std::function<void(const Result<DownloadsFolder::Saved> &)> done)
 {
-    fetchSVG(icon, context, [icon, done = std::move(done)](const Result<QString> &markup) {
+    return fetchSVG(icon, context, [icon, done = std::move(done)](const Result<QString> &markup) {
         if (const auto *why = std::get_if<Failure>(&markup)) {
             done(*why);
             return;

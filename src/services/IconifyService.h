@@ -11,7 +11,7 @@
 #include <optional>
 #include <variant>
 
-class QNetworkReply;
+class AsyncTask;
 class QObject;
 
 // The client of the Iconify API: search for icons, fetch one icon's SVG markup, save one as a file in the
@@ -72,18 +72,19 @@ QUrl searchURL(const QString &query);
 // base + prefix + "/" + name + ".svg", as plain text; none when it is not a valid URL.
 std::optional<QUrl> svgURL(const IconID &icon);
 
-// Every callback runs once, later, on the main thread, unless `context` is destroyed first or the returned
-// request is cancelled with HttpClient::cancel (which reports nothing).
+// Each call is a task owned by `context` (see AsyncTask): its callback runs once, later, on the main thread,
+// unless the context goes or the task is aborted first.
 
 // The icons matching `query` (already trimmed by the caller), in the reply's order. An empty list is a
 // success.
-QNetworkReply *search(const QString &query, QObject *context, std::function<void(const Result<QList<IconID>> &)> done);
+AsyncTask *search(const QString &query, QObject *context, std::function<void(const Result<QList<IconID>> &)> done);
 
 // The icon's SVG markup, unchanged.
-QNetworkReply *fetchSVG(const IconID &icon, QObject *context, std::function<void(const Result<QString> &)> done);
+AsyncTask *fetchSVG(const IconID &icon, QObject *context, std::function<void(const Result<QString> &)> done);
 
 // Fetches the markup and saves it as PREFIX-NAME.svg in the Downloads folder (PREFIX-NAME-1.svg, … when
 // taken). Nothing is written when the fetch fails; a name that could leave the folder is refused.
-void download(const IconID &icon, QObject *context, std::function<void(const Result<DownloadsFolder::Saved> &)> done);
+AsyncTask *download(const IconID &icon, QObject *context,
+                    std::function<void(const Result<DownloadsFolder::Saved> &)> done);
 
 } // namespace IconifyService

@@ -1,5 +1,6 @@
 #include "services/PlaceholderService.h"
 
+#include "services/AsyncTask.h"
 #include "services/Endpoints.h"
 #include "services/HttpClient.h"
 
@@ -226,16 +227,14 @@ QString baseFileName(const Request &request)
     return {};
 }
 
-void download(const Request &request, QObject *context, std::function<void(const DownloadResult &)> done)
+AsyncTask *download(const Request &request, QObject *context, std::function<void(const DownloadResult &)> done)
 {
     const QUrl target(url(request), QUrl::StrictMode);
-    if (!target.isValid() || target.scheme().isEmpty()) {
-        done(DownloadError::badURL());
-        return;
-    }
+    if (!target.isValid() || target.scheme().isEmpty())
+        return AsyncTask::reportLater(context, [done] { done(DownloadError::badURL()); });
     const QString baseName = baseFileName(request);
     const QString extension = rawValue(request.format);
-    HttpClient::get(target, context, [done, baseName, extension](const HttpClient::Reply &reply) {
+    return HttpClient::get(target, context, [done, baseName, extension](const HttpClient::Reply &reply) {
         switch (reply.outcome) {
         case HttpClient::Reply::Outcome::badStatus:
             done(DownloadError::badResponse(reply.status.value_or(0)));

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <functional>
+
+class AsyncTask;
 #include <optional>
 #include <variant>
 
@@ -78,8 +80,8 @@ QString url(const Request &request);
 // The file's base name, before "-N" and the extension: placeholder-400x400, avatar-thumbs-Tessellon.
 QString baseFileName(const Request &request);
 
-// Fetches the image and saves it in the Downloads folder under a free name. `done` runs once on the main
-// thread unless `context` is destroyed first.
-void download(const Request &request, QObject *context, std::function<void(const DownloadResult &)> done);
+// Fetches the image and saves it in the Downloads folder under a free name, as a task owned by `context`
+// (see AsyncTask): `done` runs once, later, on the main thread, unless the context goes first.
+AsyncTask *download(const Request &request, QObject *context, std::function<void(const DownloadResult &)> done);
 
 } // namespace PlaceholderService

@@ -19,10 +19,8 @@ IconCell::IconCell(const IconifyService::IconID &icon, QWidget *parent)
     m_spinner->hide();
 }
 
-IconCell::~IconCell()
-{
-    HttpClient::cancel(m_request);
-}
+// Out of line for the renderer's sake; the fetch is a child task and goes with the tile.
+IconCell::~IconCell() = default;
 
 void IconCell::setOnScreen(bool onScreen)
 {
@@ -33,8 +31,8 @@ void IconCell::setOnScreen(bool onScreen)
     if (onScreen && !m_request)
         load();
     else if (!onScreen && m_request) {
-        HttpClient::cancel(m_request);
-        // The aborted reply goes later; coming back into view must not wait for that.
+        m_request->abort();
+        // The aborted task goes later; coming back into view must not wait for that.
         m_request = nullptr;
     }
 }

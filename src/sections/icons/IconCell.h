@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/Layout.h"
+#include "services/AsyncTask.h"
 #include "services/IconifyService.h"
 
 #include <QImage>
-#include <QNetworkReply>
 #include <QPointer>
 
 #include <memory>
@@ -52,7 +52,7 @@ private:
     IconifyService::IconID m_icon;
     State m_state = State::loading;
     bool m_onScreen = false;
-    QPointer<QNetworkReply> m_request;
+    QPointer<AsyncTask> m_request;
     Spinner *m_spinner;
     // What was loaded: an SVG, or a raster image when the service sent one.
     std::unique_ptr<QSvgRenderer> m_svg;

@@ -140,7 +140,7 @@ void IconFinderSection::cancelSearch()
     if (m_searchRequest) {
         // A cancelled request never reports; what its failure would have done is done here: the flag goes,
         // and a later search sets it again.
-        HttpClient::cancel(m_searchRequest);
+        m_searchRequest->abort();
         m_searchRequest = nullptr;
         m_isSearching = false;
     }

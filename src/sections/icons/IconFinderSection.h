@@ -1,10 +1,10 @@
 #pragma once
 
 #include "sections/Notify.h"
+#include "services/AsyncTask.h"
 #include "services/IconifyService.h"
 
 #include <QList>
-#include <QNetworkReply>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -53,7 +53,7 @@ private:
     // The search task: the wait before asking, then the request; a new text cancels both, so the text asked
     // for when the wait ends is the one in the field.
     QTimer m_debounce;
-    QPointer<QNetworkReply> m_searchRequest;
+    QPointer<AsyncTask> m_searchRequest;
     // Counts the texts typed, so that an answer to an older one is recognised and dropped whatever path it
     // took (a cancelled request never answers; a request that could not even start answers later).
     quint64 m_searchGeneration = 0;
