@@ -140,6 +140,30 @@ private Q_SLOTS:
         QCOMPARE(clipboardText(), QStringLiteral("before"));
     }
 
+    // A pick outlives the section that started it (a tab switch while the picker is up): the colour is
+    // still kept, copied and reported through the panel's notify.
+    void pickOutlivesItsSection()
+    {
+        NotifyLog log;
+        RecentColorsStore store;
+        store.clear();
+        QWidget panel;
+        QObject *owner = nullptr;
+        ColorSamplerService::PickCompletion pending;
+        auto *section = new ColorSection(log.callback(), store, &panel, [&](QObject *context, auto done) {
+            owner = context;
+            pending = std::move(done);
+        });
+        panel.show();
+        QTest::mouseClick(control<QAbstractButton>(section, QStringLiteral("Pick Color")), Qt::LeftButton);
+        QCOMPARE(owner, &panel);
+        delete section;
+        pending({ColorSamplerService::PickResult::Outcome::picked, QStringLiteral("#1A2B3C"), {}});
+        QCOMPARE(store.colors(), QStringList{QStringLiteral("#1A2B3C")});
+        QCOMPARE(clipboardText(), QStringLiteral("#1A2B3C"));
+        QCOMPARE(log.messages, QStringList{QStringLiteral("Picked & copied #1A2B3C")});
+    }
+
     void eleventhColourDropsTheOldest()
     {
         Fixture f;

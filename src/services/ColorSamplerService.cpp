@@ -1,5 +1,7 @@
 #include "services/ColorSamplerService.h"
 
+#include "services/AsyncTask.h"
+
 #include "services/ScreenColorPicker.h"
 
 #include <QDBusArgument>
@@ -260,7 +262,7 @@ void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> do
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        done({PortalPick::Outcome::unavailable, {}});
+        AsyncTask::reportLater(context, [done] { done({PortalPick::Outcome::unavailable, {}}); });
         return;
     }
     auto *request = new PortalRequest(context, std::move(done));

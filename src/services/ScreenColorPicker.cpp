@@ -61,6 +61,13 @@ LoupePicker::LoupePicker(QObject *context, ColorSamplerService::PickCompletion d
     }
 }
 
+LoupePicker::~LoupePicker()
+{
+    // Full-screen windows on top of everything, taking every click: they must never outlive the pick.
+    for (const QPointer<QWindow> &overlay : std::as_const(m_overlays))
+        delete overlay.data();
+}
+
 QList<QWindow *> LoupePicker::overlays() const
 {
     QList<QWindow *> list;

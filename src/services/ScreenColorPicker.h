@@ -19,8 +19,10 @@ public:
     // Whether this session lets us grab the screen at all (X11 does; Wayland does not).
     static bool isAvailable();
 
-    // Opens the overlays; `done` runs once with the pick. The picker deletes itself afterwards.
+    // Opens the overlays; `done` runs once with the pick. The picker deletes itself afterwards; destroyed
+    // before (with its context), it takes its overlays along and reports nothing.
     static LoupePicker *start(QObject *context, ColorSamplerService::PickCompletion done);
+    ~LoupePicker() override;
 
     // The overlays, one per screen (for tests).
     QList<QWindow *> overlays() const;

@@ -176,19 +176,21 @@ std::optional<QString> ColorSection::activeHex() const
 
 void ColorSection::pick()
 {
-    // Picking moves the focus to the picker, which hides the tray panel; bring it back with the result.
+    // The pick belongs to the panel, not to this section: a tab switch or a reopened panel destroys the
+    // section while the picker is up, and the colour must still be kept, copied and reported (the store and
+    // the panel's notify outlive every section). Picking moves the focus to the picker, which hides the
+    // tray panel; it comes back with the result.
     QPointer<QWidget> panel = window();
     const bool panelWasShown = panel && panel->isVisible();
     QPointer<ColorSection> self(this);
     const Notify notify = m_notify;
-    m_picker(this, [self, notify, panel, panelWasShown](const ColorSamplerService::PickResult &result) {
+    RecentColorsStore *store = &m_store;
+    m_picker(panel, [self, notify, store, panel, panelWasShown](const ColorSamplerService::PickResult &result) {
         if (panelWasShown && panel && !panel->isVisible()) {
             panel->show();
             panel->raise();
             panel->activateWindow();
         }
-        if (!self)
-            return;
         switch (result.outcome) {
         case ColorSamplerService::PickResult::Outcome::cancelled:
             return;
@@ -199,8 +201,9 @@ void ColorSection::pick()
             break;
         }
         // Stored first, so the new swatch is there, active, when its notations show.
-        self->m_store.add(result.hex);
-        self->select(result.hex);
+        store->add(result.hex);
+        if (self)
+            self->select(result.hex);
         ClipboardService::copy(result.hex);
         notify(QStringLiteral("Picked & copied ") + result.hex);
     });
