@@ -5,7 +5,7 @@
 // Prints the median and the range over the runs, in milliseconds. Usage: tessellon_bench_icongrid [RUNS]
 #include "IconifyFixture.h"
 
-#include "app/TileGrid.h"
+#include "widgets/TileGrid.h"
 #include "sections/icons/IconCell.h"
 #include "sections/icons/IconFinderSection.h"
 #include "services/Endpoints.h"

@@ -1,7 +1,7 @@
 #include "Controls.h"
 #include "TestHome.h"
 
-#include "app/TileGrid.h"
+#include "widgets/TileGrid.h"
 #include "sections/color/ColorSection.h"
 #include "sections/color/PaletteView.h"
 #include "services/ClipboardService.h"

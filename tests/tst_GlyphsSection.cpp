@@ -1,8 +1,8 @@
 #include "Controls.h"
 #include "TestHome.h"
 
-#include "app/SegmentedControl.h"
-#include "app/TileGrid.h"
+#include "widgets/SegmentedControl.h"
+#include "widgets/TileGrid.h"
 #include "sections/glyphs/GlyphTile.h"
 #include "sections/glyphs/GlyphsSection.h"
 #include "services/ClipboardService.h"

@@ -4,9 +4,9 @@
 #include "TestHome.h"
 
 #include "app/ColorSchemeFollower.h"
-#include "app/SegmentedControl.h"
-#include "app/Spinner.h"
-#include "app/SymbolIcons.h"
+#include "widgets/SegmentedControl.h"
+#include "widgets/Spinner.h"
+#include "widgets/SymbolIcons.h"
 #include "sections/icons/IconCell.h"
 #include "sections/icons/IconFinderSection.h"
 #include "services/ClipboardService.h"

@@ -1,7 +1,7 @@
 #include "Controls.h"
 #include "TestHome.h"
 
-#include "app/SegmentedControl.h"
+#include "widgets/SegmentedControl.h"
 #include "sections/text/LoremSection.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "TestHome.h"
 
-#include "app/BannerView.h"
+#include "widgets/BannerView.h"
 #include "app/ColorSchemeFollower.h"
-#include "app/Layout.h"
+#include "widgets/Layout.h"
 #include "app/MenuPanelView.h"
 #include "app/TabStrip.h"
 #include "stores/RecentColorsStore.h"

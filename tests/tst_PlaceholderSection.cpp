@@ -4,7 +4,7 @@
 #include "PrivateBus.h"
 #include "TestHome.h"
 
-#include "app/SegmentedControl.h"
+#include "widgets/SegmentedControl.h"
 #include "sections/placeholders/PlaceholderSection.h"
 #include "services/ClipboardService.h"
 #include "services/Endpoints.h"

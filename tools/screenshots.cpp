@@ -2,9 +2,9 @@
 // Usage: tessellon_screenshots OUTPUT_DIR   (run offscreen; QT_SCALE_FACTOR=2 gives 2x images)
 
 #include "app/ColorSchemeFollower.h"
-#include "app/Layout.h"
+#include "widgets/Layout.h"
 #include "app/MenuPanelView.h"
-#include "app/SegmentedControl.h"
+#include "widgets/SegmentedControl.h"
 #include "services/Endpoints.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"

@@ -1,7 +1,7 @@
 #include "app/MenuPanelView.h"
 
-#include "app/BannerView.h"
-#include "app/Layout.h"
+#include "widgets/BannerView.h"
+#include "widgets/Layout.h"
 #include "app/TabStrip.h"
 #include "sections/color/ColorSection.h"
 #include "sections/glyphs/GlyphsSection.h"

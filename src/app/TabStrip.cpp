@@ -1,7 +1,7 @@
 #include "app/TabStrip.h"
 
-#include "app/Layout.h"
-#include "app/SymbolIcons.h"
+#include "widgets/Layout.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "app/TessellonApp.h"
 
-#include "app/Layout.h"
+#include "widgets/Layout.h"
 #include "app/MenuPanelView.h"
 #include "app/PanelPlacement.h"
-#include "app/SymbolIcons.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QApplication>
 #include <QCursor>

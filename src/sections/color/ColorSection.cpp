@@ -1,8 +1,8 @@
 #include "sections/color/ColorSection.h"
 
-#include "app/Layout.h"
-#include "app/SymbolIcons.h"
-#include "app/TileGrid.h"
+#include "widgets/Layout.h"
+#include "widgets/SymbolIcons.h"
+#include "widgets/TileGrid.h"
 #include "sections/color/PaletteView.h"
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Layout.h"
+#include "widgets/Layout.h"
 #include "sections/Notify.h"
 #include "services/ColorSamplerService.h"
 #include "stores/RecentColorsStore.h"

@@ -1,6 +1,6 @@
 #include "sections/color/PaletteView.h"
 
-#include "app/Layout.h"
+#include "widgets/Layout.h"
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"
 

@@ -1,7 +1,7 @@
 #include "sections/glyphs/GlyphTile.h"
 
-#include "app/Layout.h"
-#include "app/TileGrid.h"
+#include "widgets/Layout.h"
+#include "widgets/TileGrid.h"
 
 #include <QAction>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "sections/glyphs/GlyphsSection.h"
 
-#include "app/Layout.h"
-#include "app/SegmentedControl.h"
-#include "app/TileGrid.h"
+#include "widgets/Layout.h"
+#include "widgets/SegmentedControl.h"
+#include "widgets/TileGrid.h"
 #include "sections/glyphs/GlyphTile.h"
 #include "services/ClipboardService.h"
 

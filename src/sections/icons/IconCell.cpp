@@ -1,7 +1,7 @@
 #include "sections/icons/IconCell.h"
 
-#include "app/Spinner.h"
-#include "app/SymbolIcons.h"
+#include "widgets/Spinner.h"
+#include "widgets/SymbolIcons.h"
 #include "services/HttpClient.h"
 
 #include <QPainter>

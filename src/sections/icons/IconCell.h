@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Layout.h"
+#include "widgets/Layout.h"
 #include "services/AsyncTask.h"
 #include "services/IconifyService.h"
 

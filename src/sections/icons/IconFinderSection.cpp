@@ -1,9 +1,9 @@
 #include "sections/icons/IconFinderSection.h"
 
-#include "app/Layout.h"
-#include "app/SegmentedControl.h"
-#include "app/Spinner.h"
-#include "app/TileGrid.h"
+#include "widgets/Layout.h"
+#include "widgets/SegmentedControl.h"
+#include "widgets/Spinner.h"
+#include "widgets/TileGrid.h"
 #include "sections/DownloadNotice.h"
 #include "sections/icons/IconCell.h"
 #include "services/ClipboardService.h"

@@ -1,9 +1,9 @@
 #include "sections/placeholders/PlaceholderSection.h"
 
-#include "app/Layout.h"
-#include "app/SegmentedControl.h"
-#include "app/Spinner.h"
-#include "app/SymbolIcons.h"
+#include "widgets/Layout.h"
+#include "widgets/SegmentedControl.h"
+#include "widgets/Spinner.h"
+#include "widgets/SymbolIcons.h"
 #include "sections/DownloadNotice.h"
 #include "services/ClipboardService.h"
 

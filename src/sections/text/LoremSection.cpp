@@ -1,7 +1,7 @@
 #include "sections/text/LoremSection.h"
 
-#include "app/Layout.h"
-#include "app/SegmentedControl.h"
+#include "widgets/Layout.h"
+#include "widgets/SegmentedControl.h"
 #include "services/ClipboardService.h"
 
 #include <QHBoxLayout>

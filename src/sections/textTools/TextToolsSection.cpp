@@ -2,8 +2,8 @@
 
 #include "sections/textTools/TextToolsEditor.h"
 
-#include "app/Layout.h"
-#include "app/SymbolIcons.h"
+#include "widgets/Layout.h"
+#include "widgets/SymbolIcons.h"
 #include "services/ClipboardService.h"
 #include "services/TextToolsService.h"
 

@@ -1,7 +1,7 @@
-#include "app/BannerView.h"
+#include "widgets/BannerView.h"
 
-#include "app/Layout.h"
-#include "app/SymbolIcons.h"
+#include "widgets/Layout.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

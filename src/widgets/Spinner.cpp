@@ -1,6 +1,6 @@
-#include "app/Spinner.h"
+#include "widgets/Spinner.h"
 
-#include "app/Layout.h"
+#include "widgets/Layout.h"
 
 #include <QPainter>
 

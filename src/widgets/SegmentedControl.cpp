@@ -1,7 +1,7 @@
-#include "app/SegmentedControl.h"
+#include "widgets/SegmentedControl.h"
 
-#include "app/Layout.h"
-#include "app/SymbolIcons.h"
+#include "widgets/Layout.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/TileGrid.h"
+#include "widgets/TileGrid.h"
 
 #include <QEvent>
 #include <QMenu>

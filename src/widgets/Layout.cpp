@@ -1,6 +1,6 @@
-#include "app/Layout.h"
+#include "widgets/Layout.h"
 
-#include "app/SymbolIcons.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QApplication>
 #include <QEvent>
