@@ -1,6 +1,21 @@
 #!/usr/bin/env bash
-# Configures and builds Tessellon and its tests in build/ (warnings are errors).
+# Configures and builds Tessellon and its tests, warnings as errors.
+#   scripts/build.sh          with GCC, in build/
+#   scripts/build.sh clang    with clang and the address, undefined-behaviour and leak sanitizers, in build-clang/
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELLON_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build --parallel
+case "${1:-gcc}" in
+gcc)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELLON_WARNINGS_AS_ERRORS=ON >/dev/null
+    cmake --build build --parallel
+    ;;
+clang)
+    cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DTESSELLON_WARNINGS_AS_ERRORS=ON -DTESSELLON_SANITIZE=ON >/dev/null
+    cmake --build build-clang --parallel
+    ;;
+*)
+    echo "usage: $0 [gcc|clang]" >&2
+    exit 2
+    ;;
+esac

@@ -1,5 +1,7 @@
 #include "app/ColorSchemeFollower.h"
 
+#include "services/Logging.h"
+
 #include <QApplication>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -33,8 +35,9 @@ ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *pa
 {
     if (!bus.isConnected())
         return;
-    QDBusConnection(bus).connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"),
-                                 this, SLOT(onSettingChanged(QString, QString, QDBusVariant)));
+    if (!QDBusConnection(bus).connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"),
+                                      this, SLOT(onSettingChanged(QString, QString, QDBusVariant))))
+        qCWarning(lcPortal) << "Cannot follow the portal's colour scheme:" << bus.lastError().message();
 
     QDBusMessage read =
         QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("Read"));
@@ -43,7 +46,9 @@ ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *pa
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
         const QDBusPendingReply<QDBusVariant> reply = *call;
-        if (!reply.isError())
+        if (reply.isError())
+            qCDebug(lcPortal) << "No colour scheme from the portal:" << reply.error().message();
+        else
             apply(reply.value().variant());
         call->deleteLater();
     });

@@ -1,7 +1,5 @@
 #include "app/MenuPanelView.h"
 
-#include "widgets/BannerView.h"
-#include "widgets/Layout.h"
 #include "app/TabStrip.h"
 #include "sections/color/ColorSection.h"
 #include "sections/glyphs/GlyphsSection.h"
@@ -9,6 +7,8 @@
 #include "sections/placeholders/PlaceholderSection.h"
 #include "sections/text/LoremSection.h"
 #include "sections/textTools/TextToolsSection.h"
+#include "widgets/BannerView.h"
+#include "widgets/Layout.h"
 
 #include <QCoreApplication>
 #include <QGraphicsOpacityEffect>

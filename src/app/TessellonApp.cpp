@@ -1,8 +1,10 @@
 #include "app/TessellonApp.h"
 
-#include "widgets/Layout.h"
+#include "services/Logging.h"
+
 #include "app/MenuPanelView.h"
 #include "app/PanelPlacement.h"
+#include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 
 #include <QApplication>
@@ -115,7 +117,9 @@ void TessellonApp::start()
     // Nobody answered on the socket, so a file left there is a crashed instance's.
     QLocalServer::removeServer(instanceSocketPath());
     m_instanceServer.setSocketOptions(QLocalServer::UserAccessOption);
-    m_instanceServer.listen(instanceSocketPath());
+    if (!m_instanceServer.listen(instanceSocketPath()))
+        qCWarning(lcInstance) << "Cannot listen for other launches at" << instanceSocketPath() << ":"
+                              << m_instanceServer.errorString();
 
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray.show();

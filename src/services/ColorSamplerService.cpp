@@ -1,6 +1,7 @@
 #include "services/ColorSamplerService.h"
 
 #include "services/AsyncTask.h"
+#include "services/Logging.h"
 
 #include "services/ScreenColorPicker.h"
 
@@ -282,6 +283,7 @@ void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> do
         watcher->deleteLater();
         QDBusPendingReply<QDBusObjectPath> reply = *watcher;
         if (reply.isError()) {
+            qCDebug(lcPortal) << "PickColor failed:" << reply.error().name() << reply.error().message();
             request->finish({PortalPick::Outcome::unavailable, {}});
             return;
         }

@@ -1,6 +1,7 @@
 #include "services/HttpClient.h"
 
 #include "services/AsyncTask.h"
+#include "services/Logging.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -92,6 +93,9 @@ AsyncTask *get(const QUrl &url, QObject *context, std::function<void(const Reply
                 result.outcome = Reply::Outcome::ok;
                 result.body = reply->readAll();
             }
+            if (result.outcome != Reply::Outcome::ok)
+                qCDebug(lcNetwork) << "GET" << reply->url().toDisplayString() << "status" << result.status.value_or(0)
+                                   << result.error;
             task->finish([done, result = std::move(result)] { done(result); });
         });
     return task;

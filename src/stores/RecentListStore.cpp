@@ -1,5 +1,7 @@
 #include "stores/RecentListStore.h"
 
+#include "services/Logging.h"
+
 #include <QSettings>
 #include <QVariant>
 
@@ -51,7 +53,10 @@ RecentListStore::RecentListStore(Config config, QObject *parent) : QObject(paren
 {
     // Loaded as stored: not normalised, de-duplicated or trimmed. The next add() restores the rules as far
     // as it reaches.
-    m_items = readList(userSettings().value(m_config.key));
+    const QSettings settings = userSettings();
+    m_items = readList(settings.value(m_config.key));
+    if (settings.status() != QSettings::NoError)
+        qCWarning(lcSettings) << "Cannot read" << settings.fileName() << ": its recent items start empty";
 }
 
 QString RecentListStore::normalised(const QString &text) const
@@ -94,5 +99,8 @@ void RecentListStore::persist()
     QSettings settings = userSettings();
     settings.setValue(m_config.key, m_items);
     settings.sync();
+    if (settings.status() != QSettings::NoError)
+        qCWarning(lcSettings) << "Cannot write" << m_config.key << "to" << settings.fileName() << ":"
+                              << (settings.status() == QSettings::AccessError ? "access denied" : "format error");
     Q_EMIT changed();
 }

@@ -2,10 +2,10 @@
 
 #include "sections/textTools/TextToolsEditor.h"
 
-#include "widgets/Layout.h"
-#include "widgets/SymbolIcons.h"
 #include "services/ClipboardService.h"
 #include "services/TextToolsService.h"
+#include "widgets/Layout.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
@@ -214,8 +214,10 @@ void TextToolsSection::setHovered(std::optional<Hint> hint)
     if (hint == m_hovered)
         return;
     m_hovered = hint;
-    for (const auto &[group, line] : m_hintLines) {
-        const QString text = hint && hint->group == group ? hint->text : QString();
+    for (const auto &entry : m_hintLines) {
+        // A plain variable, not a structured binding: clang 14 cannot capture those in a lambda.
+        QLabel *line = entry.second;
+        const QString text = hint && hint->group == entry.first ? hint->text : QString();
         if (line->text() == text)
             continue;
         line->setText(text);
