@@ -33,6 +33,9 @@ public:
     static constexpr int kGridHeight = 170;
     static constexpr int kRowHeight = 56;
 
+    // The wait after the last keystroke (300 ms); tests shorten it rather than wait it out.
+    void setDebounceInterval(int milliseconds) { m_debounce.setInterval(milliseconds); }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
