@@ -5,10 +5,10 @@
 // Prints the median and the range over the runs, in milliseconds. Usage: tessellon_bench_icongrid [RUNS]
 #include "IconifyFixture.h"
 
-#include "widgets/TileGrid.h"
 #include "sections/icons/IconCell.h"
 #include "sections/icons/IconFinderSection.h"
 #include "services/Endpoints.h"
+#include "widgets/TileGrid.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 #include "Controls.h"
 #include "TestHome.h"
 
-#include "widgets/TileGrid.h"
 #include "sections/color/ColorSection.h"
 #include "sections/color/PaletteView.h"
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"
+#include "widgets/TileGrid.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "Controls.h"
 #include "TestHome.h"
 
-#include "widgets/SegmentedControl.h"
-#include "widgets/TileGrid.h"
 #include "sections/glyphs/GlyphTile.h"
 #include "sections/glyphs/GlyphsSection.h"
 #include "services/ClipboardService.h"
+#include "widgets/SegmentedControl.h"
+#include "widgets/TileGrid.h"
 
 #include <QAction>
 #include <QLabel>

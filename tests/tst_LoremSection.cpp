@@ -1,8 +1,8 @@
 #include "Controls.h"
 #include "TestHome.h"
 
-#include "widgets/SegmentedControl.h"
 #include "sections/text/LoremSection.h"
+#include "widgets/SegmentedControl.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,12 +1,12 @@
 #include "TestHome.h"
 
-#include "widgets/BannerView.h"
 #include "app/ColorSchemeFollower.h"
-#include "widgets/Layout.h"
 #include "app/MenuPanelView.h"
 #include "app/TabStrip.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
+#include "widgets/BannerView.h"
+#include "widgets/Layout.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,11 +4,11 @@
 #include "PrivateBus.h"
 #include "TestHome.h"
 
-#include "widgets/SegmentedControl.h"
 #include "sections/placeholders/PlaceholderSection.h"
 #include "services/ClipboardService.h"
 #include "services/Endpoints.h"
 #include "services/HttpClient.h"
+#include "widgets/SegmentedControl.h"
 
 #include <QComboBox>
 #include <QDBusConnection>

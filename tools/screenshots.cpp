@@ -2,12 +2,12 @@
 // Usage: tessellon_screenshots OUTPUT_DIR   (run offscreen; QT_SCALE_FACTOR=2 gives 2x images)
 
 #include "app/ColorSchemeFollower.h"
-#include "widgets/Layout.h"
 #include "app/MenuPanelView.h"
-#include "widgets/SegmentedControl.h"
 #include "services/Endpoints.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
+#include "widgets/Layout.h"
+#include "widgets/SegmentedControl.h"
 
 #include <QAbstractButton>
 #include <QApplication>

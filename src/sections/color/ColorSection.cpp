@@ -1,11 +1,11 @@
 #include "sections/color/ColorSection.h"
 
-#include "widgets/Layout.h"
-#include "widgets/SymbolIcons.h"
-#include "widgets/TileGrid.h"
 #include "sections/color/PaletteView.h"
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"
+#include "widgets/Layout.h"
+#include "widgets/SymbolIcons.h"
+#include "widgets/TileGrid.h"
 
 #include <QAction>
 #include <QFontDatabase>

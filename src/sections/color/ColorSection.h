@@ -1,9 +1,9 @@
 #pragma once
 
-#include "widgets/Layout.h"
 #include "sections/Notify.h"
 #include "services/ColorSamplerService.h"
 #include "stores/RecentColorsStore.h"
+#include "widgets/Layout.h"
 
 #include <QAbstractButton>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "sections/color/PaletteView.h"
 
-#include "widgets/Layout.h"
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"
+#include "widgets/Layout.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "sections/glyphs/GlyphsSection.h"
 
+#include "sections/glyphs/GlyphTile.h"
+#include "services/ClipboardService.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
 #include "widgets/TileGrid.h"
-#include "sections/glyphs/GlyphTile.h"
-#include "services/ClipboardService.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "sections/icons/IconCell.h"
 
+#include "services/HttpClient.h"
 #include "widgets/Spinner.h"
 #include "widgets/SymbolIcons.h"
-#include "services/HttpClient.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

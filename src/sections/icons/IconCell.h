@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/Layout.h"
 #include "services/AsyncTask.h"
 #include "services/IconifyService.h"
+#include "widgets/Layout.h"
 
 #include <QImage>
 #include <QPointer>

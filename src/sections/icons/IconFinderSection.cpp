@@ -1,13 +1,13 @@
 #include "sections/icons/IconFinderSection.h"
 
-#include "widgets/Layout.h"
-#include "widgets/SegmentedControl.h"
-#include "widgets/Spinner.h"
-#include "widgets/TileGrid.h"
 #include "sections/DownloadNotice.h"
 #include "sections/icons/IconCell.h"
 #include "services/ClipboardService.h"
 #include "services/HttpClient.h"
+#include "widgets/Layout.h"
+#include "widgets/SegmentedControl.h"
+#include "widgets/Spinner.h"
+#include "widgets/TileGrid.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,11 +1,11 @@
 #include "sections/placeholders/PlaceholderSection.h"
 
+#include "sections/DownloadNotice.h"
+#include "services/ClipboardService.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
 #include "widgets/Spinner.h"
 #include "widgets/SymbolIcons.h"
-#include "sections/DownloadNotice.h"
-#include "services/ClipboardService.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "sections/text/LoremSection.h"
 
+#include "services/ClipboardService.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
-#include "services/ClipboardService.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
