@@ -1,9 +1,8 @@
 #include "app/TessellonApp.h"
 
-#include "services/Logging.h"
-
 #include "app/MenuPanelView.h"
 #include "app/PanelPlacement.h"
+#include "services/Logging.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 

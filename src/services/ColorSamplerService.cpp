@@ -2,7 +2,6 @@
 
 #include "services/AsyncTask.h"
 #include "services/Logging.h"
-
 #include "services/ScreenColorPicker.h"
 
 #include <QDBusArgument>
@@ -209,30 +208,27 @@ namespace {
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 
-// Receives the portal's Response signal for one request and finishes the pick.
-class PortalRequest : public QObject
+// One PickColor request: receives the portal's Response signal and finishes the pick, as a task of its
+// context.
+class PortalRequest : public AsyncTask
 {
     Q_OBJECT
 
 public:
     PortalRequest(QObject *context, std::function<void(const PortalPick &)> done)
-        : QObject(context), m_done(std::move(done))
+        : AsyncTask(context), m_done(std::move(done))
     {}
 
-    void finish(const PortalPick &pick)
+    void conclude(const PortalPick &pick)
     {
-        if (m_finished)
-            return;
-        m_finished = true;
-        m_done(pick);
-        deleteLater();
+        finish([done = m_done, pick] { done(pick); });
     }
 
 public Q_SLOTS:
     void onResponse(uint response, const QVariantMap &results)
     {
         if (response == 1) {
-            finish({PortalPick::Outcome::cancelled, {}});
+            conclude({PortalPick::Outcome::cancelled, {}});
             return;
         }
         const QVariant value = results.value(QStringLiteral("color"));
@@ -245,16 +241,15 @@ public Q_SLOTS:
             argument.endStructure();
         }
         if (!ok) {
-            finish({PortalPick::Outcome::unavailable, {}});
+            conclude({PortalPick::Outcome::unavailable, {}});
             return;
         }
         // The portal answers sRGB components from 0 to 1.
-        finish({PortalPick::Outcome::picked, hex(QColor::fromRgbF(float(rgb[0]), float(rgb[1]), float(rgb[2])))});
+        conclude({PortalPick::Outcome::picked, hex(QColor::fromRgbF(float(rgb[0]), float(rgb[1]), float(rgb[2])))});
     }
 
 private:
     std::function<void(const PortalPick &)> m_done;
-    bool m_finished = false;
 };
 
 } // namespace
@@ -284,7 +279,7 @@ void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> do
         QDBusPendingReply<QDBusObjectPath> reply = *watcher;
         if (reply.isError()) {
             qCDebug(lcPortal) << "PickColor failed:" << reply.error().name() << reply.error().message();
-            request->finish({PortalPick::Outcome::unavailable, {}});
+            request->conclude({PortalPick::Outcome::unavailable, {}});
             return;
         }
         // An older portal may answer on a path of its own choosing.

@@ -19,8 +19,9 @@ const QList<Unit> &allUnits();
 // caller's slip cannot make the process build gigabytes of text.
 constexpr int kMaximumCount = 50;
 
-// `count` below 1 counts as 1, above kMaximumCount as kMaximumCount. Words come from a fixed 95-entry list; every draw
-// uses the system's secure random source, so the text is never reproducible and has no fixed opening.
+// `count` below 1 counts as 1, above kMaximumCount as kMaximumCount. Words come from a fixed 95-entry list;
+// every draw uses the system's secure random source, so the text is never reproducible and has no fixed
+// opening.
 QString generate(Unit unit, int count);
 
 // The word list the text is drawn from, duplicates included (for tests).

@@ -40,8 +40,6 @@ const SourceInfo &info(Source source)
     Q_UNREACHABLE();
 }
 
-// The avatar slug keeps letters, numbers and "-" of any script, judged per user-perceived character by its
-// first code point, so an accented letter written with a combining mark stays whole.
 // A cluster that starts with a letter or number and holds nothing but letters, numbers, marks and joiners.
 // Every code point counts, not only the first: a prepended letter (such as U+111C2) forms one cluster with
 // whatever follows it, a "/" included.
@@ -55,6 +53,8 @@ bool isWordCluster(const QString &cluster)
     });
 }
 
+// The avatar slug keeps letters, numbers and "-" of any script, judged per user-perceived character, so an
+// accented letter written with a combining mark stays whole.
 QString slug(const QString &seed)
 {
     QString text = seed;

@@ -7,10 +7,10 @@
 #include <QStringList>
 
 #include <functional>
-
-class AsyncTask;
 #include <optional>
 #include <variant>
+
+class AsyncTask;
 
 class QObject;
 

@@ -34,7 +34,7 @@ LoupePicker *LoupePicker::start(QObject *context, ColorSamplerService::PickCompl
 }
 
 LoupePicker::LoupePicker(QObject *context, ColorSamplerService::PickCompletion done)
-    : QObject(context), m_done(std::move(done))
+    : AsyncTask(context), m_done(std::move(done))
 {
     // Grab every screen first, then cover them: the grabs must not show our own overlays.
     QList<std::pair<QScreen *, QImage>> grabs;
@@ -43,29 +43,34 @@ LoupePicker::LoupePicker(QObject *context, ColorSamplerService::PickCompletion d
     for (const auto &[screen, grab] : grabs) {
         auto *overlay = new LoupeOverlay(screen, grab);
         connect(overlay, &LoupeOverlay::picked, this, [this](const QString &hex) {
-            finish({Outcome::picked, hex, {}});
+            conclude({Outcome::picked, hex, {}});
         });
-        connect(overlay, &LoupeOverlay::cancelled, this, [this] { finish({Outcome::cancelled, {}, {}}); });
+        connect(overlay, &LoupeOverlay::cancelled, this, [this] { conclude({Outcome::cancelled, {}, {}}); });
         m_overlays.append(overlay);
         overlay->show();
         overlay->raise();
         overlay->requestActivate();
     }
-    if (m_overlays.isEmpty()) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                finish({Outcome::failed, {}, QStringLiteral("Can't pick colors: no screen")});
-            },
-            Qt::QueuedConnection);
-    }
+    if (m_overlays.isEmpty())
+        conclude({Outcome::failed, {}, QStringLiteral("Can't pick colors: no screen")});
 }
 
 LoupePicker::~LoupePicker()
 {
-    // Full-screen windows on top of everything, taking every click: they must never outlive the pick.
-    for (const QPointer<QWindow> &overlay : std::as_const(m_overlays))
-        delete overlay.data();
+    closeOverlays();
+}
+
+void LoupePicker::closeOverlays()
+{
+    // Full-screen windows on top of everything, taking every click: they must never outlive the pick. Not
+    // deleted here: a click inside one of them may be what ended the pick.
+    for (const QPointer<QWindow> &overlay : std::as_const(m_overlays)) {
+        if (overlay) {
+            overlay->hide();
+            overlay->deleteLater();
+        }
+    }
+    m_overlays.clear();
 }
 
 QList<QWindow *> LoupePicker::overlays() const
@@ -78,17 +83,10 @@ QList<QWindow *> LoupePicker::overlays() const
     return list;
 }
 
-void LoupePicker::finish(const ColorSamplerService::PickResult &pick)
+void LoupePicker::conclude(const ColorSamplerService::PickResult &pick)
 {
-    if (m_finished)
-        return;
-    m_finished = true;
-    for (const QPointer<QWindow> &overlay : m_overlays) {
-        if (overlay)
-            overlay->deleteLater();
-    }
-    m_done(pick);
-    deleteLater();
+    closeOverlays();
+    finish([done = m_done, pick] { done(pick); });
 }
 
 LoupeOverlay::LoupeOverlay(QScreen *screen, const QImage &grab) : m_grab(grab)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/AsyncTask.h"
 #include "services/ColorSamplerService.h"
 
 #include <QImage>
@@ -11,7 +12,7 @@ class QScreen;
 // Our own screen picker, for where no desktop portal picks colours (X11 without one): a full-screen window
 // on every screen showing a still grab of it, with a loupe that magnifies the pixels around the pointer and
 // names the one under it. A click picks; Escape or a right click cancels.
-class LoupePicker : public QObject
+class LoupePicker : public AsyncTask
 {
     Q_OBJECT
 
@@ -19,8 +20,8 @@ public:
     // Whether this session lets us grab the screen at all (X11 does; Wayland does not).
     static bool isAvailable();
 
-    // Opens the overlays; `done` runs once with the pick. The picker deletes itself afterwards; destroyed
-    // before (with its context), it takes its overlays along and reports nothing.
+    // Opens the overlays, as a task of `context` (see AsyncTask): `done` runs once with the pick; destroyed
+    // before (with its context), the picker takes its overlays along and reports nothing.
     static LoupePicker *start(QObject *context, ColorSamplerService::PickCompletion done);
     ~LoupePicker() override;
 
@@ -29,11 +30,11 @@ public:
 
 private:
     LoupePicker(QObject *context, ColorSamplerService::PickCompletion done);
-    void finish(const ColorSamplerService::PickResult &result);
+    void conclude(const ColorSamplerService::PickResult &result);
+    void closeOverlays();
 
     ColorSamplerService::PickCompletion m_done;
     QList<QPointer<QWindow>> m_overlays;
-    bool m_finished = false;
 };
 
 // One screen's overlay.

@@ -5,8 +5,6 @@
 #include <QSettings>
 #include <QVariant>
 
-#include <algorithm>
-
 namespace {
 
 QSettings userSettings()
@@ -40,11 +38,11 @@ QStringList readList(const QVariant &value)
 }
 
 // Text equality that, like the user expects, treats canonically equivalent spellings (an "é" typed as one
-// code point or as "e" plus a combining accent) as the same entry.
-void removeEquivalent(QStringList &items, const QString &text)
+// code point or as "e" plus a combining accent) as the same entry. Returns how many entries went.
+qsizetype removeEquivalent(QStringList &items, const QString &text)
 {
     const QString key = text.normalized(QString::NormalizationForm_C);
-    items.removeIf([&key](const QString &item) { return item.normalized(QString::NormalizationForm_C) == key; });
+    return items.removeIf([&key](const QString &item) { return item.normalized(QString::NormalizationForm_C) == key; });
 }
 
 } // namespace
@@ -78,11 +76,8 @@ void RecentListStore::remove(const QString &text)
 {
     // A hand-written entry that add() would have spelt differently is still shown as itself, and removing
     // that tile must remove that entry, not its normalised twin.
-    const QString key = text.normalized(QString::NormalizationForm_C);
-    const bool listedAsGiven = std::any_of(m_items.cbegin(), m_items.cend(), [&key](const QString &item) {
-        return item.normalized(QString::NormalizationForm_C) == key;
-    });
-    removeEquivalent(m_items, listedAsGiven ? text : normalised(text));
+    if (removeEquivalent(m_items, text) == 0)
+        removeEquivalent(m_items, normalised(text));
     persist();
 }
 

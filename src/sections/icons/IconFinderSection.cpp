@@ -3,7 +3,6 @@
 #include "sections/DownloadNotice.h"
 #include "sections/icons/IconCell.h"
 #include "services/ClipboardService.h"
-#include "services/HttpClient.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
 #include "widgets/Spinner.h"

@@ -1,7 +1,6 @@
 #include "sections/textTools/TextToolsSection.h"
 
 #include "sections/textTools/TextToolsEditor.h"
-
 #include "services/ClipboardService.h"
 #include "services/TextToolsService.h"
 #include "widgets/Layout.h"
