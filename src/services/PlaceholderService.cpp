@@ -1,11 +1,11 @@
 #include "services/PlaceholderService.h"
 
 #include "services/AsyncTask.h"
+#include "services/Characters.h"
 #include "services/Endpoints.h"
 #include "services/HttpClient.h"
 
 #include <QRegularExpression>
-#include <QTextBoundaryFinder>
 #include <QUrl>
 
 #include <algorithm>
@@ -43,7 +43,7 @@ const SourceInfo &info(Source source)
 // A cluster that starts with a letter or number and holds nothing but letters, numbers, marks and joiners.
 // Every code point counts, not only the first: a prepended letter (such as U+111C2) forms one cluster with
 // whatever follows it, a "/" included.
-bool isWordCluster(const QString &cluster)
+bool isWordCluster(QStringView cluster)
 {
     const QList<uint> codePoints = cluster.toUcs4();
     if (codePoints.isEmpty() || !(QChar::isLetter(codePoints.first()) || QChar::isNumber(codePoints.first())))
@@ -60,11 +60,7 @@ QString slug(const QString &seed)
     QString text = seed;
     text.replace(QLatin1Char(' '), QLatin1Char('-'));
     QString kept;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype start = 0;
-    for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
-        const QString cluster = text.mid(start, end - start);
-        start = end;
+    for (QStringView cluster : Characters::split(text)) {
         if (cluster == QLatin1String("-") || isWordCluster(cluster))
             kept += cluster;
     }

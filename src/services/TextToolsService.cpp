@@ -1,9 +1,10 @@
 #include "services/TextToolsService.h"
 
+#include "services/Characters.h"
+
 #include <QCollator>
 #include <QHash>
 #include <QSet>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <array>
@@ -88,21 +89,9 @@ public:
 private:
     static quint8 compute(char32_t c)
     {
-        const QString alone = QString::fromUcs4(&c, 1);
+        const QString alone = Characters::fromCodePoint(c);
         quint8 flags = Known;
-        // Joining an ordinary letter on either side (marks, joiners, prepended signs) or its own kind
-        // (regional indicator pairs, Hangul jamo) is what makes a character of several code points.
-        const QString around = QStringLiteral("a") + alone + QStringLiteral("a");
-        QTextBoundaryFinder aroundFinder(QTextBoundaryFinder::Grapheme, around);
-        aroundFinder.setPosition(1);
-        bool separate = aroundFinder.isAtBoundary();
-        aroundFinder.setPosition(1 + alone.size());
-        separate = separate && aroundFinder.isAtBoundary();
-        const QString twice = alone + alone;
-        QTextBoundaryFinder twiceFinder(QTextBoundaryFinder::Grapheme, twice);
-        twiceFinder.setPosition(alone.size());
-        separate = separate && twiceFinder.isAtBoundary();
-        if (separate)
+        if (Characters::standsAlone(c))
             flags |= Separate;
         const QChar::Category category = QChar::category(c);
         const bool hangulVowelOrTrail = (c >= 0x1160 && c <= 0x11FF) || (c >= 0xD7B0 && c <= 0xD7FF);
@@ -146,18 +135,19 @@ class Stripper
 public:
     explicit Stripper(const QString &characters) : m_bmp(0x10000, 0)
     {
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, characters);
-        qsizetype start = 0;
-        for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
-            const QString cluster = characters.mid(start, end - start);
-            start = end;
+        for (QStringView character : Characters::split(characters)) {
+            const QString cluster = character.toString();
             m_targets.insert(cluster.normalized(QString::NormalizationForm_C));
-            const char32_t key = firstCodePoint(cluster.normalized(QString::NormalizationForm_D));
+            const QString decomposed = cluster.normalized(QString::NormalizationForm_D);
+            const char32_t key = firstCodePoint(decomposed);
             m_keys.insert(key);
-            // A character that begins with a combining mark can be spelt with its marks in another order;
-            // only a full cut into clusters finds those.
-            if (QChar::combiningClass(key) != 0)
+            // A character that begins with a combining mark can be spelt with its marks in another order,
+            // so any of them may come first; and only a full cut into clusters finds those.
+            if (QChar::combiningClass(key) != 0) {
+                for (char32_t mark : decomposed.toUcs4())
+                    m_keys.insert(mark);
                 m_needsClusters = true;
+            }
         }
         // The ASCII code units the line scan must stop at: a line feed, and whatever could begin a match.
         for (char16_t unit = 0; unit < 0x80; ++unit)
@@ -170,12 +160,17 @@ public:
         QChar *buffer = text.data();
         m_buffer = buffer;
         m_dst = buffer;
-        if (m_needsClusters) {
-            stripClusters(0, n);
-        } else {
-            qsizetype lineStart = 0;
-            while (lineStart < n)
+        qsizetype lineStart = 0;
+        while (lineStart < n) {
+            if (m_needsClusters) {
+                // A line at a time: no character reaches past a line feed.
+                const qsizetype feed = QStringView(buffer + lineStart, n - lineStart).indexOf(u'\n');
+                const qsizetype lineEnd = feed < 0 ? n : lineStart + feed + 1;
+                stripClusters(lineStart, lineEnd);
+                lineStart = lineEnd;
+            } else {
                 lineStart = stripLine(lineStart, n);
+            }
         }
         text.truncate(m_dst - buffer);
         return text;
@@ -199,14 +194,13 @@ private:
 
     quint8 computeInfo(char32_t c)
     {
-        const QString alone = QString::fromUcs4(&c, 1);
+        const QString alone = Characters::fromCodePoint(c);
         quint8 flags = Known;
         if (m_keys.contains(firstCodePoint(alone.normalized(QString::NormalizationForm_D))))
             flags |= Interesting;
         if (m_targets.contains(alone.normalized(QString::NormalizationForm_C)))
             flags |= Target;
-        // "\r" joins a following "\n", so it never counts as separate (the scan handles "\r\n" itself).
-        if (c != u'\r' && (m_facts.of(c) & CodePointFacts::Separate))
+        if (m_facts.of(c) & CodePointFacts::Separate)
             flags |= Separate;
         return flags;
     }
@@ -244,9 +238,9 @@ private:
     // have been overwritten yet (the output never runs ahead of the input).
     void stripClusters(qsizetype from, qsizetype to)
     {
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, m_buffer + from, to - from);
+        Characters::ends(QStringView(m_buffer + from, to - from), m_ends);
         qsizetype start = 0;
-        for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
+        for (qsizetype end : m_ends) {
             const QStringView cluster(m_buffer + from + start, end - start);
             const bool drop = (info(firstCodePoint(cluster)) & Interesting) &&
                               m_targets.contains(cluster.toString().normalized(QString::NormalizationForm_C));
@@ -331,6 +325,7 @@ private:
     std::vector<quint8> m_bmp;
     QHash<char32_t, quint8> m_astral;
     std::vector<std::pair<qsizetype, qsizetype>> m_drops;
+    std::vector<qsizetype> m_ends;
     std::array<bool, 0x80> m_asciiStops{};
     CodePointFacts m_facts;
 
@@ -414,6 +409,52 @@ void stableSort(std::vector<quint32> &order, Less less)
     std::inplace_merge(order.begin(), middle, order.end(), less);
 }
 
+// Each code point of the text case-folded (simple folding, which keeps every code point in its plane, so
+// the text keeps its length); a lone surrogate stays as it is. This is the folding the C locale's collator
+// applies as it compares.
+QString foldCodePoints(const QString &text)
+{
+    QString folded(text.size(), Qt::Uninitialized);
+    const QChar *in = text.constData();
+    QChar *out = folded.data();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t unit = in[i].unicode();
+        if (unit < 0x80) {
+            out[i] = unit >= u'A' && unit <= u'Z' ? QChar(char16_t(unit + 0x20)) : in[i];
+        } else if (QChar::isHighSurrogate(unit) && i + 1 < n && in[i + 1].isLowSurrogate()) {
+            const char32_t c = QChar::toCaseFolded(QChar::surrogateToUcs4(unit, in[i + 1].unicode()));
+            const bool samePlane = QChar::requiresSurrogates(c);
+            out[i] = samePlane ? QChar(QChar::highSurrogate(c)) : in[i];
+            out[i + 1] = samePlane ? QChar(QChar::lowSurrogate(c)) : in[i + 1];
+            ++i;
+        } else {
+            out[i] = QChar(char16_t(QChar::toCaseFolded(char32_t(unit))));
+        }
+    }
+    return folded;
+}
+
+// The C locale's collator compares folded texts code unit by code unit, except that a low surrogate after
+// a high one weighs as the whole code point the two spell. Two keys differ first at one position with the
+// same units before it, so that rule is needed only where they first differ.
+bool cLocaleLess(QStringView a, QStringView b)
+{
+    const auto [atA, atB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (atB == b.end())
+        return false;
+    if (atA == a.end())
+        return true;
+    const qsizetype k = atA - a.begin();
+    auto weight = [k](QStringView key) -> char32_t {
+        const char16_t unit = key[k].unicode();
+        if (k > 0 && key[k - 1].isHighSurrogate() && QChar::isLowSurrogate(unit))
+            return QChar::surrogateToUcs4(key[k - 1].unicode(), unit);
+        return unit;
+    };
+    return weight(a) < weight(b);
+}
+
 QString sortAlphabetically(const QString &text, bool descending, const QCollator &collator)
 {
     const std::vector<QStringView> lines = splitLines(text);
@@ -428,30 +469,32 @@ QString sortAlphabetically(const QString &text, bool descending, const QCollator
     };
 
     if (collator.locale().language() == QLocale::C) {
-        // The C locale compares case-folded code units. Fold the whole text once into the buffer that will
-        // hold the result: the keys are views into it, and once sorted they are no longer needed.
-        QString buffer = text.toCaseFolded();
-        if (buffer.size() == text.size()) {
-            const qptrdiff shift = buffer.constData() - text.constData();
-            std::vector<QStringView> keys(n);
-            for (size_t i = 0; i < n; ++i)
-                keys[i] = QStringView(lines[i].data() + shift, lines[i].size());
-            sortBy([&](quint32 a, quint32 b) { return keys[a] < keys[b]; });
-            return joinInOrder(lines, order, std::move(buffer));
-        }
-        // Folding changed a length somewhere (very rare): fold line by line instead.
-        std::vector<QString> keys(n);
+        // Fold the whole text once into the buffer that will hold the result: the keys are views into it,
+        // and once sorted they are no longer needed.
+        const bool fold = collator.caseSensitivity() == Qt::CaseInsensitive;
+        QString buffer = fold ? foldCodePoints(text) : QString(text.constData(), text.size());
+        const qptrdiff shift = buffer.constData() - text.constData();
+        std::vector<QStringView> keys(n);
         for (size_t i = 0; i < n; ++i)
-            keys[i] = lines[i].toString().toCaseFolded();
-        sortBy([&](quint32 a, quint32 b) { return keys[a] < keys[b]; });
-    } else {
-        // A collation key once per line, then cheap comparisons of the keys.
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(n);
-        for (QStringView line : lines)
-            keys.push_back(collator.sortKey(line.toString()));
-        sortBy([&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
+            keys[i] = QStringView(lines[i].data() + shift, lines[i].size());
+        if (fold)
+            sortBy([&](quint32 a, quint32 b) { return cLocaleLess(keys[a], keys[b]); });
+        else
+            sortBy([&](quint32 a, quint32 b) { return keys[a] < keys[b]; });
+        return joinInOrder(lines, order, std::move(buffer));
     }
+    // A collation key once per line, then cheap comparisons of the keys. The keys of an empty line and of
+    // a line of ignorable characters (a zero-width space, a soft hyphen) are equal, but the collator's own
+    // comparison puts the empty line first, and so does this.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(n);
+    for (QStringView line : lines)
+        keys.push_back(collator.sortKey(line.toString()));
+    sortBy([&](quint32 a, quint32 b) {
+        if (lines[a].isEmpty() || lines[b].isEmpty())
+            return lines[a].isEmpty() && !lines[b].isEmpty();
+        return keys[a].compare(keys[b]) < 0;
+    });
     return joinInOrder(lines, order, QString(text.size(), Qt::Uninitialized));
 }
 
@@ -472,16 +515,10 @@ qsizetype countCharacters(QStringView text, CodePointFacts &facts)
         for (qsizetype i = 0; i + 1 < text.size(); ++i) {
             if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
                 --count;
-            else if (text[i] == u'\r' && text[i + 1] == u'\n')
-                --count;
         }
         return count;
     }
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.data(), text.size());
-    qsizetype count = 0;
-    while (finder.toNextBoundary() > 0)
-        ++count;
-    return count;
+    return Characters::count(text);
 }
 
 } // namespace

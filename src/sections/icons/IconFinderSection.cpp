@@ -2,6 +2,7 @@
 
 #include "sections/DownloadNotice.h"
 #include "sections/icons/IconCell.h"
+#include "services/Characters.h"
 #include "services/ClipboardService.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTextBoundaryFinder>
 #include <QVBoxLayout>
 
 using IconifyService::IconID;
@@ -40,11 +40,7 @@ QString trimSpacesAndTabs(const QString &text)
 // At least two user-perceived characters: an emoji or a letter with its accent counts once.
 bool isLongEnough(const QString &text)
 {
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    int count = 0;
-    while (graphemes.toNextBoundary() > 0 && ++count < 2) {
-    }
-    return count >= 2;
+    return Characters::count(text) >= 2;
 }
 
 } // namespace

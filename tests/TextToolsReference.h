@@ -1,0 +1,107 @@
+#pragma once
+
+// The text operations written the slow, obvious way: whole lines as strings, whole characters as strings,
+// the collator's own comparison. The fast paths must agree with these on every input.
+
+#include "services/Characters.h"
+#include "services/TextToolsService.h"
+
+#include <QCollator>
+#include <QSet>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace TextToolsReference {
+
+inline QStringList lines(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.split(u'\n');
+}
+
+inline QString nfc(QStringView text)
+{
+    return text.toString().normalized(QString::NormalizationForm_C);
+}
+
+inline QString strip(const QString &text, const QString &characters)
+{
+    if (characters.isEmpty())
+        return text;
+    QSet<QString> set;
+    for (QStringView c : Characters::split(characters))
+        set.insert(nfc(c));
+    QString out;
+    for (QStringView c : Characters::split(text)) {
+        if (!set.contains(nfc(c)))
+            out += c;
+    }
+    return out;
+}
+
+inline QString trim(const QString &text)
+{
+    // By hand: a regular expression matches nothing in a text with a lone surrogate.
+    QStringList out;
+    for (const QString &line : lines(text)) {
+        QString collapsed;
+        for (QChar c : line) {
+            const bool blank = c == u' ' || c == u'\t';
+            if (!blank || !collapsed.endsWith(u' '))
+                collapsed += blank ? QChar(u' ') : c;
+        }
+        if (collapsed.endsWith(u' '))
+            collapsed.chop(1);
+        out.append(collapsed);
+    }
+    return out.join(u'\n');
+}
+
+inline bool isBlank(const QString &line)
+{
+    return std::all_of(line.begin(), line.end(),
+                       [](QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; });
+}
+
+inline QString removeBlankLines(const QString &text)
+{
+    QStringList out = lines(text);
+    out.removeIf(isBlank);
+    return out.join(u'\n');
+}
+
+inline QString dedupeLines(const QString &text)
+{
+    QSet<QString> seen;
+    QStringList out;
+    for (const QString &line : lines(text)) {
+        if (!seen.contains(nfc(line))) {
+            seen.insert(nfc(line));
+            out.append(line);
+        }
+    }
+    return out.join(u'\n');
+}
+
+inline QString sort(const QString &text, TextToolsService::SortOrder order, const QCollator &collator)
+{
+    using TextToolsService::SortOrder;
+    QStringList out = lines(text);
+    std::stable_sort(out.begin(), out.end(), [&](const QString &a, const QString &b) {
+        switch (order) {
+        case SortOrder::alphabetical:
+            return collator.compare(a, b) < 0;
+        case SortOrder::reverseAlphabetical:
+            return collator.compare(a, b) > 0;
+        case SortOrder::byLength:
+            return Characters::count(a) < Characters::count(b);
+        }
+        return false;
+    });
+    return out.join(u'\n');
+}
+
+} // namespace TextToolsReference
