@@ -1,19 +1,24 @@
 // Times each text tools operation on a file, or writes a generated test file.
-//   tessellon_bench_texttools generate MEGABYTES FILE   mixed ASCII and non-ASCII log lines, many repeated
-//   tessellon_bench_texttools run FILE                   median milliseconds of each operation, one per line
-//   tessellon_bench_texttools editor FILE                the text tools tab itself: paste, then each button
+//   tessellon_bench_texttools generate MEGABYTES FILE [mixed]   log lines, many repeated; "mixed": about a
+//                                                               fifth of the words in other scripts
+//   tessellon_bench_texttools run FILE       median milliseconds of each operation, one per line
+//   tessellon_bench_texttools editor FILE    the text tools tab itself: paste, then each button; for each,
+//                                            the whole wait and the longest the event loop stood still
 
 #include "sections/textTools/TextToolsSection.h"
 #include "services/TextToolsService.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCollator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -46,10 +51,41 @@ QString line(QRandomGenerator &random)
     return text;
 }
 
-int generate(qint64 megabytes, const QString &path)
+// Log lines in which about one word in five is not ASCII: accented Latin, Greek, Cyrillic, CJK, Hangul and
+// emoji with a skin tone; with tabs, runs of spaces and blank lines.
+QString mixedLine(QRandomGenerator &random)
+{
+    static const QStringList ascii = {"user",    "cache", "miss",    "hit",          "retry",  "token",
+                                      "ok",      "done",  "request", "session",      "worker", "queue",
+                                      "timeout", "GET",   "POST",    "/api/v2/items"};
+    static const QStringList other = {"Zoë",   "café",     "naïve",    "Größe", "résumé", "Ελλάδα",
+                                      "λόγος", "Москва",   "данные",   "東京",  "数据",   "한국어",
+                                      "서울",  "👍🏽", "👋🏿", "Ñandú", "Ærø",    "İstanbul"};
+    const int kind = random.bounded(12);
+    if (kind == 0)
+        return {};
+    if (kind == 1)
+        return QStringLiteral(" \t  ");
+    QString text = QStringLiteral("2026-12-%1 %2:%3:%4")
+                       .arg(random.bounded(1, 29), 2, 10, QLatin1Char('0'))
+                       .arg(random.bounded(24), 2, 10, QLatin1Char('0'))
+                       .arg(random.bounded(60), 2, 10, QLatin1Char('0'))
+                       .arg(random.bounded(60), 2, 10, QLatin1Char('0'));
+    for (int i = random.bounded(4, 14); i > 0; --i) {
+        const int gap = random.bounded(10);
+        text += gap == 0 ? QStringLiteral("\t") : gap == 1 ? QStringLiteral("   ") : QStringLiteral(" ");
+        text += random.bounded(4) == 0 ? other[random.bounded(other.size())] : ascii[random.bounded(ascii.size())];
+        if (random.bounded(6) == 0)
+            text += QStringLiteral(",.;").at(random.bounded(3));
+    }
+    return text;
+}
+
+int generate(qint64 megabytes, const QString &path, bool mixed)
 {
     QRandomGenerator random(20261206);
-    // A pool of distinct lines drawn from again and again: about one line in six repeats an earlier one.
+    // A pool of distinct lines drawn from again and again: of the log lines about one in six repeats an
+    // earlier one; of the mixed lines about 15 % are distinct.
     std::vector<QString> pool;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -58,11 +94,12 @@ int generate(qint64 megabytes, const QString &path)
     const qint64 target = megabytes * 1024 * 1024;
     while (written < target) {
         QString text;
-        if (!pool.empty() && random.bounded(6) == 0)
+        const bool repeat = mixed ? random.bounded(100) >= 18 : random.bounded(6) == 0;
+        if (!pool.empty() && repeat)
             text = pool[random.bounded(int(pool.size()))];
         else {
-            text = line(random);
-            if (pool.size() < 50000)
+            text = mixed ? mixedLine(random) : line(random);
+            if (mixed || pool.size() < 50000)
                 pool.push_back(text);
         }
         const QByteArray bytes = text.toUtf8() + '\n';
@@ -108,7 +145,8 @@ int run(const QString &path)
     return 0;
 }
 
-// The whole round trip a person waits for: the editor's text out, the operation, the result back in.
+// The whole round trip a person waits for: the editor's text out, the operation, the result back in; and
+// meanwhile the longest time the event loop stood still (a timer due every millisecond measures the gaps).
 int editor(const QString &path)
 {
     QFile file(path);
@@ -121,19 +159,39 @@ int editor(const QString &path)
     auto *editor = section.findChild<QPlainTextEdit *>();
     section.findChild<QLineEdit *>()->setText(QStringLiteral(",.;"));
     QTextStream out(stdout);
+    out << "step wait_ms longest_stall_ms" << Qt::endl;
     QElapsedTimer timer;
-    timer.start();
-    editor->setPlainText(text);
-    QCoreApplication::processEvents();
-    out << "paste " << timer.elapsed() << Qt::endl;
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longest = std::max(longest, sinceTick.elapsed());
+        sinceTick.restart();
+    });
+    // Runs one step, then the event loop until the section rests, and prints both times.
+    auto measure = [&](const QString &name, const std::function<void()> &step) {
+        longest = 0;
+        ticker.start();
+        sinceTick.start();
+        timer.start();
+        step();
+        QCoreApplication::processEvents();
+        while (section.isBusy())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        longest = std::max(longest, sinceTick.elapsed());
+        ticker.stop();
+        out << QString(name).replace(u' ', u'_') << ' ' << timer.elapsed() << ' ' << longest << Qt::endl;
+    };
+    // Pasted as a person would, through the clipboard.
+    QGuiApplication::clipboard()->setText(text);
+    editor->setFocus();
+    measure(QStringLiteral("paste"), [&] { editor->paste(); });
     for (const char *title : {"Trim", "Remove blanks", "Dedupe", "Strip", "A\u2192Z", "Length", "Copy"}) {
         for (QPushButton *button : section.findChildren<QPushButton *>()) {
-            if (button->text() != QString::fromUtf8(title))
-                continue;
-            timer.restart();
-            button->click();
-            QCoreApplication::processEvents();
-            out << QString::fromUtf8(title).replace(u' ', u'_') << ' ' << timer.elapsed() << Qt::endl;
+            if (button->accessibleName() == QString::fromUtf8(title))
+                measure(QString::fromUtf8(title), [button] { button->click(); });
         }
     }
     return 0;
@@ -147,12 +205,13 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 4 && args[1] == u"generate")
-        return generate(args[2].toLongLong(), args[3]);
+    if ((args.size() == 4 || args.size() == 5) && args[1] == u"generate")
+        return generate(args[2].toLongLong(), args[3], args.size() == 5 && args[4] == u"mixed");
     if (args.size() == 3 && args[1] == u"run")
         return run(args[2]);
     if (args.size() == 3 && args[1] == u"editor")
         return editor(args[2]);
-    QTextStream(stderr) << "usage: tessellon_bench_texttools generate MEGABYTES FILE | run FILE | editor FILE\n";
+    QTextStream(stderr)
+        << "usage: tessellon_bench_texttools generate MEGABYTES FILE [mixed] | run FILE | editor FILE\n";
     return 2;
 }

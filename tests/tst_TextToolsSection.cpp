@@ -1,14 +1,21 @@
 #include "Controls.h"
 #include "TestHome.h"
 
+#include "sections/textTools/OpButton.h"
+#include "sections/textTools/TextToolsEditor.h"
 #include "sections/textTools/TextToolsSection.h"
 #include "services/ClipboardService.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextCursor>
+#include <QThreadPool>
+
+#include <memory>
 
 static TestHome testHome;
 
@@ -249,6 +256,65 @@ private Q_SLOTS:
         QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
         QCOMPARE(clipboardText(), QStringLiteral("a\nb"));
         QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied")});
+    }
+
+    // A text past the threshold is worked on by a worker: meanwhile the clicked button spins, every button
+    // rests and the editor takes no typing, and a second click starts nothing. A long result (or paste) then
+    // goes into the editor a slice at a time, and the section stays busy until it is all in.
+    void largeTextsWorkOnAWorker_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::newRow("a short text, worker forced") << 3;
+        QTest::newRow("a long paste and result filled in slices") << 100000;
+    }
+
+    void largeTextsWorkOnAWorker()
+    {
+        QFETCH(int, lines);
+        Fixture f;
+        f.section.setWorkerThreshold(1);
+        f.section.findChild<TextToolsEditor *>()->setUndoLimit(1000);
+        QStringList text;
+        for (int i = lines; i > 0; --i)
+            text.append(QString::number(i % 1000));
+        ClipboardService::copy(text.join(u'\n'));
+        f.editor()->setFocus();
+        f.editor()->paste();
+        // Past the undo limit a paste goes in slices too.
+        QCOMPARE(f.section.isBusy(), lines > 1000);
+        QTRY_VERIFY(!f.section.isBusy());
+        QSignalSpy busy(&f.section, &TextToolsSection::busyChanged);
+        OpButton *sortButton = f.button(QStringLiteral("A→Z"));
+        QTest::mouseClick(sortButton, Qt::LeftButton);
+        QVERIFY(f.section.isBusy());
+        QVERIFY(sortButton->isBusy());
+        QCOMPARE(sortButton->accessibleName(), QStringLiteral("A→Z"));
+        QVERIFY(f.button(QStringLiteral("Copy"))->isInert());
+        QVERIFY(f.editor()->isReadOnly());
+        QTest::mouseClick(f.button(QStringLiteral("Z→A")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.section.isBusy(), 20000);
+        QCOMPARE(busy.count(), 2);
+        QVERIFY(!sortButton->isBusy() && !sortButton->isInert() && !f.editor()->isReadOnly());
+        QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
+        text.sort(Qt::CaseInsensitive);
+        QCOMPARE(clipboardText(), text.join(u'\n'));
+        QCOMPARE(f.editor()->document()->blockCount(), lines);
+    }
+
+    // A result whose section has gone is dropped, and nothing touches what is left of it.
+    void aResultOutlivingItsSectionIsDropped()
+    {
+        auto f = std::make_unique<Fixture>();
+        f->section.setWorkerThreshold(1);
+        f->editor()->setPlainText(QStringLiteral("b\na"));
+        QTest::mouseClick(f->button(QStringLiteral("A→Z")), Qt::LeftButton);
+        QVERIFY(f->section.isBusy());
+        QPointer<QPlainTextEdit> editor = f->editor();
+        f.reset();
+        QVERIFY(editor.isNull());
+        // The worker finishes into nothing: give it time to, with the event loop running.
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
     }
 
     // The placeholder lets clicks through to the editor, and goes as soon as the editor has the focus.

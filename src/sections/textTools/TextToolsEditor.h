@@ -21,15 +21,33 @@ public:
     // The same, moved out when the editor holds the only exact copy, so an operation can rewrite it in
     // place; the editor must get a new text through setText() afterwards.
     QString takeText();
-    // Replaces the whole content as one step, which undo takes back unless `undoable` is off.
+    // Replaces the whole content as one step, which undo takes back unless `undoable` is off. A long text
+    // that undo need not keep goes in a slice per event-loop turn (the editor is read-only meanwhile):
+    // one insertion of 20 MB would hold the event loop for most of a second. text() has it all at once.
     void setText(const QString &text, bool undoable = true);
+    bool isFilling() const { return m_fillAt >= 0; }
+    // Undo keeps every replaced text: past this length (a pasted log) it would hold tens of megabytes a
+    // step, so longer texts start a fresh history instead.
+    qsizetype undoLimit() const { return m_undoLimit; }
+    void setUndoLimit(qsizetype length) { m_undoLimit = length; }
+    // Read-only on the owner's word (while an operation runs), besides while filling.
+    void setLocked(bool locked);
+
+Q_SIGNALS:
+    void fillingChanged(bool filling);
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
     bool replacesEverything() const;
+    void fillSlice();
+    void updateReadOnly();
 
     std::optional<QString> m_exact;
     bool m_writing = false;
+    bool m_locked = false;
+    QString m_fill;
+    qsizetype m_fillAt = -1;
+    qsizetype m_undoLimit = 2 * 1024 * 1024;
 };

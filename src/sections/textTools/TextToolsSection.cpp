@@ -1,8 +1,10 @@
 #include "sections/textTools/TextToolsSection.h"
 
+#include "sections/textTools/OpButton.h"
 #include "sections/textTools/TextToolsEditor.h"
 #include "services/ClipboardService.h"
 #include "services/TextToolsService.h"
+#include "services/WorkerTask.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 
@@ -19,38 +21,10 @@
 
 namespace {
 
-constexpr qreal kInertOpacity = 0.45;
 constexpr int kHintHeight = 14;
 constexpr int kHintFadeMs = 100;
-constexpr qsizetype kLargeText = 2 * 1024 * 1024;
 
 } // namespace
-
-void OpButton::setInert(bool inert)
-{
-    if (inert == m_inert && (inert == (graphicsEffect() != nullptr)))
-        return;
-    m_inert = inert;
-    if (inert) {
-        auto *effect = new QGraphicsOpacityEffect(this);
-        effect->setOpacity(kInertOpacity);
-        setGraphicsEffect(effect);
-    } else {
-        setGraphicsEffect(nullptr);
-    }
-}
-
-void OpButton::enterEvent(QEnterEvent *event)
-{
-    QPushButton::enterEvent(event);
-    Q_EMIT hovered(true);
-}
-
-void OpButton::leaveEvent(QEvent *event)
-{
-    QPushButton::leaveEvent(event);
-    Q_EMIT hovered(false);
-}
 
 TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(parent), m_notify(std::move(notify))
 {
@@ -75,6 +49,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     // Tab moves on to the buttons rather than typing a tab into the text.
     m_editor->setTabChangesFocus(true);
     m_editor->installEventFilter(this);
+    connect(m_editor, &TextToolsEditor::fillingChanged, this, &TextToolsSection::updateBusy);
     boxLayout->addWidget(m_editor);
     // Drawn over the editor, but clicks go through it to the editor beneath.
     m_placeholder = new QLabel(QStringLiteral("Paste or type text\u2026"), box);
@@ -109,7 +84,9 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     };
     auto hasText = [this] { return m_hasText; };
     auto sortBy = [this](SortOrder order) {
-        return [this, order] { apply([order](QString text) { return TextToolsService::sort(text, order); }); };
+        return [this, order](OpButton *button) {
+            apply(button, [order](QString text) { return TextToolsService::sort(text, order); });
+        };
     };
 
     row(QStringLiteral("Sort"), HintGroup::sort,
@@ -125,13 +102,19 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     row(QStringLiteral("Lines"), HintGroup::lines,
         {opButton(QStringLiteral("Trim"), HintGroup::lines, {},
                   QStringLiteral("Collapse repeated spaces and strip trailing whitespace"), hasText, false,
-                  [this] { apply([](QString text) { return TextToolsService::trim(std::move(text)); }); }),
+                  [this](OpButton *button) {
+                      apply(button, [](QString text) { return TextToolsService::trim(std::move(text)); });
+                  }),
          opButton(QStringLiteral("Remove blanks"), HintGroup::lines, {},
                   QStringLiteral("Delete empty or whitespace-only lines"), hasText, false,
-                  [this] { apply([](QString text) { return TextToolsService::removeBlankLines(std::move(text)); }); }),
+                  [this](OpButton *button) {
+                      apply(button, [](QString text) { return TextToolsService::removeBlankLines(std::move(text)); });
+                  }),
          opButton(QStringLiteral("Dedupe"), HintGroup::lines, {},
                   QStringLiteral("Remove duplicate lines, keeping the first"), hasText, false,
-                  [this] { apply([](QString text) { return TextToolsService::dedupeLines(std::move(text)); }); })});
+                  [this](OpButton *button) {
+                      apply(button, [](QString text) { return TextToolsService::dedupeLines(std::move(text)); });
+                  })});
 
     m_stripChars = new QLineEdit(this);
     m_stripChars->setPlaceholderText(QStringLiteral("e.g. ,.;"));
@@ -142,9 +125,9 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
         QStringLiteral("Strip"), HintGroup::strip, {},
         QStringLiteral("Remove every character you typed in the field from the text"), [this] { return canStrip(); },
         false,
-        [this] {
+        [this](OpButton *button) {
             const QString characters = m_stripChars->text();
-            apply([characters](QString text) { return TextToolsService::strip(std::move(text), characters); });
+            apply(button, [characters](QString text) { return TextToolsService::strip(std::move(text), characters); });
         });
     row(QStringLiteral("Strip"), HintGroup::strip, {m_stripChars, stripButton});
 
@@ -152,7 +135,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     copyColumn->setSpacing(3);
     copyColumn->addWidget(opButton(QStringLiteral("Copy"), HintGroup::copy, QStringLiteral("doc.on.clipboard"),
                                    QStringLiteral("Copy the result to the clipboard"), hasText, true,
-                                   [this] { copy(); }));
+                                   [this](OpButton *) { copy(); }));
     copyColumn->addWidget(hintLine(HintGroup::copy));
     layout->addSpacing(4);
     layout->addLayout(copyColumn);
@@ -161,7 +144,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
 }
 
 OpButton *TextToolsSection::opButton(const QString &title, HintGroup group, const QString &symbol, const QString &hint,
-                                     std::function<bool()> enabled, bool large, std::function<void()> action)
+                                     std::function<bool()> enabled, bool large, std::function<void(OpButton *)> action)
 {
     auto *button = new OpButton(title, this);
     if (!symbol.isEmpty()) {
@@ -180,7 +163,7 @@ OpButton *TextToolsSection::opButton(const QString &title, HintGroup group, cons
     // An inert button takes the click and does nothing with it.
     connect(button, &QPushButton::clicked, this, [button, action = std::move(action)] {
         if (!button->isInert())
-            action();
+            action(button);
     });
     m_buttons.append({button, std::move(enabled)});
     return button;
@@ -205,7 +188,7 @@ bool TextToolsSection::canStrip() const
 void TextToolsSection::refreshEnabled()
 {
     for (const auto &[button, enabled] : m_buttons)
-        button->setInert(!enabled());
+        button->setInert(isBusy() || !enabled());
 }
 
 void TextToolsSection::setHovered(std::optional<Hint> hint)
@@ -244,16 +227,56 @@ bool TextToolsSection::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TextToolsSection::apply(const std::function<QString(QString)> &operation)
+void TextToolsSection::apply(OpButton *button, const std::function<QString(QString)> &operation)
 {
+    if (isBusy())
+        return;
     // The editor's text is handed over whole (nobody else holds that copy, so the operation may rewrite it
     // in place) and comes back as one replacement, which the editor can undo.
     QString text = m_editor->takeText();
-    // Undo keeps every replaced text: for a large one (a pasted log) that is tens of megabytes a click, so
-    // such a replacement starts a fresh history instead.
-    const bool large = text.size() > kLargeText;
-    const QString result = operation(std::move(text));
-    m_editor->setText(result, !large && result.size() <= kLargeText);
+    if (text.size() < m_workerThreshold) {
+        finishOperation(operation(std::move(text)));
+        return;
+    }
+    // A large text goes to a worker, so the panel keeps painting and answering meanwhile. The editor stays
+    // as it is, read-only, and the buttons rest until the result is in; a result whose section has gone
+    // goes with its task.
+    m_running = button;
+    m_work = runOnWorker<QString>(
+        this, [operation, text = std::move(text)]() mutable { return operation(std::move(text)); },
+        [this](QString result) {
+            m_work = nullptr;
+            finishOperation(std::move(result));
+            updateBusy();
+        });
+    updateBusy();
+}
+
+bool TextToolsSection::isBusy() const
+{
+    return m_work || m_editor->isFilling();
+}
+
+void TextToolsSection::finishOperation(const QString &result)
+{
+    const qsizetype limit = m_editor->undoLimit();
+    m_editor->setText(result, result.size() <= limit && m_editor->document()->characterCount() <= limit);
+}
+
+void TextToolsSection::updateBusy()
+{
+    const bool busy = isBusy();
+    if (!busy)
+        m_running = nullptr;
+    for (const auto &entry : m_buttons)
+        entry.first->setBusy(busy && entry.first == m_running);
+    m_editor->setLocked(busy);
+    m_stripChars->setReadOnly(busy);
+    refreshEnabled();
+    if (busy != m_wasBusy) {
+        m_wasBusy = busy;
+        Q_EMIT busyChanged(busy);
+    }
 }
 
 void TextToolsSection::copy()

@@ -1,39 +1,18 @@
 #pragma once
 
 #include "sections/Notify.h"
+#include "services/AsyncTask.h"
 
-#include <QPushButton>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 
+class OpButton;
 class QLabel;
 class QLineEdit;
 class TextToolsEditor;
-
-// A button that may be inert: drawn at 45 % and ignoring clicks, yet still hoverable, so its hint and
-// tooltip still explain what it would do.
-class OpButton : public QPushButton
-{
-    Q_OBJECT
-
-public:
-    using QPushButton::QPushButton;
-
-    void setInert(bool inert);
-    bool isInert() const { return m_inert; }
-
-Q_SIGNALS:
-    void hovered(bool entered);
-
-protected:
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-
-private:
-    bool m_inert = false;
-};
 
 // The text tools tab: an editor for pasted text, operations that rewrite it in place, the characters to
 // strip, and Copy. Each control explains itself in a hint line under its row while the pointer is on it.
@@ -53,6 +32,13 @@ public:
 
     std::optional<Hint> hovered() const { return m_hovered; }
     bool canStrip() const;
+    // Whether an operation is running on a worker, or its result is still going into the editor.
+    bool isBusy() const;
+    // Texts at least this long (in UTF-16 code units) are worked on by a worker thread.
+    void setWorkerThreshold(qsizetype length) { m_workerThreshold = length; }
+
+Q_SIGNALS:
+    void busyChanged(bool busy);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,16 +46,22 @@ protected:
 private:
     // Every button of the operation rows: its label (and symbol), its row's hint, whether it is live now.
     OpButton *opButton(const QString &title, HintGroup group, const QString &symbol, const QString &hint,
-                       std::function<bool()> enabled, bool large, std::function<void()> action);
+                       std::function<bool()> enabled, bool large, std::function<void(OpButton *)> action);
     QLabel *hintLine(HintGroup group);
     void setHovered(std::optional<Hint> hint);
     void refreshEnabled();
-    void apply(const std::function<QString(QString)> &operation);
+    void apply(OpButton *button, const std::function<QString(QString)> &operation);
+    void finishOperation(const QString &result);
+    void updateBusy();
     void copy();
 
     Notify m_notify;
     std::optional<Hint> m_hovered;
     bool m_hasText = false;
+    qsizetype m_workerThreshold = 256 * 1024;
+    QPointer<AsyncTask> m_work;
+    OpButton *m_running = nullptr;
+    bool m_wasBusy = false;
 
     TextToolsEditor *m_editor;
     QLabel *m_placeholder;
