@@ -2,37 +2,22 @@
 
 #include "app/MenuPanelView.h"
 #include "app/PanelPlacement.h"
-#include "services/Logging.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QDir>
 #include <QEvent>
-#include <QLocalSocket>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QStandardPaths>
 
 namespace {
 
 constexpr int kTrayWatchMs = 3000;
-constexpr int kInstanceTimeoutMs = 1500;
 // A click on the tray icon takes the activation from the open panel, which hides; the click itself arrives
 // right after and must not open it again.
 constexpr int kReopenGuardMs = 250;
-const QByteArray kOpenRequest = QByteArrayLiteral("open\n");
-
-QString instanceSocketPath()
-{
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/tessellon.socket");
-}
-
 bool isWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -80,46 +65,12 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
 
     m_trayWatch.setInterval(kTrayWatchMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &TessellonApp::watchForTray);
-
-    connect(&m_instanceServer, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_instanceServer.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            // The request may already be waiting when the connection is handed over, and then no readyRead
-            // follows: look at once, and again whenever more arrives.
-            auto handle = [this, socket] {
-                if (!socket->canReadLine())
-                    return;
-                if (socket->readLine() == kOpenRequest)
-                    openPanel();
-                socket->disconnectFromServer();
-            };
-            connect(socket, &QLocalSocket::readyRead, this, handle);
-            handle();
-        }
-    });
 }
 
 TessellonApp::~TessellonApp() = default;
 
-bool TessellonApp::openRunningInstance()
-{
-    QLocalSocket socket;
-    socket.connectToServer(instanceSocketPath());
-    if (!socket.waitForConnected(kInstanceTimeoutMs))
-        return false;
-    socket.write(kOpenRequest);
-    return socket.waitForBytesWritten(kInstanceTimeoutMs);
-}
-
 void TessellonApp::start()
 {
-    // Nobody answered on the socket, so a file left there is a crashed instance's.
-    QLocalServer::removeServer(instanceSocketPath());
-    m_instanceServer.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_instanceServer.listen(instanceSocketPath()))
-        qCWarning(lcInstance) << "Cannot listen for other launches at" << instanceSocketPath() << ":"
-                              << m_instanceServer.errorString();
-
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray.show();
     } else {
@@ -190,6 +141,16 @@ void TessellonApp::openPanel()
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();
+}
+
+void TessellonApp::activate(const SingleInstance::Activation &launch)
+{
+    // Qt's Wayland and X11 backends take the token for the next activation from the environment.
+    if (!launch.activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", launch.activationToken.toUtf8());
+    if (!launch.startupId.isEmpty())
+        qputenv("DESKTOP_STARTUP_ID", launch.startupId.toUtf8());
+    openPanel();
 }
 
 void TessellonApp::togglePanel()

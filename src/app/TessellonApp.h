@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/ColorSchemeFollower.h"
+#include "app/SingleInstance.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
 #include <QElapsedTimer>
-#include <QLocalServer>
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
@@ -25,18 +25,16 @@ public:
     explicit TessellonApp(QObject *parent = nullptr);
     ~TessellonApp() override;
 
-    // Asks an already running Tessellon of this user to open its panel. True when one answered, in which
-    // case this process has nothing left to do.
-    static bool openRunningInstance();
-
-    // Shows the tray icon (or, with no tray, the panel as an ordinary window) and starts answering later
-    // launches.
+    // Shows the tray icon (or, with no tray, the panel as an ordinary window).
     void start();
 
     RecentColorsStore &recentColors() { return m_recentColors; }
     RecentGlyphsStore &recentGlyphs() { return m_recentGlyphs; }
 
     void openPanel();
+    // Opens the panel for another launch, with the token that launch was given, so that the compositor lets
+    // the panel take the focus.
+    void activate(const SingleInstance::Activation &launch);
     void togglePanel();
     void hidePanel();
 
@@ -61,5 +59,4 @@ private:
     QSystemTrayIcon m_tray;
     QMenu m_trayMenu;
     QTimer m_trayWatch;
-    QLocalServer m_instanceServer;
 };
