@@ -8,10 +8,11 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh test
 scripts/build.sh gcc
 scripts/build.sh clang
-scripts/with-session.sh ctest --test-dir build --output-on-failure "$@"
+jobs="$(nproc)"
+scripts/with-session.sh ctest --test-dir build --output-on-failure --parallel "$jobs" "$@"
 
 here="$(pwd)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-scripts/with-session.sh ctest --test-dir build-clang --output-on-failure "$@"
+scripts/with-session.sh ctest --test-dir build-clang --output-on-failure --parallel "$jobs" "$@"

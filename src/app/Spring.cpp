@@ -4,6 +4,12 @@
 
 #include <cmath>
 
+namespace {
+
+double speed = 1.0;
+
+} // namespace
+
 double SpringCurve::value(double t) const
 {
     const double omega = 2.0 * M_PI / response;
@@ -35,7 +41,7 @@ SpringAnimation::SpringAnimation(SpringCurve curve, double initial, QObject *par
     connect(&m_animation, &QVariantAnimation::valueChanged, this, [this](const QVariant &progress) {
         if (m_animation.state() != QAbstractAnimation::Running)
             return;
-        const double seconds = progress.toDouble() * m_animation.duration() / 1000.0;
+        const double seconds = progress.toDouble() * m_curve.settlingTime();
         setValue(m_from + (m_to - m_from) * m_curve.value(seconds));
     });
     connect(&m_animation, &QVariantAnimation::finished, this, [this] { setValue(m_to); });
@@ -53,8 +59,13 @@ void SpringAnimation::animateTo(double target)
     m_animation.stop();
     m_from = m_value;
     m_to = target;
-    m_animation.setDuration(qMax(1, qRound(m_curve.settlingTime() * 1000.0)));
+    m_animation.setDuration(qMax(1, qRound(m_curve.settlingTime() * 1000.0 / speed)));
     m_animation.start();
+}
+
+void SpringAnimation::setSpeed(double factor)
+{
+    speed = factor;
 }
 
 void SpringAnimation::jumpTo(double value)

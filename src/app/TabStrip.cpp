@@ -8,6 +8,9 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr int kSymbolSize = 16;
@@ -133,9 +136,18 @@ QRectF TabStrip::highlightRect() const
 {
     if (m_buttons.isEmpty())
         return {};
-    const QRect first = m_buttons.first()->geometry();
-    const qreal step = m_buttons.size() > 1 ? m_buttons[1]->geometry().x() - first.x() : 0.0;
-    return QRectF(first.x() + step * m_highlight.value(), first.y(), first.width(), first.height());
+    if (m_buttons.size() == 1)
+        return m_buttons.first()->geometry();
+    // Between the two buttons it is passing (or beyond the end pair, overshooting): the layout shares out
+    // spare pixels, so the buttons are not all one width nor evenly spaced, and the highlight must come to
+    // rest exactly behind each.
+    const double at = m_highlight.value();
+    const int lower = std::clamp(int(std::floor(at)), 0, int(m_buttons.size()) - 2);
+    const QRectF from = m_buttons[lower]->geometry();
+    const QRectF to = m_buttons[lower + 1]->geometry();
+    const double t = at - lower;
+    return QRectF(from.x() + (to.x() - from.x()) * t, from.y(), from.width() + (to.width() - from.width()) * t,
+                  from.height());
 }
 
 void TabStrip::paintEvent(QPaintEvent *)
