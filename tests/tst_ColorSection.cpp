@@ -17,16 +17,16 @@ namespace {
 
 // Stands in for the screen: each pick answers with the next scripted result.
 struct ScriptedPicker {
-    QList<ColorSamplerService::PickResult> results;
+    QList<ScreenColorPicker::PickResult> results;
     int calls = 0;
     ColorSection::Picker picker()
     {
-        return [this](QObject *, ColorSamplerService::PickCompletion done) {
+        return [this](QObject *, ScreenColorPicker::PickCompletion done) {
             ++calls;
-            done(results.isEmpty() ? ColorSamplerService::PickResult{} : results.takeFirst());
+            done(results.isEmpty() ? ScreenColorPicker::PickResult{} : results.takeFirst());
         };
     }
-    void willPick(const QString &hex) { results.append({ColorSamplerService::PickResult::Outcome::picked, hex, {}}); }
+    void willPick(const QString &hex) { results.append({ScreenColorPicker::PickResult::Outcome::picked, hex, {}}); }
 };
 
 struct Fixture {
@@ -127,9 +127,8 @@ private Q_SLOTS:
     void cancelAndFailure()
     {
         Fixture f({QStringLiteral("#E4572E")});
-        f.screen.results.append({ColorSamplerService::PickResult::Outcome::cancelled, {}, {}});
-        f.screen.results.append(
-            {ColorSamplerService::PickResult::Outcome::failed, {}, QStringLiteral("No picker here")});
+        f.screen.results.append({ScreenColorPicker::PickResult::Outcome::cancelled, {}, {}});
+        f.screen.results.append({ScreenColorPicker::PickResult::Outcome::failed, {}, QStringLiteral("No picker here")});
         ClipboardService::copy(QStringLiteral("before"));
         QAbstractButton *pick = control<QAbstractButton>(&f.section, QStringLiteral("Pick Color"));
         QTest::mouseClick(pick, Qt::LeftButton);
@@ -149,7 +148,7 @@ private Q_SLOTS:
         store.clear();
         QWidget panel;
         QObject *owner = nullptr;
-        ColorSamplerService::PickCompletion pending;
+        ScreenColorPicker::PickCompletion pending;
         auto *section = new ColorSection(log.callback(), store, &panel, [&](QObject *context, auto done) {
             owner = context;
             pending = std::move(done);
@@ -158,7 +157,7 @@ private Q_SLOTS:
         QTest::mouseClick(control<QAbstractButton>(section, QStringLiteral("Pick Color")), Qt::LeftButton);
         QCOMPARE(owner, &panel);
         delete section;
-        pending({ColorSamplerService::PickResult::Outcome::picked, QStringLiteral("#1A2B3C"), {}});
+        pending({ScreenColorPicker::PickResult::Outcome::picked, QStringLiteral("#1A2B3C"), {}});
         QCOMPARE(store.colors(), QStringList{QStringLiteral("#1A2B3C")});
         QCOMPARE(clipboardText(), QStringLiteral("#1A2B3C"));
         QCOMPARE(log.messages, QStringList{QStringLiteral("Picked & copied #1A2B3C")});

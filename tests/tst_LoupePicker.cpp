@@ -1,6 +1,7 @@
 #include "TestHome.h"
 
-#include "services/ScreenColorPicker.h"
+#include "picking/LoupeOverlay.h"
+#include "picking/LoupePicker.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -70,9 +71,9 @@ private Q_SLOTS:
                                [](QWindow *w) { return qobject_cast<LoupeOverlay *>(w); });
         };
         auto *context = new QObject(this);
-        QList<ColorSamplerService::PickResult> results;
+        QList<ScreenColorPicker::PickResult> results;
         LoupePicker *picker = LoupePicker::start(
-            context, [&results](const ColorSamplerService::PickResult &pick) { results.append(pick); });
+            context, [&results](const ScreenColorPicker::PickResult &pick) { results.append(pick); });
         QList<QWindow *> overlays = picker->overlays();
         QCOMPARE(overlays.size(), QGuiApplication::screens().size());
         QWindow *overlay = overlays.first();
@@ -93,8 +94,8 @@ private Q_SLOTS:
             QTest::mouseClick(overlay, Qt::LeftButton, {}, inOverlay);
         }
         QTRY_COMPARE(results.size(), 1);
-        QCOMPARE(results.first().outcome, cancel ? ColorSamplerService::PickResult::Outcome::cancelled
-                                                 : ColorSamplerService::PickResult::Outcome::picked);
+        QCOMPARE(results.first().outcome, cancel ? ScreenColorPicker::PickResult::Outcome::cancelled
+                                                 : ScreenColorPicker::PickResult::Outcome::picked);
         QCOMPARE(results.first().hex, hex);
         // The overlays go with the pick.
         QTRY_VERIFY(!overlayShown());

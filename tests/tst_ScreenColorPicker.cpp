@@ -1,7 +1,7 @@
 #include "PrivateBus.h"
 #include "TestHome.h"
 
-#include "services/ScreenColorPicker.h"
+#include "picking/ScreenColorPicker.h"
 
 #include <QApplication>
 #include <QDBusArgument>
@@ -56,7 +56,7 @@ private:
     QDBusConnection m_bus;
 };
 
-Q_DECLARE_METATYPE(ColorSamplerService::PickResult::Outcome)
+Q_DECLARE_METATYPE(ScreenColorPicker::PickResult::Outcome)
 
 class tst_ScreenColorPicker : public QObject
 {
@@ -80,21 +80,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("portalPresent");
         QTest::addColumn<uint>("response");
-        QTest::addColumn<ColorSamplerService::PickResult::Outcome>("outcome");
+        QTest::addColumn<ScreenColorPicker::PickResult::Outcome>("outcome");
         QTest::addColumn<QString>("hex");
-        QTest::newRow("a colour") << true << 0u << ColorSamplerService::PickResult::Outcome::picked << "#1A334D";
-        QTest::newRow("cancelled") << true << 1u << ColorSamplerService::PickResult::Outcome::cancelled << "";
+        QTest::newRow("a colour") << true << 0u << ScreenColorPicker::PickResult::Outcome::picked << "#1A334D";
+        QTest::newRow("cancelled") << true << 1u << ScreenColorPicker::PickResult::Outcome::cancelled << "";
         // With no portal, or one that cannot pick, the loupe would be next; this session (offscreen) has no
         // screen to grab, so the pick fails with a sentence for the banner.
-        QTest::newRow("portal fails") << true << 2u << ColorSamplerService::PickResult::Outcome::failed << "";
-        QTest::newRow("no portal") << false << 0u << ColorSamplerService::PickResult::Outcome::failed << "";
+        QTest::newRow("portal fails") << true << 2u << ScreenColorPicker::PickResult::Outcome::failed << "";
+        QTest::newRow("no portal") << false << 0u << ScreenColorPicker::PickResult::Outcome::failed << "";
     }
 
     void portal()
     {
         QFETCH(bool, portalPresent);
         QFETCH(uint, response);
-        QFETCH(ColorSamplerService::PickResult::Outcome, outcome);
+        QFETCH(ScreenColorPicker::PickResult::Outcome, outcome);
         QFETCH(QString, hex);
         QDBusConnection bus = m_bus.connection();
         if (portalPresent)
@@ -107,13 +107,13 @@ private Q_SLOTS:
         m_portal->rgb[2] = 0.3;
 
         QObject context;
-        QList<ColorSamplerService::PickResult> results;
-        ColorSamplerService::pick(&context,
-                                  [&results](const ColorSamplerService::PickResult &pick) { results.append(pick); });
+        QList<ScreenColorPicker::PickResult> results;
+        ScreenColorPicker::pick(&context,
+                                [&results](const ScreenColorPicker::PickResult &pick) { results.append(pick); });
         QTRY_COMPARE(results.size(), 1);
         QCOMPARE(results.first().outcome, outcome);
         QCOMPARE(results.first().hex, hex);
-        if (outcome == ColorSamplerService::PickResult::Outcome::failed)
+        if (outcome == ScreenColorPicker::PickResult::Outcome::failed)
             QCOMPARE(results.first().message,
                      QStringLiteral("Can't pick colors here: this desktop offers no color picker"));
     }

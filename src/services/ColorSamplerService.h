@@ -4,10 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
 #include <optional>
-
-class QObject;
 
 // The colour tool's conversions. Its one colour representation is hex text: "#" and six upper-case
 // hexadecimal digits, red, green, blue; everything shown or copied is derived from it again each time.
@@ -52,30 +49,5 @@ QList<PaletteEntry> shades(const QString &hex);
 QList<PaletteEntry> harmonies(const QString &hex);
 // The shade ramp as CSS custom properties in a :root block, lower-case hex, no final line feed.
 QString shadesCSS(const QString &hex);
-
-// The outcome of one pick from the screen.
-struct PickResult {
-    enum class Outcome { picked, cancelled, failed };
-    Outcome outcome = Outcome::cancelled;
-    QString hex;     // when picked
-    QString message; // when failed: one line for the banner
-};
-using PickCompletion = std::function<void(const PickResult &)>;
-
-// Picks one pixel's colour from the screen: through the desktop portal where one answers (GNOME, KDE, on
-// X11 and Wayland), else with our own loupe over a grab of the screen (X11); where neither can work, the
-// result says so. `completion` runs once, unless `context` goes first.
-void pick(QObject *context, PickCompletion completion);
-
-// One pick from the screen through the desktop portal (org.freedesktop.portal.Screenshot.PickColor), which
-// GNOME and KDE offer on X11 and Wayland alike.
-struct PortalPick {
-    enum class Outcome { picked, cancelled, unavailable };
-    Outcome outcome = Outcome::unavailable;
-    QString hex;
-};
-// `done` runs once on the main thread unless `context` goes first. `unavailable` means no portal answered
-// or it could not pick; the caller may then try another way.
-void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> done);
 
 } // namespace ColorSamplerService

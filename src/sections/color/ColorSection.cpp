@@ -185,19 +185,19 @@ void ColorSection::pick()
     QPointer<ColorSection> self(this);
     const Notify notify = m_notify;
     RecentColorsStore *store = &m_store;
-    m_picker(panel, [self, notify, store, panel, panelWasShown](const ColorSamplerService::PickResult &result) {
+    m_picker(panel, [self, notify, store, panel, panelWasShown](const ScreenColorPicker::PickResult &result) {
         if (panelWasShown && panel && !panel->isVisible()) {
             panel->show();
             panel->raise();
             panel->activateWindow();
         }
         switch (result.outcome) {
-        case ColorSamplerService::PickResult::Outcome::cancelled:
+        case ScreenColorPicker::PickResult::Outcome::cancelled:
             return;
-        case ColorSamplerService::PickResult::Outcome::failed:
+        case ScreenColorPicker::PickResult::Outcome::failed:
             notify(result.message);
             return;
-        case ColorSamplerService::PickResult::Outcome::picked:
+        case ScreenColorPicker::PickResult::Outcome::picked:
             break;
         }
         // Stored first, so the new swatch is there, active, when its notations show.

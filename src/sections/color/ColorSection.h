@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picking/ScreenColorPicker.h"
 #include "sections/Notify.h"
 #include "services/ColorSamplerService.h"
 #include "stores/RecentColorsStore.h"
@@ -66,10 +67,10 @@ class ColorSection : public QWidget
     Q_OBJECT
 
 public:
-    using Picker = std::function<void(QObject *context, ColorSamplerService::PickCompletion completion)>;
+    using Picker = std::function<void(QObject *context, ScreenColorPicker::PickCompletion completion)>;
 
     ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent = nullptr,
-                 Picker picker = ColorSamplerService::pick);
+                 Picker picker = ScreenColorPicker::pick);
 
     // The selected swatch, else the newest colour, else none.
     std::optional<QString> activeHex() const;
