@@ -9,6 +9,7 @@
 #include "sections/textTools/TextToolsSection.h"
 #include "widgets/BannerView.h"
 #include "widgets/Layout.h"
+#include "widgets/PlainButton.h"
 
 #include <QCoreApplication>
 #include <QGraphicsOpacityEffect>

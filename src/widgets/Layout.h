@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -49,56 +48,3 @@ enum class ControlSize { Regular, Large };
 // A bordered push button with an optional symbol before its text; large buttons are taller, for a section's
 // main actions.
 QPushButton *borderedButton(const QString &text, const QString &symbol, ControlSize size, QWidget *parent = nullptr);
-
-// A rounded rectangle of the secondary tone at 8 %, behind a text area (a preview, an editor).
-class InsetBox : public QWidget
-{
-    Q_OBJECT
-
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
-// A hand-drawn button that knows whether the pointer is over it.
-class HoverButton : public QAbstractButton
-{
-    Q_OBJECT
-
-public:
-    using QAbstractButton::QAbstractButton;
-
-    bool isHovered() const { return m_hovered; }
-
-Q_SIGNALS:
-    void hoverChanged(bool hovered);
-
-protected:
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-
-    // The face of a grid tile (a glyph, an icon): a rounded rectangle of the secondary tone at
-    // `restingOpacity`, tinted with the accent while hovered or pressed, ringed while it has keyboard focus.
-    void paintTileFace(QPainter &painter, qreal radius, qreal restingOpacity) const;
-
-private:
-    bool m_hovered = false;
-};
-
-// A borderless text button, like a link: the text alone in its tone, a dotted outline while it has keyboard
-// focus. Drawn by hand so that it stays as small as its text and follows palette changes like any label.
-class PlainButton : public QAbstractButton
-{
-    Q_OBJECT
-
-public:
-    PlainButton(const QString &text, Style::TextStyle style, Style::Tone tone, QWidget *parent = nullptr);
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};

@@ -1,5 +1,6 @@
 #include "widgets/SegmentedControl.h"
 
+#include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 

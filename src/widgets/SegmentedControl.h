@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 
 #include <QAbstractButton>

@@ -3,7 +3,9 @@
 #include "sections/color/PaletteView.h"
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"
+#include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
+#include "widgets/PlainButton.h"
 #include "widgets/SymbolIcons.h"
 #include "widgets/TileGrid.h"
 

@@ -4,6 +4,7 @@
 #include "sections/Notify.h"
 #include "services/ColorSamplerService.h"
 #include "stores/RecentColorsStore.h"
+#include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 
 #include <QAbstractButton>

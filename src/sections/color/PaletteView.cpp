@@ -3,6 +3,7 @@
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"
 #include "widgets/Layout.h"
+#include "widgets/PlainButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "sections/glyphs/GlyphTile.h"
 
+#include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 #include "widgets/TileGrid.h"
 

@@ -2,6 +2,7 @@
 
 #include "services/AsyncTask.h"
 #include "services/IconifyService.h"
+#include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 
 #include <QImage>

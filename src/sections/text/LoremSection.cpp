@@ -1,6 +1,7 @@
 #include "sections/text/LoremSection.h"
 
 #include "services/ClipboardService.h"
+#include "widgets/InsetBox.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
 

@@ -5,6 +5,7 @@
 #include "services/ClipboardService.h"
 #include "services/TextToolsService.h"
 #include "services/WorkerTask.h"
+#include "widgets/InsetBox.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 

@@ -1,0 +1,44 @@
+#include "widgets/HoverButton.h"
+
+#include "widgets/Layout.h"
+
+#include <QPainter>
+
+void HoverButton::enterEvent(QEnterEvent *event)
+{
+    m_hovered = true;
+    update();
+    QAbstractButton::enterEvent(event);
+    Q_EMIT hoverChanged(true);
+}
+
+void HoverButton::paintTileFace(QPainter &painter, qreal radius, qreal restingOpacity) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor face;
+    if (isHovered() || isDown()) {
+        face = Style::color(palette(), Style::Tone::Accent);
+        face.setAlphaF(isDown() ? 0.25f : 0.15f);
+    } else {
+        face = Style::color(palette(), Style::Tone::Secondary);
+        face.setAlphaF(face.alphaF() * float(restingOpacity));
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(face);
+    painter.drawRoundedRect(QRectF(rect()), radius, radius);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(Style::color(palette(), Style::Tone::Accent), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), radius, radius);
+    }
+    painter.restore();
+}
+
+void HoverButton::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+    Q_EMIT hoverChanged(false);
+}

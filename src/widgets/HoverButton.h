@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAbstractButton>
+
+class QPainter;
+
+// A hand-drawn button that knows whether the pointer is over it.
+class HoverButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    using QAbstractButton::QAbstractButton;
+
+    bool isHovered() const { return m_hovered; }
+
+Q_SIGNALS:
+    void hoverChanged(bool hovered);
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+    // The face of a grid tile (a glyph, an icon): a rounded rectangle of the secondary tone at
+    // `restingOpacity`, tinted with the accent while hovered or pressed, ringed while it has keyboard focus.
+    void paintTileFace(QPainter &painter, qreal radius, qreal restingOpacity) const;
+
+private:
+    bool m_hovered = false;
+};
