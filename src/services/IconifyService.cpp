@@ -67,6 +67,17 @@ std::optional<IconID> parseEntry(const QString &entry)
     return IconID{entry.mid(start, colon - start), entry.mid(colon + 1)};
 }
 
+Result<QString> parseSVG(const QByteArray &body)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(body);
+    if (utf8.hasError() || !text.contains(QLatin1String("<svg")))
+        return failure(IconError::emptyResult());
+    return text;
+}
+
+} // namespace
+
 Result<QList<IconID>> parseSearchReply(const QByteArray &body)
 {
     QJsonParseError parseError;
@@ -93,17 +104,6 @@ Result<QList<IconID>> parseSearchReply(const QByteArray &body)
     }
     return result;
 }
-
-Result<QString> parseSVG(const QByteArray &body)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(body);
-    if (utf8.hasError() || !text.contains(QLatin1String("<svg")))
-        return failure(IconError::emptyResult());
-    return text;
-}
-
-} // namespace
 
 QString IconError::description() const
 {

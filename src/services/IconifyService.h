@@ -72,6 +72,10 @@ QUrl searchURL(const QString &query);
 // base + prefix + "/" + name + ".svg", as plain text; none when it is not a valid URL.
 std::optional<QUrl> svgURL(const IconID &icon);
 
+// The icons of a search reply's JSON ({"icons": ["prefix:name", ...]}), in order; entries that name no
+// icon are skipped, anything else malformed fails the whole reply.
+Result<QList<IconID>> parseSearchReply(const QByteArray &body);
+
 // Each call is a task owned by `context` (see AsyncTask): its callback runs once, later, on the main thread,
 // unless the context goes or the task is aborted first.
 

@@ -386,8 +386,8 @@ QString joinInOrder(const std::vector<QStringView> &lines, const std::vector<qui
             *dst++ = u'\n';
         first = false;
         const QStringView line = lines[index];
-        std::memcpy(static_cast<void *>(dst), line.data(), size_t(line.size()) * sizeof(QChar));
-        dst += line.size();
+        // Not memcpy: an empty line of a null text has no data at all, which memcpy may not be given.
+        dst = std::copy(line.begin(), line.end(), dst);
     }
     out.truncate(dst - out.constData());
     return out;
