@@ -254,24 +254,6 @@ private Q_SLOTS:
         QVERIFY(filesUnderHome().isEmpty());
     }
 
-    void downloadsTakeFreeNames()
-    {
-        const IconID house{QStringLiteral("lucide"), QStringLiteral("house")};
-        QStringList names;
-        for (int i = 0; i < 3; ++i) {
-            const auto result = runDownload(house);
-            QCOMPARE(errorText(result), QString());
-            const auto &saved = std::get<DownloadsFolder::Saved>(result);
-            names.append(saved.fileName);
-            QFile file(saved.filePath);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), m_fixture.svg(house.prefix, house.name));
-        }
-        QCOMPARE(names, (QStringList{"lucide-house.svg", "lucide-house-1.svg", "lucide-house-2.svg"}));
-        QCOMPARE(QDir(downloads()).entryList(QDir::Files, QDir::Name),
-                 (QStringList{"lucide-house-1.svg", "lucide-house-2.svg", "lucide-house.svg"}));
-    }
-
     // A prefix or name from the network never names a file outside the Downloads folder, nor a hidden one.
     void hostileNames_data()
     {
@@ -312,25 +294,6 @@ private Q_SLOTS:
             QVERIFY2(errorText(result).startsWith(outcome), qPrintable(errorText(result)));
             QCOMPARE(filesUnderHome(), QStringList{});
         }
-    }
-
-    void transportFailures()
-    {
-        QString refusedBase;
-        {
-            QTcpServer closed;
-            closed.listen(QHostAddress::LocalHost, 0);
-            refusedBase = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
-        }
-        Endpoints::overrideForTesting({{}, {}, {}, refusedBase});
-        QCOMPARE(errorText(runSearch(QStringLiteral("home"))), QStringLiteral("Connection refused"));
-
-        Endpoints::overrideForTesting({{}, {}, {}, m_fixture.base()});
-        HttpClient::setInactivityTimeoutForTesting(200);
-        m_fixture.route("/mdi/home.svg", {200, {}, "image/svg+xml", {}, true});
-        QCOMPARE(errorText(runDownload({QStringLiteral("mdi"), QStringLiteral("home")})),
-                 QStringLiteral("The request timed out."));
-        QVERIFY(filesUnderHome().isEmpty());
     }
 };
 

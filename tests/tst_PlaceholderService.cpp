@@ -253,11 +253,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::newRow("404") << QByteArray("/404x404.png") << 404 << "The image source returned HTTP 404.";
-        QTest::newRow("500") << QByteArray("/500x500.png") << 500 << "The image source returned HTTP 500.";
         QTest::newRow("300 is no success")
             << QByteArray("/300x300.png") << 300 << "The image source returned HTTP 300.";
-        QTest::newRow("199 is no success")
-            << QByteArray("/199x199.png") << 199 << "The image source returned HTTP 199.";
     }
 
     void failuresWriteNothing()
