@@ -54,10 +54,12 @@ struct Fixture {
         }
         return shown;
     }
-    void hover(QWidget *widget) const
+    // On a real X server the pointer moves for real and the enter event arrives when the server sends it.
+    void hover(QWidget *widget)
     {
+        QVERIFY(QTest::qWaitForWindowExposed(&section));
         QTest::mouseMove(widget);
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(widget->underMouse());
     }
 };
 
