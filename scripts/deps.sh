@@ -13,7 +13,7 @@ packages=(
 )
 if [[ "${1:-}" == "test" ]]; then
     # An X server without a screen, a tray host, a private D-Bus session, and the tools that drive the app.
-    packages+=(xvfb xauth tint2 dbus-daemon xdotool xclip x11-utils imagemagick clang-format)
+    packages+=(xvfb xauth tint2 dbus-daemon xdotool xclip x11-utils imagemagick clang-format desktop-file-utils)
     # The second build: clang with its sanitizer runtimes.
     packages+=(clang libclang-rt-14-dev)
 fi

@@ -1,6 +1,7 @@
 #include "app/MenuPanelView.h"
 
 #include "app/TabStrip.h"
+#include "sections/MainInput.h"
 #include "sections/color/ColorSection.h"
 #include "sections/glyphs/GlyphsSection.h"
 #include "sections/icons/IconFinderSection.h"
@@ -299,10 +300,37 @@ void MenuPanelView::paintEvent(QPaintEvent *)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
+void MenuPanelView::focusMainInput()
+{
+    if (!m_section)
+        return;
+    for (QWidget *child : m_section->findChildren<QWidget *>()) {
+        if (child->property(kMainInputProperty).toBool()) {
+            child->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    for (QWidget *next = m_section->nextInFocusChain(); next && next != m_section; next = next->nextInFocusChain()) {
+        if (!m_section->isAncestorOf(next))
+            break;
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled()) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void MenuPanelView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         Q_EMIT dismissRequested();
+        return;
+    }
+    // Ctrl+1 to Ctrl+6: the tabs in their order.
+    const int index = event->key() - Qt::Key_1;
+    if (event->modifiers() == Qt::ControlModifier && index >= 0 && index < allTabs().size()) {
+        selectTab(allTabs()[index]);
+        focusMainInput();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -34,6 +34,9 @@ public:
     Tab selectedTab() const { return m_selectedTab; }
     // The same as a click on the tab's button: selecting the selected tab changes nothing.
     void selectTab(Tab tab);
+    // Gives the keyboard focus to the shown tab's main input: the control a section marks with the property
+    // kMainInputProperty (its search field, its editor), else its first control.
+    void focusMainInput();
 
     QWidget *section() const { return m_section; }
     std::optional<QString> toast() const { return m_toast; }

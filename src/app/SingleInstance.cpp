@@ -5,6 +5,7 @@
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLocalSocket>
@@ -35,11 +36,13 @@ SingleInstance::Activation fromPlatformData(const QVariantMap &data)
             data.value(QStringLiteral("desktop-startup-id")).toString()};
 }
 
-// One request line on the fallback socket: the two tokens, tab-separated (neither holds a tab or a line
-// break: both are opaque printable strings).
-QByteArray socketRequest(const SingleInstance::Activation &launch)
+// One request line on the fallback socket, tab-separated: the action (empty for just the panel), its
+// parameter and the two tokens. None holds a tab or a line break: actions and tab names are plain words,
+// tokens opaque printable strings.
+QByteArray socketRequest(const SingleInstance::Request &request, const SingleInstance::Activation &launch)
 {
-    return "activate\t" + launch.activationToken.toUtf8() + '\t' + launch.startupId.toUtf8() + '\n';
+    return "request\t" + request.action.toUtf8() + '\t' + request.parameter.toUtf8() + '\t' +
+           launch.activationToken.toUtf8() + '\t' + launch.startupId.toUtf8() + '\n';
 }
 
 } // namespace
@@ -56,9 +59,12 @@ public:
 public Q_SLOTS:
     void Activate(const QVariantMap &platformData) { Q_EMIT m_instance->activated(fromPlatformData(platformData)); }
     void Open(const QStringList &, const QVariantMap &platformData) { Activate(platformData); }
-    void ActivateAction(const QString &, const QVariantList &, const QVariantMap &platformData)
+    void ActivateAction(const QString &action, const QVariantList &parameter, const QVariantMap &platformData)
     {
-        Activate(platformData);
+        QVariant value = parameter.isEmpty() ? QVariant() : parameter.first();
+        if (value.metaType() == QMetaType::fromType<QDBusVariant>())
+            value = value.value<QDBusVariant>().variant();
+        Q_EMIT m_instance->actionRequested({action, value.toString()}, fromPlatformData(platformData));
     }
 
 private:
@@ -98,15 +104,15 @@ SingleInstance::~SingleInstance()
         m_bus.unregisterObject(objectPath());
 }
 
-SingleInstance::Outcome SingleInstance::claim(const Activation &launch)
+SingleInstance::Outcome SingleInstance::claim(const Activation &launch, const Request &request)
 {
     if (m_bus.isConnected())
-        return claimOnBus(launch);
+        return claimOnBus(launch, request);
     qCInfo(lcInstance) << "No session bus; deciding by the lock file in" << m_runtimeDir;
-    return claimWithLock(launch);
+    return claimWithLock(launch, request);
 }
 
-SingleInstance::Outcome SingleInstance::claimOnBus(const Activation &launch)
+SingleInstance::Outcome SingleInstance::claimOnBus(const Activation &launch, const Request &request)
 {
     // The object first, so that a launch that finds the name taken always finds someone to answer.
     new ApplicationAdaptor(this);
@@ -119,14 +125,21 @@ SingleInstance::Outcome SingleInstance::claimOnBus(const Activation &launch)
             busName(), QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
         if (!reply.isValid()) {
             qCWarning(lcInstance) << "Cannot ask for" << busName() << ":" << reply.error().message();
-            return claimWithLock(launch);
+            return claimWithLock(launch, request);
         }
         if (reply.value() == QDBusConnectionInterface::ServiceRegistered) {
             m_ownsName = true;
             return Outcome::primary;
         }
-        QDBusMessage call =
-            QDBusMessage::createMethodCall(busName(), objectPath(), kApplicationInterface, QStringLiteral("Activate"));
+        QDBusMessage call = QDBusMessage::createMethodCall(busName(), objectPath(), kApplicationInterface,
+                                                           request.action.isEmpty() ? QStringLiteral("Activate")
+                                                                                    : QStringLiteral("ActivateAction"));
+        if (!request.action.isEmpty()) {
+            const QVariantList parameter = request.parameter.isEmpty()
+                                               ? QVariantList()
+                                               : QVariantList{QVariant::fromValue(QDBusVariant(request.parameter))};
+            call << request.action << QVariant::fromValue(parameter);
+        }
         call << platformData(launch);
         // Waiting with the event loop running, so that an owner in this same thread could answer too.
         const QDBusMessage answer = m_bus.call(call, QDBus::BlockWithGui, kAnswerTimeoutMs);
@@ -142,7 +155,7 @@ QString SingleInstance::socketPath() const
     return m_runtimeDir + QStringLiteral("/tessellon.socket");
 }
 
-SingleInstance::Outcome SingleInstance::claimWithLock(const Activation &launch)
+SingleInstance::Outcome SingleInstance::claimWithLock(const Activation &launch, const Request &request)
 {
     // An flock() on the lock file: atomic between launches, and the kernel lets go of it when its holder
     // ends however it ends, so a crashed instance never leaves a stale lock behind.
@@ -170,7 +183,7 @@ SingleInstance::Outcome SingleInstance::claimWithLock(const Activation &launch)
         QLocalSocket socket;
         socket.connectToServer(socketPath());
         if (socket.waitForConnected(int(deadline.remainingTime()))) {
-            socket.write(socketRequest(launch));
+            socket.write(socketRequest(request, launch));
             if (socket.waitForBytesWritten(int(deadline.remainingTime())))
                 return Outcome::forwarded;
         }
@@ -190,8 +203,13 @@ void SingleInstance::answerSocket()
             if (!socket->canReadLine())
                 return;
             const QList<QByteArray> fields = socket->readLine().chopped(1).split('\t');
-            if (fields.size() == 3 && fields[0] == "activate")
-                Q_EMIT activated({QString::fromUtf8(fields[1]), QString::fromUtf8(fields[2])});
+            if (fields.size() == 5 && fields[0] == "request") {
+                const Activation launch{QString::fromUtf8(fields[3]), QString::fromUtf8(fields[4])};
+                if (fields[1].isEmpty())
+                    Q_EMIT activated(launch);
+                else
+                    Q_EMIT actionRequested({QString::fromUtf8(fields[1]), QString::fromUtf8(fields[2])}, launch);
+            }
             socket->disconnectFromServer();
         };
         connect(socket, &QLocalSocket::readyRead, this, handle);

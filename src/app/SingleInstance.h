@@ -34,6 +34,14 @@ public:
         bool operator==(const Activation &) const = default;
     };
 
+    // What a launch asks of the running instance: an action by name (with its parameter, if it takes one),
+    // or, with no action, just the panel.
+    struct Request {
+        QString action;
+        QString parameter;
+        bool operator==(const Request &) const = default;
+    };
+
     static const QString &busName();
     static const QString &objectPath();
 
@@ -41,15 +49,17 @@ public:
     SingleInstance(QDBusConnection bus, QString runtimeDir, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    Outcome claim(const Activation &launch);
+    Outcome claim(const Activation &launch, const Request &request = {});
 
 Q_SIGNALS:
     // Another launch asked for the panel.
     void activated(const SingleInstance::Activation &launch);
+    // Another launch (or the desktop, through ActivateAction) asked for an action.
+    void actionRequested(const SingleInstance::Request &request, const SingleInstance::Activation &launch);
 
 private:
-    Outcome claimOnBus(const Activation &launch);
-    Outcome claimWithLock(const Activation &launch);
+    Outcome claimOnBus(const Activation &launch, const Request &request);
+    Outcome claimWithLock(const Activation &launch, const Request &request);
     void answerSocket();
     QString socketPath() const;
 

@@ -2,6 +2,8 @@
 
 #include "app/MenuPanelView.h"
 #include "app/PanelPlacement.h"
+#include "sections/color/ColorSection.h"
+#include "services/Logging.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 
@@ -141,16 +143,44 @@ void TessellonApp::openPanel()
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();
+    m_panel->focusMainInput();
 }
 
 void TessellonApp::activate(const SingleInstance::Activation &launch)
+{
+    perform({}, launch);
+}
+
+void TessellonApp::perform(const SingleInstance::Request &request, const SingleInstance::Activation &launch)
 {
     // Qt's Wayland and X11 backends take the token for the next activation from the environment.
     if (!launch.activationToken.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", launch.activationToken.toUtf8());
     if (!launch.startupId.isEmpty())
         qputenv("DESKTOP_STARTUP_ID", launch.startupId.toUtf8());
-    openPanel();
+    const QString &action = request.action;
+    if (action.isEmpty()) {
+        openPanel();
+    } else if (action == u"toggle") {
+        togglePanel();
+    } else if (action == u"show-tab") {
+        if (const auto tab = MenuPanelView::tabFromRawValue(request.parameter)) {
+            openPanel();
+            m_panel->selectTab(*tab);
+            m_panel->focusMainInput();
+        } else {
+            qCWarning(lcInstance) << "No tab called" << request.parameter;
+        }
+    } else if (action == u"pick-color") {
+        openPanel();
+        m_panel->selectTab(MenuPanelView::Tab::color);
+        if (auto *colors = qobject_cast<ColorSection *>(m_panel->section()))
+            colors->pick();
+    } else if (action == u"quit") {
+        QCoreApplication::quit();
+    } else {
+        qCWarning(lcInstance) << "No action called" << action;
+    }
 }
 
 void TessellonApp::togglePanel()

@@ -35,6 +35,9 @@ public:
     // Opens the panel for another launch, with the token that launch was given, so that the compositor lets
     // the panel take the focus.
     void activate(const SingleInstance::Activation &launch);
+    // Carries out an action asked for by another launch or the desktop: "toggle", "show-tab" (the tab's
+    // raw value), "pick-color" (picks as Pick Color does, then shows the Color tab with its banner), "quit".
+    void perform(const SingleInstance::Request &request, const SingleInstance::Activation &launch);
     void togglePanel();
     void hidePanel();
 

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/TessellonApp.h"
 
 #include <QApplication>
@@ -8,12 +9,27 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
     QApplication::setOrganizationName(QStringLiteral("Tessellon"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
+    // Read before any connection to a display: --help, --version and a mistyped verb need none.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine::Parsed command = CommandLine::parse(arguments);
+    if (command.kind == CommandLine::Parsed::Kind::print) {
+        QTextStream(stdout) << command.text;
+        return 0;
+    }
+    if (command.kind == CommandLine::Parsed::Kind::refused) {
+        QTextStream(stderr) << command.text;
+        return 2;
+    }
+    const SingleInstance::Request &request = command.request;
+
+    QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tessellon"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
-    QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
     // The program lives in the tray: closing the panel must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -21,7 +37,8 @@ int main(int argc, char *argv[])
     if (runtimeDir.isEmpty())
         runtimeDir = QDir::tempPath();
     SingleInstance instance(QDBusConnection::sessionBus(), runtimeDir);
-    switch (instance.claim(SingleInstance::Activation::fromEnvironment())) {
+    const SingleInstance::Activation launch = SingleInstance::Activation::fromEnvironment();
+    switch (instance.claim(launch, request)) {
     case SingleInstance::Outcome::forwarded:
         return 0;
     case SingleInstance::Outcome::failed:
@@ -30,9 +47,17 @@ int main(int argc, char *argv[])
     case SingleInstance::Outcome::primary:
         break;
     }
+    // Nothing runs that could quit.
+    if (request.action == u"quit")
+        return 0;
     TessellonApp tessellon;
     QObject::connect(&instance, &SingleInstance::activated, &tessellon, &TessellonApp::activate);
+    QObject::connect(&instance, &SingleInstance::actionRequested, &tessellon, &TessellonApp::perform);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessellon.svg")));
     tessellon.start();
+    // A verb that started Tessellon is carried out by it, once it runs.
+    if (!request.action.isEmpty())
+        QMetaObject::invokeMethod(
+            &tessellon, [&tessellon, request, launch] { tessellon.perform(request, launch); }, Qt::QueuedConnection);
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "sections/glyphs/GlyphsSection.h"
 
+#include "sections/MainInput.h"
 #include "sections/glyphs/GlyphTile.h"
 #include "services/ClipboardService.h"
 #include "widgets/Layout.h"
@@ -43,6 +44,7 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     layout->addWidget(sectionTitle(QStringLiteral("Glyphs"), QStringLiteral("character"), this));
 
     m_search = new QLineEdit(this);
+    markMainInput(m_search);
     m_search->setPlaceholderText(QStringLiteral("Search glyphs\u2026"));
     m_search->setAccessibleName(QStringLiteral("Search glyphs"));
     m_search->setClearButtonEnabled(true);

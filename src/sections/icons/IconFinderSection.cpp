@@ -1,6 +1,7 @@
 #include "sections/icons/IconFinderSection.h"
 
 #include "sections/DownloadNotice.h"
+#include "sections/MainInput.h"
 #include "sections/icons/IconCell.h"
 #include "services/Characters.h"
 #include "services/ClipboardService.h"
@@ -72,6 +73,7 @@ IconFinderSection::IconFinderSection(Notify notify, QWidget *parent) : QWidget(p
     layout->addWidget(sectionTitle(QStringLiteral("Icon Finder"), QStringLiteral("magnifyingglass"), this));
 
     m_search = new QLineEdit(this);
+    markMainInput(m_search);
     m_search->setPlaceholderText(QStringLiteral("Search 200k+ icons\u2026"));
     m_search->setAccessibleName(QStringLiteral("Search icons"));
     m_search->setClearButtonEnabled(true);

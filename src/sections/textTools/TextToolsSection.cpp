@@ -1,5 +1,6 @@
 #include "sections/textTools/TextToolsSection.h"
 
+#include "sections/MainInput.h"
 #include "sections/textTools/OpButton.h"
 #include "sections/textTools/TextToolsEditor.h"
 #include "services/ClipboardService.h"
@@ -41,6 +42,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     auto *boxLayout = new QVBoxLayout(box);
     boxLayout->setContentsMargins(6, 6, 6, 6);
     m_editor = new TextToolsEditor(box);
+    markMainInput(m_editor);
     m_editor->setFrameShape(QFrame::NoFrame);
     m_editor->setFont(Style::font(Style::TextStyle::Subheadline));
     m_editor->setAccessibleName(QStringLiteral("Text"));
