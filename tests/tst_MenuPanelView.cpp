@@ -349,6 +349,38 @@ private Q_SLOTS:
         QTest::keyClick(&panel, Qt::Key_Escape);
         QCOMPARE(dismiss.count(), 1);
     }
+
+    // Ctrl+1 to Ctrl+6 switch tabs from wherever the focus is, and the tab's main input takes the focus:
+    // the search field, the editor, or else the first control.
+    void ctrlDigitsSwitchTabsAndFocusTheMainInput_data()
+    {
+        QTest::addColumn<int>("digit");
+        QTest::addColumn<QString>("focus");                    // accessible name, or the text of a button
+        QTest::newRow("1 placeholders") << 1 << "Placeholder"; // the selected source segment
+        QTest::newRow("2 color") << 2 << "Pick Color";
+        QTest::newRow("3 text") << 3 << "Words"; // the selected unit segment
+        QTest::newRow("4 icons") << 4 << "Search icons";
+        QTest::newRow("5 glyphs") << 5 << "Search glyphs";
+        QTest::newRow("6 text tools") << 6 << "Text";
+    }
+
+    void ctrlDigitsSwitchTabsAndFocusTheMainInput()
+    {
+        QFETCH(int, digit);
+        QFETCH(QString, focus);
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        panel.selectTab(digit == 6 ? Tab::placeholders : Tab::textTools);
+        panel.focusMainInput();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + digit), Qt::ControlModifier);
+        QCOMPARE(panel.selectedTab(), MenuPanelView::allTabs()[digit - 1]);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused && panel.section()->isAncestorOf(focused));
+        const auto *button = qobject_cast<QAbstractButton *>(focused);
+        QCOMPARE(focused->accessibleName().isEmpty() && button ? button->text() : focused->accessibleName(), focus);
+    }
 };
 
 QTEST_MAIN(tst_MenuPanelView)

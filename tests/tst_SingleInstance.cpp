@@ -31,7 +31,8 @@ QString runtimeDir()
 }
 
 // The real program, launched as a desktop would: with or without a session bus.
-std::unique_ptr<QProcess> launch(const QString &busAddress, const Activation &token = {})
+std::unique_ptr<QProcess> launch(const QString &busAddress, const Activation &token = {},
+                                 const QStringList &arguments = {})
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -41,8 +42,7 @@ std::unique_ptr<QProcess> launch(const QString &busAddress, const Activation &to
     env.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), token.activationToken);
     env.insert(QStringLiteral("DESKTOP_STARTUP_ID"), token.startupId);
     process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(QStringLiteral(TESSELLON_BINARY), QStringList());
+    process->start(QStringLiteral(TESSELLON_BINARY), arguments);
     return process;
 }
 
@@ -142,6 +142,63 @@ private Q_SLOTS:
         QVERIFY(survivor);
         survivor->terminate();
         QVERIFY(survivor->waitForFinished());
+    }
+
+    // The command line, with and without an instance running: what it prints, how it ends, and whether the
+    // running instance is still there afterwards.
+    void commandLine_data()
+    {
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // a part of what it prints, on either stream
+        QTest::addColumn<bool>("runningAfter");
+        auto row = [](const char *name, bool running, const QStringList &arguments, int exitCode, const QString &output,
+                      bool runningAfter) {
+            QTest::newRow(name) << running << arguments << exitCode << output << runningAfter;
+        };
+        row("--help", false, {"--help"}, 0, "--tab <name>", false);
+        row("--version", false, {"--version"}, 0, "Tessellon 0.1.0", false);
+        row("an unknown option", false, {"--bogus"}, 2, "Unknown option 'bogus'.", false);
+        row("an unknown tab", false, {"--tab", "nope"}, 2, "Unknown tab \u201Cnope\u201D: choose one of", false);
+        row("a tab without its name", false, {"--tab"}, 2, "Missing value after '--tab'.", false);
+        row("two verbs", true, {"--toggle", "--quit"}, 2, "Give one of", true);
+        row("an argument", false, {"glyphs"}, 2, "Unexpected argument", false);
+        row("--quit with nothing running", false, {"--quit"}, 0, "", false);
+        row("--tab to the running instance", true, {"--tab", "glyphs"}, 0, "", true);
+        row("--toggle to the running instance", true, {"--toggle"}, 0, "", true);
+        row("--pick-color to the running instance", true, {"--pick-color"}, 0, "", true);
+        row("--quit ends the running instance", true, {"--quit"}, 0, "", false);
+    }
+
+    void commandLine()
+    {
+        QFETCH(bool, running);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(bool, runningAfter);
+        std::unique_ptr<QProcess> first;
+        if (running) {
+            first = launch(m_address);
+            QVERIFY(first->waitForStarted());
+            QTRY_VERIFY(m_bus.connection().interface()->isServiceRegistered(SingleInstance::busName()));
+        }
+        auto verb = launch(m_address, {}, arguments);
+        QVERIFY(verb->waitForFinished(30000));
+        QCOMPARE(verb->exitCode(), exitCode);
+        const QString printed = QString::fromUtf8(verb->readAllStandardOutput() + verb->readAllStandardError());
+        QVERIFY2(printed.contains(output), qPrintable(printed));
+        // Nothing started by the verb stays behind, and a running instance stays or goes as asked.
+        if (first) {
+            if (runningAfter)
+                QCOMPARE(first->state(), QProcess::Running);
+            else
+                QVERIFY(first->waitForFinished(30000));
+            first->terminate();
+            QVERIFY(first->state() == QProcess::NotRunning || first->waitForFinished());
+        }
+        QTRY_VERIFY(!m_bus.connection().interface()->isServiceRegistered(SingleInstance::busName()));
     }
 };
 

@@ -313,7 +313,8 @@ void MenuPanelView::focusMainInput()
     for (QWidget *next = m_section->nextInFocusChain(); next && next != m_section; next = next->nextInFocusChain()) {
         if (!m_section->isAncestorOf(next))
             break;
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled()) {
+        // Relative to the section, which a change of tab has only just added (it shows a moment later).
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(m_section) && next->isEnabled()) {
             next->setFocus(Qt::OtherFocusReason);
             return;
         }

@@ -37,6 +37,8 @@ public:
     // Gives the keyboard focus to the shown tab's main input: the control a section marks with the property
     // kMainInputProperty (its search field, its editor), else its first control.
     void focusMainInput();
+    // Shows one line in the banner, as a section's notify does.
+    void showMessage(const QString &message) { notify(message); }
 
     QWidget *section() const { return m_section; }
     std::optional<QString> toast() const { return m_toast; }

@@ -1,5 +1,6 @@
 #include "app/TessellonApp.h"
 
+#include "app/Autostart.h"
 #include "app/MenuPanelView.h"
 #include "app/PanelPlacement.h"
 #include "sections/color/ColorSection.h"
@@ -56,6 +57,11 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     // Some tray hosts never send a left click, so the menu offers the panel too.
     QAction *open = m_trayMenu.addAction(QStringLiteral("Open Tessellon"));
     connect(open, &QAction::triggered, this, &TessellonApp::openPanel);
+    QAction *login = m_trayMenu.addAction(QStringLiteral("Start at Login"));
+    login->setCheckable(true);
+    // The autostart entry is the state: read it each time the menu opens, as another tool may change it.
+    connect(&m_trayMenu, &QMenu::aboutToShow, login, [login] { login->setChecked(Autostart::isEnabled()); });
+    connect(login, &QAction::triggered, this, [this](bool on) { setStartAtLogin(on); });
     QAction *quit = m_trayMenu.addAction(QStringLiteral("Quit Tessellon"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     m_tray.setContextMenu(&m_trayMenu);
@@ -180,6 +186,14 @@ void TessellonApp::perform(const SingleInstance::Request &request, const SingleI
         QCoreApplication::quit();
     } else {
         qCWarning(lcInstance) << "No action called" << action;
+    }
+}
+
+void TessellonApp::setStartAtLogin(bool enabled)
+{
+    if (const auto failure = Autostart::setEnabled(enabled, QCoreApplication::applicationFilePath())) {
+        openPanel();
+        m_panel->showMessage(*failure);
     }
 }
 

@@ -32,6 +32,10 @@ public:
     RecentGlyphsStore &recentGlyphs() { return m_recentGlyphs; }
 
     void openPanel();
+    // Writes or removes the autostart entry; a failure shows in the panel's banner.
+    void setStartAtLogin(bool enabled);
+    QMenu &trayMenu() { return m_trayMenu; }
+    MenuPanelView *panel() const { return m_panel.get(); }
     // Opens the panel for another launch, with the token that launch was given, so that the compositor lets
     // the panel take the focus.
     void activate(const SingleInstance::Activation &launch);

@@ -1,0 +1,160 @@
+#include "PrivateBus.h"
+#include "TestHome.h"
+
+#include "app/Autostart.h"
+#include "app/MenuPanelView.h"
+#include "app/SingleInstance.h"
+#include "app/TessellonApp.h"
+#include "widgets/BannerView.h"
+
+#include <QApplication>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+static TestHome testHome;
+
+// The running instance as the desktop reaches it: org.freedesktop.Application on a private session bus,
+// called from another connection as a launcher or a second launch would.
+class tst_TessellonApp : public QObject
+{
+    Q_OBJECT
+
+private:
+    PrivateBus m_bus{QStringLiteral("app-test")};
+    std::unique_ptr<TessellonApp> m_app;
+    std::unique_ptr<SingleInstance> m_instance;
+
+    QDBusMessage call(const QString &method, const QVariantList &arguments)
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(SingleInstance::busName(), SingleInstance::objectPath(),
+                                                              QStringLiteral("org.freedesktop.Application"), method);
+        message.setArguments(arguments);
+        // Waiting with the event loop running: the instance answers from this same thread.
+        return QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("launcher"))
+            .call(message, QDBus::BlockWithGui);
+    }
+
+    QString banner() const
+    {
+        const auto *view = m_app->panel()->findChild<BannerView *>();
+        return view && view->isVisible() ? view->message() : QString();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_bus.start());
+        m_app = std::make_unique<TessellonApp>();
+        m_instance = std::make_unique<SingleInstance>(m_bus.connection(), testHome.path());
+        connect(m_instance.get(), &SingleInstance::activated, m_app.get(), &TessellonApp::activate);
+        connect(m_instance.get(), &SingleInstance::actionRequested, m_app.get(), &TessellonApp::perform);
+        QCOMPARE(m_instance->claim({}), SingleInstance::Outcome::primary);
+        m_app->start();
+    }
+
+    // Each action: the tab the panel then shows, whether it shows, and which control has the focus.
+    void actions_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("parameter");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("focus"); // accessible name
+        QTest::newRow("show-tab glyphs") << "show-tab"
+                                         << "glyphs" << true << "glyphs"
+                                         << "Search glyphs";
+        QTest::newRow("show-tab icons") << "show-tab"
+                                        << "icons" << true << "icons"
+                                        << "Search icons";
+        QTest::newRow("show-tab textTools") << "show-tab"
+                                            << "textTools" << true << "textTools"
+                                            << "Text";
+        QTest::newRow("toggle closes") << "toggle"
+                                       << "" << false << "textTools"
+                                       << "";
+        QTest::newRow("toggle opens") << "toggle"
+                                      << "" << true << "textTools"
+                                      << "Text";
+        QTest::newRow("an unknown tab changes nothing") << "show-tab"
+                                                        << "nope" << true << "textTools"
+                                                        << "Text";
+        QTest::newRow("pick-color, where nothing can pick") << "pick-color"
+                                                            << "" << true << "color"
+                                                            << "";
+    }
+
+    void actions()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, parameter);
+        QFETCH(bool, shown);
+        QFETCH(QString, tab);
+        QFETCH(QString, focus);
+        const QVariantList arguments =
+            parameter.isEmpty() ? QVariantList() : QVariantList{QVariant::fromValue(QDBusVariant(parameter))};
+        const QDBusMessage reply =
+            call(QStringLiteral("ActivateAction"), {action, QVariant::fromValue(arguments), QVariantMap()});
+        QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+        QTRY_COMPARE(m_app->panel() && m_app->panel()->isVisible(), shown);
+        QCOMPARE(MenuPanelView::rawValue(m_app->panel()->selectedTab()), tab);
+        if (!focus.isEmpty())
+            QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->accessibleName() : QString(),
+                         focus);
+        if (action == u"pick-color")
+            QTRY_COMPARE(banner(), QStringLiteral("Can't pick colors here: this desktop offers no color picker"));
+    }
+
+    // The launch's activation token reaches the panel's window: Qt takes it from the environment when the
+    // window next asks to be activated.
+    void activationTokenReachesThePanel()
+    {
+        const QDBusMessage reply = call(QStringLiteral("Activate"),
+                                        {QVariantMap{{QStringLiteral("activation-token"), QStringLiteral("tok-1")},
+                                                     {QStringLiteral("desktop-startup-id"), QStringLiteral("id-2")}}});
+        QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+        QTRY_VERIFY(m_app->panel()->isVisible());
+        QCOMPARE(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), QStringLiteral("tok-1"));
+        QCOMPARE(qEnvironmentVariable("DESKTOP_STARTUP_ID"), QStringLiteral("id-2"));
+    }
+
+    // Start at login, twice through the tray menu's item: the entry appears, then goes. Where the autostart
+    // folder cannot be written, the banner says so and no file is left half-written.
+    void startAtLogin()
+    {
+        QAction *item = nullptr;
+        for (QAction *action : m_app->trayMenu().actions()) {
+            if (action->text() == u"Start at Login")
+                item = action;
+        }
+        QVERIFY(item && item->isCheckable());
+        item->trigger();
+        QFile entry(Autostart::entryPath());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QByteArray content = entry.readAll();
+        entry.close();
+        QVERIFY(content.startsWith("[Desktop Entry]\nType=Application\n"));
+        QVERIFY(content.contains("Exec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"));
+        QVERIFY(Autostart::isEnabled());
+        item->trigger();
+        QVERIFY(!QFile::exists(Autostart::entryPath()));
+
+        // A file where the folder should be: no one, root included, can write the entry there.
+        const QString folder = QFileInfo(Autostart::entryPath()).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        item->trigger();
+        QTRY_VERIFY(banner().startsWith(QStringLiteral("Couldn't start at login")));
+        QVERIFY(!Autostart::isEnabled());
+        QCOMPARE(QDir(QFileInfo(folder).absolutePath()).entryList({QStringLiteral("*.desktop*")}, QDir::Files),
+                 QStringList());
+        QFile::remove(folder);
+    }
+};
+
+QTEST_MAIN(tst_TessellonApp)
+#include "tst_TessellonApp.moc"
