@@ -71,6 +71,10 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
             togglePanel();
     });
 
+    connect(&m_shortcuts, &GlobalShortcuts::activated, this, [this](const QString &id) {
+        perform({id == u"pick-color" ? id : QString(), {}}, {});
+    });
+
     m_trayWatch.setInterval(kTrayWatchMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &TessellonApp::watchForTray);
 }
@@ -79,6 +83,10 @@ TessellonApp::~TessellonApp() = default;
 
 void TessellonApp::start()
 {
+    // Suggestions only: the desktop asks the user, who may choose other keys.
+    m_shortcuts.start(
+        {{QStringLiteral("open"), QStringLiteral("Open Tessellon"), QStringLiteral("CTRL+ALT+SHIFT+T")},
+         {QStringLiteral("pick-color"), QStringLiteral("Pick Color"), QStringLiteral("CTRL+ALT+SHIFT+C")}});
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray.show();
     } else {

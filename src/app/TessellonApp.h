@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ColorSchemeFollower.h"
+#include "app/GlobalShortcuts.h"
 #include "app/SingleInstance.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
@@ -66,4 +67,5 @@ private:
     QSystemTrayIcon m_tray;
     QMenu m_trayMenu;
     QTimer m_trayWatch;
+    GlobalShortcuts m_shortcuts{QDBusConnection::sessionBus()};
 };

@@ -3,20 +3,15 @@
 #include "services/AsyncTask.h"
 #include "services/ColorSamplerService.h"
 #include "services/Logging.h"
+#include "services/PortalCall.h"
 
 #include <QColor>
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
+#include <QDBusError>
 #include <QDBusVariant>
-#include <QRandomGenerator>
 
 namespace {
-
-const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 
 // One PickColor request: receives the portal's Response signal and finishes the pick, as a task of its
 // context.
@@ -73,33 +68,11 @@ void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> do
         return;
     }
     auto *request = new PortalRequest(context, std::move(done));
-    // Listen on the request's predicted path before asking, so a quick answer cannot be missed.
-    const QString token = QStringLiteral("tessellon%1").arg(QRandomGenerator::global()->generate());
-    QString sender = bus.baseService().mid(1);
-    sender.replace(u'.', u'_');
-    const QString requestPath = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
-    bus.connect(kPortalService, requestPath, QStringLiteral("org.freedesktop.portal.Request"),
-                QStringLiteral("Response"), request, SLOT(onResponse(uint, QVariantMap)));
-
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        kPortalService, kPortalPath, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"));
-    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), request);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, request, [request, watcher, bus, requestPath] {
-        watcher->deleteLater();
-        QDBusPendingReply<QDBusObjectPath> reply = *watcher;
-        if (reply.isError()) {
-            qCDebug(lcPortal) << "PickColor failed:" << reply.error().name() << reply.error().message();
-            request->conclude({PortalPick::Outcome::unavailable, {}});
-            return;
-        }
-        // An older portal may answer on a path of its own choosing.
-        const QString actual = reply.value().path();
-        if (actual != requestPath) {
-            QDBusConnection(bus).connect(kPortalService, actual, QStringLiteral("org.freedesktop.portal.Request"),
-                                         QStringLiteral("Response"), request, SLOT(onResponse(uint, QVariantMap)));
-        }
-    });
+    PortalCall::call(bus, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"), {QString()},
+                     {}, request, SLOT(onResponse(uint, QVariantMap)), [request](const QDBusError &error) {
+                         qCDebug(lcPortal) << "PickColor failed:" << error.name() << error.message();
+                         request->conclude({PortalPick::Outcome::unavailable, {}});
+                     });
 }
 
 #include "PortalColorPick.moc"

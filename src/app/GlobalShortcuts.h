@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+// Desktop-wide shortcuts through the GlobalShortcuts portal, the one way a Wayland client gets them (X11
+// desktops offer it too where the portal runs). Tessellon only suggests triggers; the desktop asks the user
+// and lets them change the keys. Where no portal offers the interface nothing happens but a trace.
+class GlobalShortcuts : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Shortcut {
+        QString id;
+        QString description;
+        QString preferredTrigger; // in the shortcuts specification's form, e.g. "CTRL+ALT+T"
+    };
+
+    explicit GlobalShortcuts(QDBusConnection bus, QObject *parent = nullptr);
+
+    // Creates a session and binds the shortcuts in it.
+    void start(const QList<Shortcut> &shortcuts);
+    bool isBound() const { return m_bound; }
+
+Q_SIGNALS:
+    void activated(const QString &id);
+    void boundChanged();
+
+private Q_SLOTS:
+    void onSessionResponse(uint response, const QVariantMap &results);
+    void onBindResponse(uint response, const QVariantMap &results);
+    void onActivated(const QDBusMessage &message);
+
+private:
+    QDBusConnection m_bus;
+    QList<Shortcut> m_shortcuts;
+    QString m_session;
+    bool m_bound = false;
+};

@@ -1,0 +1,154 @@
+#include "PrivateBus.h"
+#include "TestHome.h"
+
+#include "app/GlobalShortcuts.h"
+
+#include <QDBusArgument>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+static TestHome testHome;
+
+// What the portal receives of each shortcut (a(sa{sv})).
+struct ShortcutEntry {
+    QString id;
+    QVariantMap properties;
+};
+Q_DECLARE_METATYPE(ShortcutEntry)
+
+QDBusArgument &operator<<(QDBusArgument &argument, const ShortcutEntry &entry)
+{
+    argument.beginStructure();
+    argument << entry.id << entry.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, ShortcutEntry &entry)
+{
+    argument.beginStructure();
+    argument >> entry.id >> entry.properties;
+    argument.endStructure();
+    return argument;
+}
+
+// Stands in for the portal's GlobalShortcuts interface, on a connection of its own: answers CreateSession and
+// BindShortcuts on the request paths the caller asked for, and can fire Activated.
+class FakeShortcutsPortal : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.GlobalShortcuts")
+
+public:
+    explicit FakeShortcutsPortal(QDBusConnection bus) : m_bus(std::move(bus))
+    {
+        qDBusRegisterMetaType<ShortcutEntry>();
+        qDBusRegisterMetaType<QList<ShortcutEntry>>();
+    }
+
+    QString session = QStringLiteral("/org/freedesktop/portal/desktop/session/1_2/tessellon");
+    QStringList bound; // "id: description (trigger)"
+
+    void activate(const QString &sessionPath, const QString &id)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                         QStringLiteral("org.freedesktop.portal.GlobalShortcuts"),
+                                                         QStringLiteral("Activated"));
+        signal << QVariant::fromValue(QDBusObjectPath(sessionPath)) << id << qulonglong(0) << QVariantMap();
+        m_bus.send(signal);
+    }
+
+public Q_SLOTS:
+    QDBusObjectPath CreateSession(const QVariantMap &options)
+    {
+        return respond(options, {{QStringLiteral("session_handle"), session}});
+    }
+
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath &, const QList<ShortcutEntry> &shortcuts, const QString &,
+                                  const QVariantMap &options)
+    {
+        for (const ShortcutEntry &entry : shortcuts)
+            bound.append(QStringLiteral("%1: %2 (%3)")
+                             .arg(entry.id, entry.properties.value(QStringLiteral("description")).toString(),
+                                  entry.properties.value(QStringLiteral("preferred_trigger")).toString()));
+        return respond(options, {});
+    }
+
+private:
+    QDBusObjectPath respond(const QVariantMap &options, const QVariantMap &results)
+    {
+        QString sender = message().service().mid(1);
+        sender.replace(u'.', u'_');
+        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                                 .arg(sender, options.value(QStringLiteral("handle_token")).toString());
+        QTimer::singleShot(0, this, [this, path, results] {
+            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
+                                                             QStringLiteral("Response"));
+            signal << 0u << results;
+            m_bus.send(signal);
+        });
+        return QDBusObjectPath(path);
+    }
+
+    QDBusConnection m_bus;
+};
+
+class tst_GlobalShortcuts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // With a portal: a session, both shortcuts bound with their suggestions, and Activated of our session
+    // (only) reported. Without one: nothing bound, nothing reported, nothing broken.
+    void bindAndActivate_data()
+    {
+        QTest::addColumn<bool>("portal");
+        QTest::newRow("a portal with global shortcuts") << true;
+        QTest::newRow("no portal") << false;
+    }
+
+    void bindAndActivate()
+    {
+        QFETCH(bool, portal);
+        PrivateBus bus(QStringLiteral("portal-side"));
+        QVERIFY(bus.start());
+        FakeShortcutsPortal fake(bus.connection());
+        if (portal) {
+            QVERIFY(bus.connection().registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+            QVERIFY(bus.connection().registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &fake,
+                                                    QDBusConnection::ExportAllSlots));
+        }
+        QDBusConnection app = QDBusConnection::connectToBus(bus.address(), QStringLiteral("app-side"));
+        {
+            GlobalShortcuts shortcuts(app);
+            QSignalSpy bound(&shortcuts, &GlobalShortcuts::boundChanged);
+            QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
+            shortcuts.start(
+                {{QStringLiteral("open"), QStringLiteral("Open Tessellon"), QStringLiteral("CTRL+ALT+T")},
+                 {QStringLiteral("pick-color"), QStringLiteral("Pick Color"), QStringLiteral("CTRL+ALT+C")}});
+            if (portal) {
+                QVERIFY(bound.wait());
+                QVERIFY(shortcuts.isBound());
+                QCOMPARE(fake.bound,
+                         (QStringList{"open: Open Tessellon (CTRL+ALT+T)", "pick-color: Pick Color (CTRL+ALT+C)"}));
+                fake.activate(QStringLiteral("/org/freedesktop/portal/desktop/session/other"), QStringLiteral("open"));
+                fake.activate(fake.session, QStringLiteral("pick-color"));
+                QVERIFY(activated.wait());
+                QCOMPARE(activated.takeFirst().at(0).toString(), QStringLiteral("pick-color"));
+                QVERIFY(activated.isEmpty());
+            } else {
+                // The failed call is answered at once by the bus; give it the event loop to land in.
+                QVERIFY(!bound.wait(500));
+                QVERIFY(!shortcuts.isBound());
+            }
+        }
+        QDBusConnection::disconnectFromBus(QStringLiteral("app-side"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_GlobalShortcuts)
+#include "tst_GlobalShortcuts.moc"
