@@ -130,6 +130,10 @@ private Q_SLOTS:
                 item = action;
         }
         QVERIFY(item && item->isCheckable());
+        // Without a tray (as here), the window's context menu holds the same item.
+        m_app->openPanel();
+        QVERIFY(m_app->panel()->actions().contains(item));
+        QCOMPARE(m_app->panel()->contextMenuPolicy(), Qt::ActionsContextMenu);
         item->trigger();
         QFile entry(Autostart::entryPath());
         QVERIFY(entry.open(QIODevice::ReadOnly));

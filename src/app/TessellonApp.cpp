@@ -57,11 +57,11 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     // Some tray hosts never send a left click, so the menu offers the panel too.
     QAction *open = m_trayMenu.addAction(QStringLiteral("Open Tessellon"));
     connect(open, &QAction::triggered, this, &TessellonApp::openPanel);
-    QAction *login = m_trayMenu.addAction(QStringLiteral("Start at Login"));
-    login->setCheckable(true);
-    // The autostart entry is the state: read it each time the menu opens, as another tool may change it.
-    connect(&m_trayMenu, &QMenu::aboutToShow, login, [login] { login->setChecked(Autostart::isEnabled()); });
-    connect(login, &QAction::triggered, this, [this](bool on) { setStartAtLogin(on); });
+    m_startAtLogin = m_trayMenu.addAction(QStringLiteral("Start at Login"));
+    m_startAtLogin->setCheckable(true);
+    // The autostart entry is the state: read it each time the item is shown, as another tool may change it.
+    connect(&m_trayMenu, &QMenu::aboutToShow, this, [this] { m_startAtLogin->setChecked(Autostart::isEnabled()); });
+    connect(m_startAtLogin, &QAction::triggered, this, [this](bool on) { setStartAtLogin(on); });
     QAction *quit = m_trayMenu.addAction(QStringLiteral("Quit Tessellon"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     m_tray.setContextMenu(&m_trayMenu);
@@ -132,6 +132,14 @@ void TessellonApp::ensurePanel(PanelMode mode)
         m_panel->setWindowFlags(Qt::Window);
         break;
     }
+    // Without a tray menu, the window's own context menu offers Start at Login.
+    if (mode == PanelMode::OrdinaryWindow) {
+        m_panel->addAction(m_startAtLogin);
+        m_panel->setContextMenuPolicy(Qt::ActionsContextMenu);
+    } else {
+        m_panel->removeAction(m_startAtLogin);
+        m_panel->setContextMenuPolicy(Qt::DefaultContextMenu);
+    }
 }
 
 void TessellonApp::placePanel()
@@ -149,6 +157,7 @@ void TessellonApp::placePanel()
 
 void TessellonApp::openPanel()
 {
+    m_startAtLogin->setChecked(Autostart::isEnabled());
     const PanelMode mode = currentMode();
     ensurePanel(mode);
     // On Wayland no window may place itself: the compositor does.

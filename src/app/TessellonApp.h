@@ -66,6 +66,7 @@ private:
 
     QSystemTrayIcon m_tray;
     QMenu m_trayMenu;
+    QAction *m_startAtLogin = nullptr;
     QTimer m_trayWatch;
     GlobalShortcuts m_shortcuts{QDBusConnection::sessionBus()};
 };
