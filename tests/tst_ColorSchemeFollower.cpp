@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QSignalSpy>
 #include <QStyle>
@@ -14,7 +15,7 @@
 
 // The Settings interface of the portal, as far as appearance goes. Older portals answer Read() with the
 // value wrapped in a second variant; `wrapTwice` plays one of those.
-class FakePortal : public QObject
+class FakePortal : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
@@ -22,17 +23,33 @@ class FakePortal : public QObject
 public:
     uint colorScheme = 0;
     bool wrapTwice = false;
+    // Holds the answer to the next Read back until answerHeldRead().
+    bool holdRead = false;
     int reads = 0;
     QString lastRead;
+
+    void answerHeldRead()
+    {
+        m_held.first.send(
+            m_held.second.createReply(QVariant::fromValue(QDBusVariant(QVariant::fromValue(colorScheme)))));
+    }
 
 public Q_SLOTS:
     QDBusVariant Read(const QString &group, const QString &key)
     {
         ++reads;
         lastRead = group + QLatin1Char(' ') + key;
+        if (std::exchange(holdRead, false)) {
+            setDelayedReply(true);
+            m_held = {connection(), message()};
+            return {};
+        }
         const QDBusVariant value(QVariant::fromValue(colorScheme));
         return wrapTwice ? QDBusVariant(QVariant::fromValue(value)) : value;
     }
+
+private:
+    std::pair<QDBusConnection, QDBusMessage> m_held{QDBusConnection(QString()), {}};
 
 Q_SIGNALS:
     void SettingChanged(const QString &group, const QString &key, const QDBusVariant &value);
@@ -105,6 +122,25 @@ private Q_SLOTS:
         QCOMPARE(appIsDark(), dark);
         // The desktop's accent stays the accent.
         QCOMPARE(QApplication::palette().color(QPalette::Highlight), m_light.color(QPalette::Highlight));
+    }
+
+    // The first Read answers late, after a change was announced: the change stands.
+    void aLateFirstAnswerDoesNotUndoAChange()
+    {
+        m_portal.colorScheme = 0;
+        m_portal.holdRead = true;
+        const int readsBefore = m_portal.reads;
+        // A connection of its own, as the program has: the held answer then travels through the bus.
+        ColorSchemeFollower follower(QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("follower")));
+        QTRY_COMPARE(m_portal.reads, readsBefore + 1);
+        announce(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"), 1);
+        QTRY_VERIFY(appIsDark());
+        QSignalSpy changed(&follower, &ColorSchemeFollower::schemeChanged);
+        m_portal.answerHeldRead();
+        QVERIFY(!changed.wait(300));
+        QVERIFY(appIsDark());
+        announce(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"), 0);
+        QTRY_VERIFY(!appIsDark());
     }
 
     void followsChangesLive()

@@ -48,7 +48,8 @@ ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *pa
         const QDBusPendingReply<QDBusVariant> reply = *call;
         if (reply.isError())
             qCDebug(lcPortal) << "No colour scheme from the portal:" << reply.error().message();
-        else
+        // A change heard meanwhile is at least as new as this answer: the portal announces every change.
+        else if (!m_heardChange)
             apply(reply.value().variant());
         call->deleteLater();
     });
@@ -56,8 +57,10 @@ ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *pa
 
 void ColorSchemeFollower::onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value)
 {
-    if (group == kAppearance && key == kColorScheme)
+    if (group == kAppearance && key == kColorScheme) {
+        m_heardChange = true;
         apply(value.variant());
+    }
 }
 
 void ColorSchemeFollower::apply(const QVariant &value)

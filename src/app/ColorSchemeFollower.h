@@ -37,4 +37,5 @@ private:
     Scheme m_scheme = Scheme::NoPreference;
     QPalette m_original;
     bool m_replaced = false;
+    bool m_heardChange = false;
 };

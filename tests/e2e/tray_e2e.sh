@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end on the real binary: each scenario gets its own X server, a throw-away home and runtime folder.
 #   with a tray host: the icon appears, a click opens the panel, Escape closes it, a second launch opens the
-#   running instance's panel, a click on the icon closes it again, losing focus closes it, "Quit Tessellon"
+#   running instance's panel, `--tab NAME` opens it on that tab with its main input focused, a click on the
+#   icon closes it again, losing focus closes it, "Quit Tessellon"
 #   ends the process; with no colour-picker portal on the bus, "Pick Color" opens our own loupe, a click
 #   picks the pixel under it, and the panel comes back with the colour;
 #   without a tray host: the panel opens at once as an ordinary window, and closing it ends the process.
@@ -164,6 +165,23 @@ check "the panel closes when it loses focus" wait_for 10 panel_hidden
 "$app"
 check "and opens again from a second launch" wait_for 10 panel_shown
 
+# A verb reaches the running instance: the panel shows the tab with its main input focused, so what is typed
+# next lands there (select all and copy bring it back out).
+clipboard_is() { [[ "$(xclip -selection clipboard -o 2>/dev/null)" == "$1" ]]; }
+typed_lands_in_the_main_input() {
+    xdotool type --delay 20 "$1" && xdotool key ctrl+a ctrl+c && wait_for 5 clipboard_is "$1"
+}
+"$app" --tab textTools
+check "tessellon --tab textTools hands over and exits" test $? -eq 0
+check "the running panel shows Text Tools (460 wide)" wait_for 10 panel_width_is 460
+check "with the editor focused" typed_lands_in_the_main_input "typed-into-the-editor"
+"$app" --tab glyphs
+check "tessellon --tab glyphs shows Glyphs (300 wide)" wait_for 10 panel_width_is 300
+check "with the search field focused" typed_lands_in_the_main_input "arrow"
+"$app" --tab nope 2>/dev/null
+check "an unknown tab exits with status 2" test $? -eq 2
+check "and leaves the running instance alone" kill -0 "$APP_PID"
+
 # The colour tab's own loupe (the test's session bus has no desktop portal): the picked colour must be the
 # screen's pixel under the pointer, on the clipboard, and the panel must come back showing it.
 panel=$(panel_window)
@@ -177,7 +195,6 @@ overlay_shown() { (($(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null 
 click_window_at "$panel" 150 94
 check "Pick Color opens the loupe" wait_for 10 overlay_shown
 xdotool mousemove "$target_x" "$target_y" click 1
-clipboard_is() { [[ "$(xclip -selection clipboard -o 2>/dev/null)" == "$1" ]]; }
 check "a click in the loupe copies the pixel's colour ($expected)" wait_for 10 clipboard_is "$expected"
 echo "         the clipboard holds $(xclip -selection clipboard -o 2>/dev/null)"
 check "the panel comes back after the pick" wait_for 10 panel_shown
