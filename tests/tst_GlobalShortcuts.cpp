@@ -6,35 +6,11 @@
 #include <QDBusArgument>
 #include <QDBusContext>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 static TestHome testHome;
-
-// What the portal receives of each shortcut (a(sa{sv})).
-struct ShortcutEntry {
-    QString id;
-    QVariantMap properties;
-};
-Q_DECLARE_METATYPE(ShortcutEntry)
-
-QDBusArgument &operator<<(QDBusArgument &argument, const ShortcutEntry &entry)
-{
-    argument.beginStructure();
-    argument << entry.id << entry.properties;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, ShortcutEntry &entry)
-{
-    argument.beginStructure();
-    argument >> entry.id >> entry.properties;
-    argument.endStructure();
-    return argument;
-}
 
 // Stands in for the portal's GlobalShortcuts interface, on a connection of its own: answers CreateSession and
 // BindShortcuts on the request paths the caller asked for, and can fire Activated.
@@ -44,11 +20,7 @@ class FakeShortcutsPortal : public QObject, protected QDBusContext
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.GlobalShortcuts")
 
 public:
-    explicit FakeShortcutsPortal(QDBusConnection bus) : m_bus(std::move(bus))
-    {
-        qDBusRegisterMetaType<ShortcutEntry>();
-        qDBusRegisterMetaType<QList<ShortcutEntry>>();
-    }
+    explicit FakeShortcutsPortal(QDBusConnection bus) : m_bus(std::move(bus)) { PortalShortcut::registerTypes(); }
 
     QString session = QStringLiteral("/org/freedesktop/portal/desktop/session/1_2/tessellon");
     QStringList bound; // "id: description (trigger)"
@@ -68,10 +40,10 @@ public Q_SLOTS:
         return respond(options, {{QStringLiteral("session_handle"), session}});
     }
 
-    QDBusObjectPath BindShortcuts(const QDBusObjectPath &, const QList<ShortcutEntry> &shortcuts, const QString &,
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath &, const QList<PortalShortcut> &shortcuts, const QString &,
                                   const QVariantMap &options)
     {
-        for (const ShortcutEntry &entry : shortcuts)
+        for (const PortalShortcut &entry : shortcuts)
             bound.append(QStringLiteral("%1: %2 (%3)")
                              .arg(entry.id, entry.properties.value(QStringLiteral("description")).toString(),
                                   entry.properties.value(QStringLiteral("preferred_trigger")).toString()));

@@ -12,11 +12,7 @@ namespace {
 
 const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 
-// One entry of BindShortcuts' a(sa{sv}).
-struct PortalShortcut {
-    QString id;
-    QVariantMap properties;
-};
+} // namespace
 
 QDBusArgument &operator<<(QDBusArgument &argument, const PortalShortcut &shortcut)
 {
@@ -34,14 +30,15 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, PortalShortcut &s
     return argument;
 }
 
-} // namespace
-
-Q_DECLARE_METATYPE(PortalShortcut)
-
-GlobalShortcuts::GlobalShortcuts(QDBusConnection bus, QObject *parent) : QObject(parent), m_bus(std::move(bus))
+void PortalShortcut::registerTypes()
 {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
+}
+
+GlobalShortcuts::GlobalShortcuts(QDBusConnection bus, QObject *parent) : QObject(parent), m_bus(std::move(bus))
+{
+    PortalShortcut::registerTypes();
 }
 
 void GlobalShortcuts::start(const QList<Shortcut> &shortcuts)

@@ -7,6 +7,18 @@
 #include <QString>
 #include <QVariantMap>
 
+class QDBusArgument;
+
+// One shortcut as the portal's BindShortcuts takes it: a(sa{sv}).
+struct PortalShortcut {
+    QString id;
+    QVariantMap properties;
+    static void registerTypes();
+};
+QDBusArgument &operator<<(QDBusArgument &argument, const PortalShortcut &shortcut);
+const QDBusArgument &operator>>(const QDBusArgument &argument, PortalShortcut &shortcut);
+Q_DECLARE_METATYPE(PortalShortcut)
+
 // Desktop-wide shortcuts through the GlobalShortcuts portal, the one way a Wayland client gets them (X11
 // desktops offer it too where the portal runs). Tessellon only suggests triggers; the desktop asks the user
 // and lets them change the keys. Where no portal offers the interface nothing happens but a trace.
