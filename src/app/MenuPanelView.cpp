@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -304,21 +305,28 @@ void MenuPanelView::focusMainInput()
 {
     if (!m_section)
         return;
+    QWidget *target = nullptr;
     for (QWidget *child : m_section->findChildren<QWidget *>()) {
         if (child->property(kMainInputProperty).toBool()) {
-            child->setFocus(Qt::OtherFocusReason);
-            return;
+            target = child;
+            break;
         }
     }
-    for (QWidget *next = m_section->nextInFocusChain(); next && next != m_section; next = next->nextInFocusChain()) {
+    for (QWidget *next = m_section->nextInFocusChain(); !target && next && next != m_section;
+         next = next->nextInFocusChain()) {
         if (!m_section->isAncestorOf(next))
             break;
         // Relative to the section, which a change of tab has only just added (it shows a moment later).
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(m_section) && next->isEnabled()) {
-            next->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(m_section) && next->isEnabled())
+            target = next;
     }
+    if (!target)
+        return;
+    target->setFocus(Qt::OtherFocusReason);
+    // A section just added shows on the next turn of the event loop, and a widget not yet shown may not
+    // keep the focus: give it again once it shows.
+    if (!target->isVisible())
+        QTimer::singleShot(0, target, [target] { target->setFocus(Qt::OtherFocusReason); });
 }
 
 void MenuPanelView::keyPressEvent(QKeyEvent *event)
