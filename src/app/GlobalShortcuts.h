@@ -30,7 +30,7 @@ public:
     struct Shortcut {
         QString id;
         QString description;
-        QString preferredTrigger; // in the shortcuts specification's form, e.g. "CTRL+ALT+T"
+        QString preferredTrigger; // in the XDG shortcut format, e.g. "CTRL+ALT+T"
     };
 
     explicit GlobalShortcuts(QDBusConnection bus, QObject *parent = nullptr);
