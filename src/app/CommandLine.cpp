@@ -42,12 +42,13 @@ Parsed parse(const QStringList &arguments)
         int(parser.isSet(toggle)) + int(parser.isSet(tab)) + int(parser.isSet(pickColor)) + int(parser.isSet(quit));
     if (verbs > 1)
         return refused(QStringLiteral("Give one of --toggle, --tab, --pick-color and --quit at a time."));
+    using Actions = SingleInstance::Actions;
     if (parser.isSet(toggle))
-        return {Parsed::Kind::run, {QStringLiteral("toggle"), {}}, {}};
+        return {Parsed::Kind::run, {Actions::toggle, {}}, {}};
     if (parser.isSet(pickColor))
-        return {Parsed::Kind::run, {QStringLiteral("pick-color"), {}}, {}};
+        return {Parsed::Kind::run, {Actions::pickColor, {}}, {}};
     if (parser.isSet(quit))
-        return {Parsed::Kind::run, {QStringLiteral("quit"), {}}, {}};
+        return {Parsed::Kind::run, {Actions::quit, {}}, {}};
     if (parser.isSet(tab)) {
         const QString name = parser.value(tab);
         if (!MenuPanelView::tabFromRawValue(name)) {
@@ -57,7 +58,7 @@ Parsed parse(const QStringList &arguments)
             return refused(QStringLiteral("Unknown tab \u201C%1\u201D: choose one of %2.")
                                .arg(name, names.join(QStringLiteral(", "))));
         }
-        return {Parsed::Kind::run, {QStringLiteral("show-tab"), name}, {}};
+        return {Parsed::Kind::run, {Actions::showTab, name}, {}};
     }
     return {};
 }

@@ -64,9 +64,9 @@ void GlobalShortcuts::onSessionResponse(uint response, const QVariantMap &result
         return;
     }
     const QVariant handle = results.value(QStringLiteral("session_handle"));
-    m_session = handle.canConvert<QDBusObjectPath>() && handle.metaType() == QMetaType::fromType<QDBusObjectPath>()
-                    ? handle.value<QDBusObjectPath>().path()
-                    : handle.toString();
+    // Text by the interface's description; an object path from some portals.
+    m_session = handle.metaType() == QMetaType::fromType<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path()
+                                                                            : handle.toString();
     QList<PortalShortcut> entries;
     for (const Shortcut &shortcut : m_shortcuts)
         entries.append({shortcut.id,

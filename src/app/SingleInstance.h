@@ -34,6 +34,15 @@ public:
         bool operator==(const Activation &) const = default;
     };
 
+    // The actions a launch or the desktop may ask for, by their ActivateAction names: "show-tab" takes the
+    // tab's raw value; "pick-color" picks as Pick Color does, then shows the Color tab with its banner.
+    struct Actions {
+        static inline const QString toggle = QStringLiteral("toggle");
+        static inline const QString showTab = QStringLiteral("show-tab");
+        static inline const QString pickColor = QStringLiteral("pick-color");
+        static inline const QString quit = QStringLiteral("quit");
+    };
+
     // What a launch asks of the running instance: an action by name (with its parameter, if it takes one),
     // or, with no action, just the panel.
     struct Request {

@@ -72,7 +72,7 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     });
 
     connect(&m_shortcuts, &GlobalShortcuts::activated, this, [this](const QString &id) {
-        perform({id == u"pick-color" ? id : QString(), {}}, {});
+        perform({id == SingleInstance::Actions::pickColor ? id : QString(), {}}, {});
     });
 
     m_trayWatch.setInterval(kTrayWatchMs);
@@ -86,7 +86,7 @@ void TessellonApp::start()
     // Suggestions only: the desktop asks the user, who may choose other keys.
     m_shortcuts.start(
         {{QStringLiteral("open"), QStringLiteral("Open Tessellon"), QStringLiteral("CTRL+ALT+SHIFT+T")},
-         {QStringLiteral("pick-color"), QStringLiteral("Pick Color"), QStringLiteral("CTRL+ALT+SHIFT+C")}});
+         {SingleInstance::Actions::pickColor, QStringLiteral("Pick Color"), QStringLiteral("CTRL+ALT+SHIFT+C")}});
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray.show();
     } else {
@@ -181,12 +181,13 @@ void TessellonApp::perform(const SingleInstance::Request &request, const SingleI
         qputenv("XDG_ACTIVATION_TOKEN", launch.activationToken.toUtf8());
     if (!launch.startupId.isEmpty())
         qputenv("DESKTOP_STARTUP_ID", launch.startupId.toUtf8());
+    using Actions = SingleInstance::Actions;
     const QString &action = request.action;
     if (action.isEmpty()) {
         openPanel();
-    } else if (action == u"toggle") {
+    } else if (action == Actions::toggle) {
         togglePanel();
-    } else if (action == u"show-tab") {
+    } else if (action == Actions::showTab) {
         if (const auto tab = MenuPanelView::tabFromRawValue(request.parameter)) {
             openPanel();
             m_panel->selectTab(*tab);
@@ -194,12 +195,12 @@ void TessellonApp::perform(const SingleInstance::Request &request, const SingleI
         } else {
             qCWarning(lcInstance) << "No tab called" << request.parameter;
         }
-    } else if (action == u"pick-color") {
+    } else if (action == Actions::pickColor) {
         openPanel();
         m_panel->selectTab(MenuPanelView::Tab::color);
         if (auto *colors = qobject_cast<ColorSection *>(m_panel->section()))
             colors->pick();
-    } else if (action == u"quit") {
+    } else if (action == Actions::quit) {
         QCoreApplication::quit();
     } else {
         qCWarning(lcInstance) << "No action called" << action;

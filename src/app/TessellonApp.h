@@ -40,8 +40,7 @@ public:
     // Opens the panel for another launch, with the token that launch was given, so that the compositor lets
     // the panel take the focus.
     void activate(const SingleInstance::Activation &launch);
-    // Carries out an action asked for by another launch or the desktop: "toggle", "show-tab" (the tab's
-    // raw value), "pick-color" (picks as Pick Color does, then shows the Color tab with its banner), "quit".
+    // Carries out an action (SingleInstance::Actions) asked for by another launch or the desktop.
     void perform(const SingleInstance::Request &request, const SingleInstance::Activation &launch);
     void togglePanel();
     void hidePanel();

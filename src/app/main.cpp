@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
         break;
     }
     // Nothing runs that could quit.
-    if (request.action == u"quit")
+    if (request.action == SingleInstance::Actions::quit)
         return 0;
     TessellonApp tessellon;
     QObject::connect(&instance, &SingleInstance::activated, &tessellon, &TessellonApp::activate);

@@ -2,6 +2,7 @@
 
 #include "widgets/Layout.h"
 
+#include <QEvent>
 #include <QPainter>
 
 Spinner::Spinner(int size, QWidget *parent) : QWidget(parent), m_size(size)
@@ -14,6 +15,20 @@ Spinner::Spinner(int size, QWidget *parent) : QWidget(parent), m_size(size)
         m_angle = (m_angle + 8) % 360;
         update();
     });
+}
+
+void Spinner::keepCentred()
+{
+    QWidget *parent = parentWidget();
+    parent->installEventFilter(this);
+    move((parent->width() - width()) / 2, (parent->height() - height()) / 2);
+}
+
+bool Spinner::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);
+    return QWidget::eventFilter(watched, event);
 }
 
 void Spinner::showEvent(QShowEvent *event)

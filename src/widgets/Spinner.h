@@ -13,10 +13,14 @@ public:
 
     QSize sizeHint() const override { return {m_size, m_size}; }
 
+    // Stays in the middle of its parent (a button showing it in place of its label), as that resizes.
+    void keepCentred();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     int m_size;

@@ -139,6 +139,7 @@ PlaceholderSection::PlaceholderSection(Notify notify, QWidget *parent) : QWidget
         actions->addWidget(button, 1);
     }
     m_spinner = new Spinner(14, m_downloadButton);
+    m_spinner->keepCentred();
     m_spinner->hide();
     connect(copy, &QPushButton::clicked, this, &PlaceholderSection::copyURL);
     connect(m_downloadButton, &QPushButton::clicked, this, &PlaceholderSection::download);
@@ -228,8 +229,6 @@ void PlaceholderSection::setDownloading(bool downloading)
     m_downloadButton->setEnabled(!downloading);
     m_downloadButton->setText(downloading ? QString() : QStringLiteral("Download"));
     m_downloadButton->setIcon(downloading ? QIcon() : SymbolIcons::icon(QStringLiteral("arrow.down.circle")));
-    m_spinner->move((m_downloadButton->width() - m_spinner->width()) / 2,
-                    (m_downloadButton->height() - m_spinner->height()) / 2);
     m_spinner->setVisible(downloading);
 }
 

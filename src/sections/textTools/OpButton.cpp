@@ -37,7 +37,7 @@ void OpButton::setBusy(bool busy)
     setText(busy ? QString() : m_title);
     if (busy) {
         m_spinner = new Spinner(kSpinnerSize, this);
-        m_spinner->move((width() - kSpinnerSize) / 2, (height() - kSpinnerSize) / 2);
+        m_spinner->keepCentred();
         m_spinner->show();
     } else {
         delete m_spinner;
@@ -55,11 +55,4 @@ void OpButton::leaveEvent(QEvent *event)
 {
     QPushButton::leaveEvent(event);
     Q_EMIT hovered(false);
-}
-
-void OpButton::resizeEvent(QResizeEvent *event)
-{
-    QPushButton::resizeEvent(event);
-    if (m_spinner)
-        m_spinner->move((width() - kSpinnerSize) / 2, (height() - kSpinnerSize) / 2);
 }

@@ -25,7 +25,6 @@ Q_SIGNALS:
 protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QString m_title;
