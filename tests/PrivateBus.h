@@ -5,8 +5,8 @@
 #include <QProcess>
 #include <QString>
 
-// A D-Bus session bus of the test's own: no desktop service, and no other test's, can answer on it.
-// It ends with the object.
+// A D-Bus session bus of the test's own: no desktop service, and no other test's, can answer on it, and
+// none is started by a call, whatever the machine has installed. It ends with the object.
 class PrivateBus
 {
 public:
@@ -22,7 +22,9 @@ public:
     // Starts the daemon and connects to it; false when either fails.
     bool start()
     {
-        m_daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {QStringLiteral("--config-file=" TESSELLON_TEST_DATA "/test-bus.conf"),
+                        QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         if (!m_daemon.waitForStarted())
             return false;
         const QDeadlineTimer deadline(10000);
