@@ -35,6 +35,10 @@ ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *pa
 {
     if (!bus.isConnected())
         return;
+    // The bus matches the signal to the slot by its argument types' names, which it knows only once they are
+    // registered; nothing else in the program may have registered QDBusVariant yet, and then the
+    // subscription fails and no change is ever heard.
+    qRegisterMetaType<QDBusVariant>();
     if (!QDBusConnection(bus).connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"),
                                       this, SLOT(onSettingChanged(QString, QString, QDBusVariant))))
         qCWarning(lcPortal) << "Cannot follow the portal's colour scheme:" << bus.lastError().message();
