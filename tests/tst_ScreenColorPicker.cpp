@@ -11,11 +11,29 @@
 #include <QDBusObjectPath>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 static TestHome testHome;
 
+using Outcome = ScreenColorPicker::PickResult::Outcome;
+Q_DECLARE_METATYPE(ScreenColorPicker::PickResult::Outcome)
+
+// A portal request, as the portal exports it while the user picks: the caller may close it.
+class FakeRequest : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+
+public:
+    int closes = 0;
+
+public Q_SLOTS:
+    void Close() { ++closes; }
+};
+
 // Stands in for the desktop portal's Screenshot interface: answers PickColor on the request path the caller
-// asked for, with a scripted response.
+// asked for, with a scripted response, or (`hang`) keeps the call waiting until release().
 class FakePortal : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -25,21 +43,33 @@ public:
     explicit FakePortal(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
     uint response = 0;
-    double rgb[3] = {0, 0, 0};
-    int calls = 0;
+    bool hang = false;
+    FakeRequest request;
+
+    // Takes the held call at last, as a portal that has finally started would.
+    void release()
+    {
+        QVERIFY(m_bus.registerObject(m_heldPath, &request, QDBusConnection::ExportAllSlots));
+        m_bus.send(m_held.createReply(QVariant::fromValue(QDBusObjectPath(m_heldPath))));
+    }
 
 public Q_SLOTS:
     QDBusObjectPath PickColor(const QString &, const QVariantMap &options)
     {
-        ++calls;
         QString sender = message().service().mid(1);
         sender.replace(u'.', u'_');
         const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                                  .arg(sender, options.value(QStringLiteral("handle_token")).toString());
+        if (hang) {
+            setDelayedReply(true);
+            m_held = message();
+            m_heldPath = path;
+            return {};
+        }
         QTimer::singleShot(0, this, [this, path] {
             QDBusArgument color;
             color.beginStructure();
-            color << rgb[0] << rgb[1] << rgb[2];
+            color << 0.1 << 0.2 << 0.3;
             color.endStructure();
             QVariantMap results;
             if (response == 0)
@@ -54,68 +84,134 @@ public Q_SLOTS:
 
 private:
     QDBusConnection m_bus;
+    QDBusMessage m_held;
+    QString m_heldPath;
 };
-
-Q_DECLARE_METATYPE(ScreenColorPicker::PickResult::Outcome)
 
 class tst_ScreenColorPicker : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus{QStringLiteral("portal")};
+    std::unique_ptr<PrivateBus> m_bus;
     std::unique_ptr<FakePortal> m_portal;
+    QString m_activationMarker;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(m_bus.start());
+        QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "needs the X server the test command starts");
+        // A portal installed on the machine, as one is on most desktops: the test's bus must never start it.
+        m_activationMarker = testHome.path() + QStringLiteral("/portal-was-started");
+        const QString services = testHome.path() + QStringLiteral("/.local/share/dbus-1/services");
+        QVERIFY(QDir().mkpath(services));
+        QFile service(services + QStringLiteral("/org.freedesktop.portal.Desktop.service"));
+        QVERIFY(service.open(QIODevice::WriteOnly));
+        service.write("[D-BUS Service]\nName=org.freedesktop.portal.Desktop\nExec=/usr/bin/touch " +
+                      m_activationMarker.toUtf8() + "\n");
+        service.close();
+
+        m_bus = std::make_unique<PrivateBus>(QStringLiteral("portal"));
+        QVERIFY(m_bus->start());
         // Before anything opens the session bus: the picker must find our portal there.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.address().toUtf8());
-        m_portal = std::make_unique<FakePortal>(m_bus.connection());
-        QVERIFY(m_bus.connection().registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), m_portal.get(),
-                                                  QDBusConnection::ExportAllSlots));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus->address().toUtf8());
+        m_portal = std::make_unique<FakePortal>(m_bus->connection());
+        QVERIFY(m_bus->connection().registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), m_portal.get(),
+                                                   QDBusConnection::ExportAllSlots));
     }
 
+    void cleanupTestCase()
+    {
+        m_portal.reset();
+        m_bus.reset();
+    }
+
+    // The panel (context) is closed while the pick goes on, so no loupe may open: the outcome and the
+    // banner's sentence say what the portal did.
     void portal_data()
     {
         QTest::addColumn<bool>("portalPresent");
         QTest::addColumn<uint>("response");
-        QTest::addColumn<ScreenColorPicker::PickResult::Outcome>("outcome");
+        QTest::addColumn<bool>("hang");
+        QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<QString>("hex");
-        QTest::newRow("a colour") << true << 0u << ScreenColorPicker::PickResult::Outcome::picked << "#1A334D";
-        QTest::newRow("cancelled") << true << 1u << ScreenColorPicker::PickResult::Outcome::cancelled << "";
-        // With no portal, or one that cannot pick, the loupe would be next; this session (offscreen) has no
-        // screen to grab, so the pick fails with a sentence for the banner.
-        QTest::newRow("portal fails") << true << 2u << ScreenColorPicker::PickResult::Outcome::failed << "";
-        QTest::newRow("no portal") << false << 0u << ScreenColorPicker::PickResult::Outcome::failed << "";
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a colour") << true << 0u << false << Outcome::picked << "#1A334D"
+                                  << "";
+        QTest::newRow("cancelled") << true << 1u << false << Outcome::cancelled << ""
+                                   << "";
+        QTest::newRow("portal fails") << true << 2u << false << Outcome::abandoned << ""
+                                      << "Can't pick colors: the desktop's color picker failed";
+        QTest::newRow("portal answers without a colour") << true << 0u << false << Outcome::abandoned << ""
+                                                         << "Can't pick colors: the desktop's color picker failed";
+        QTest::newRow("portal does not take the call")
+            << true << 0u << true << Outcome::abandoned << ""
+            << "Can't pick colors: the desktop's color picker is not answering";
+        QTest::newRow("no portal running, one installed")
+            << false << 0u << false << Outcome::abandoned << ""
+            << "Can't pick colors here: this desktop offers no color picker";
     }
 
     void portal()
     {
         QFETCH(bool, portalPresent);
         QFETCH(uint, response);
-        QFETCH(ScreenColorPicker::PickResult::Outcome, outcome);
+        QFETCH(bool, hang);
+        QFETCH(Outcome, outcome);
         QFETCH(QString, hex);
-        QDBusConnection bus = m_bus.connection();
+        QFETCH(QString, message);
+        QDBusConnection bus = m_bus->connection();
         if (portalPresent)
             QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
         else
             bus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
         m_portal->response = response;
-        m_portal->rgb[0] = 0.1;
-        m_portal->rgb[1] = 0.2;
-        m_portal->rgb[2] = 0.3;
+        m_portal->hang = hang;
+        // "answers without a colour": a success response whose results lack the colour.
+        if (QByteArray(QTest::currentDataTag()) == "portal answers without a colour")
+            m_portal->response = 3;
 
-        QObject context;
+        QWidget closedPanel;
         QList<ScreenColorPicker::PickResult> results;
-        ScreenColorPicker::pick(&context,
-                                [&results](const ScreenColorPicker::PickResult &pick) { results.append(pick); });
+        ScreenColorPicker::pickWithin(
+            &closedPanel, [&results](const ScreenColorPicker::PickResult &pick) { results.append(pick); }, 300);
         QTRY_COMPARE(results.size(), 1);
         QCOMPARE(results.first().outcome, outcome);
         QCOMPARE(results.first().hex, hex);
-        if (outcome == ScreenColorPicker::PickResult::Outcome::failed)
-            QCOMPARE(results.first().message,
-                     QStringLiteral("Can't pick colors here: this desktop offers no color picker"));
+        QCOMPARE(results.first().message, message);
+        QVERIFY(!QFile::exists(m_activationMarker));
+
+        if (hang) {
+            // The portal takes the call after all, once the user was told: its picker must not appear.
+            m_portal->release();
+            QTRY_COMPARE(m_portal->request.closes, 1);
+        }
+        QCOMPARE(results.size(), 1);
+    }
+
+    // With the panel still up, a portal that cannot pick leaves it to our own loupe.
+    void theLoupeTakesOverWhileThePanelIsUp()
+    {
+        QVERIFY(m_bus->connection().registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+        m_portal->hang = false;
+        m_portal->response = 2;
+        QWidget panel;
+        panel.resize(200, 100);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QList<ScreenColorPicker::PickResult> results;
+        ScreenColorPicker::pickWithin(
+            &panel, [&results](const ScreenColorPicker::PickResult &pick) { results.append(pick); }, 300);
+        auto loupe = []() -> QWindow * {
+            for (QWindow *window : QGuiApplication::topLevelWindows()) {
+                if (window->isVisible() && window->inherits("LoupeOverlay"))
+                    return window;
+            }
+            return nullptr;
+        };
+        QTRY_VERIFY(loupe());
+        QTest::keyClick(loupe(), Qt::Key_Escape);
+        QTRY_COMPARE(results.size(), 1);
+        QCOMPARE(results.first().outcome, Outcome::cancelled);
     }
 };
 

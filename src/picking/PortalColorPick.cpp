@@ -10,6 +10,7 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusVariant>
+#include <QTimer>
 
 namespace {
 
@@ -46,7 +47,7 @@ public Q_SLOTS:
             argument.endStructure();
         }
         if (!ok) {
-            conclude({PortalPick::Outcome::unavailable, {}});
+            conclude({PortalPick::Outcome::failed, {}});
             return;
         }
         // The portal answers sRGB components from 0 to 1.
@@ -60,7 +61,7 @@ private:
 
 } // namespace
 
-void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> done)
+void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> done, int acceptMs)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
@@ -68,11 +69,26 @@ void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> do
         return;
     }
     auto *request = new PortalRequest(context, std::move(done));
-    PortalCall::call(bus, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"), {QString()},
-                     {}, request, SLOT(onResponse(uint, QVariantMap)), [request](const QDBusError &error) {
-                         qCDebug(lcPortal) << "PickColor failed:" << error.name() << error.message();
-                         request->conclude({PortalPick::Outcome::unavailable, {}});
-                     });
+    // A portal that is still starting, or hung, would keep the call waiting for D-Bus's 25 s; the caller
+    // hears much sooner that it is not answering. Should it take the request later after all, PortalCall
+    // closes it, so its picker never opens once the user has been told.
+    auto *acceptance = new QTimer(request);
+    acceptance->setSingleShot(true);
+    QObject::connect(acceptance, &QTimer::timeout, request, [request] {
+        qCInfo(lcPortal) << "PickColor was not taken in time";
+        request->conclude({PortalPick::Outcome::notAnswering, {}});
+    });
+    acceptance->start(acceptMs);
+    PortalCall::call(
+        bus, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"), {QString()}, {}, request,
+        SLOT(onResponse(uint, QVariantMap)),
+        [request](const QDBusError &error) {
+            qCInfo(lcPortal) << "PickColor failed:" << error.name() << error.message();
+            request->conclude(
+                {PortalCall::meansNoPortal(error) ? PortalPick::Outcome::unavailable : PortalPick::Outcome::failed,
+                 {}});
+        },
+        [acceptance] { acceptance->stop(); });
 }
 
 #include "PortalColorPick.moc"

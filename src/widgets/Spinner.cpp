@@ -1,9 +1,11 @@
 #include "widgets/Spinner.h"
 
 #include "widgets/Layout.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QEvent>
 #include <QPainter>
+#include <QPushButton>
 
 Spinner::Spinner(int size, QWidget *parent) : QWidget(parent), m_size(size)
 {
@@ -57,4 +59,13 @@ void Spinner::paintEvent(QPaintEvent *)
     arc.setCapStyle(Qt::RoundCap);
     painter.setPen(arc);
     painter.drawArc(ring, -m_angle * 16, 100 * 16);
+}
+
+void showBusy(QPushButton *button, Spinner *spinner, bool busy, const QString &text, const QString &symbol)
+{
+    button->setAccessibleName(text);
+    button->setEnabled(!busy);
+    button->setText(busy ? QString() : text);
+    button->setIcon(busy ? QIcon() : SymbolIcons::icon(symbol));
+    spinner->setVisible(busy);
 }

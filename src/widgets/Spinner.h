@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <QWidget>
 
+class QPushButton;
+
 // A small indeterminate progress indicator: an arc that turns while the spinner is shown.
 class Spinner : public QWidget
 {
@@ -27,3 +29,7 @@ private:
     int m_angle = 0;
     QTimer m_timer;
 };
+
+// Shows `spinner` (a child of `button`, kept centred) in place of the button's label and icon while `busy`,
+// and puts `text` and `symbol` back after. A busy button cannot be pressed; its accessible name stays.
+void showBusy(QPushButton *button, Spinner *spinner, bool busy, const QString &text, const QString &symbol);

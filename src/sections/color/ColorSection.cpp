@@ -6,6 +6,7 @@
 #include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 #include "widgets/PlainButton.h"
+#include "widgets/Spinner.h"
 #include "widgets/SymbolIcons.h"
 #include "widgets/TileGrid.h"
 
@@ -25,6 +26,13 @@ constexpr int kSwatchHeight = 28;
 constexpr int kSwatchGap = 3;
 constexpr int kCellSpacing = 8;
 constexpr int kLabelColumn = 46;
+
+// A pick outlives the section that started it (a tab switch rebuilds the section), so whether one is under
+// way is kept here, where every colour tab shown meanwhile can show it.
+// The pick under way (0: none), so that a finished pick's leftovers cannot end a later one.
+int g_pickUnderWay = 0;
+int g_lastPick = 0;
+QList<ColorSection *> g_sections;
 
 QFont monospace(int pixelSize)
 {
@@ -149,10 +157,14 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     header->addWidget(clear);
     layout->addLayout(header);
 
-    auto *pickButton =
+    m_pickButton =
         borderedButton(QStringLiteral("Pick Color"), QStringLiteral("eyedropper.halffull"), ControlSize::Regular, this);
-    connect(pickButton, &QPushButton::clicked, this, &ColorSection::pick);
-    layout->addWidget(pickButton);
+    connect(m_pickButton, &QPushButton::clicked, this, &ColorSection::pick);
+    layout->addWidget(m_pickButton);
+    m_pickSpinner = new Spinner(14, m_pickButton);
+    m_pickSpinner->keepCentred();
+    g_sections.append(this);
+    showPicking(g_pickUnderWay != 0);
 
     m_empty = new QLabel(QStringLiteral("No colors sampled yet"), this);
     m_empty->setFont(Style::font(Style::TextStyle::Callout));
@@ -165,6 +177,18 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
 
     connect(&m_store, &RecentListStore::changed, this, &ColorSection::rebuild);
     rebuild();
+}
+
+ColorSection::~ColorSection()
+{
+    g_sections.removeOne(this);
+}
+
+void ColorSection::showPicking(bool picking)
+{
+    for (ColorSection *section : std::as_const(g_sections))
+        showBusy(section->m_pickButton, section->m_pickSpinner, picking, QStringLiteral("Pick Color"),
+                 QStringLiteral("eyedropper.halffull"));
 }
 
 std::optional<QString> ColorSection::activeHex() const
@@ -181,34 +205,55 @@ void ColorSection::pick()
     // The pick belongs to the panel, not to this section: a tab switch or a reopened panel destroys the
     // section while the picker is up, and the colour must still be kept, copied and reported (the store and
     // the panel's notify outlive every section). Picking moves the focus to the picker, which hides the
-    // tray panel; it comes back with the result.
+    // tray panel; it comes back with the result. Until then the button shows that a pick is under way,
+    // as a portal may take its time to show its picker.
+    if (g_pickUnderWay != 0)
+        return;
+    const int pickId = g_pickUnderWay = ++g_lastPick;
+    const auto endPick = [pickId] {
+        if (g_pickUnderWay != pickId)
+            return;
+        g_pickUnderWay = 0;
+        showPicking(false);
+    };
+    showPicking(true);
     QPointer<QWidget> panel = window();
     const bool panelWasShown = panel && panel->isVisible();
     QPointer<ColorSection> self(this);
     const Notify notify = m_notify;
     RecentColorsStore *store = &m_store;
-    m_picker(panel, [self, notify, store, panel, panelWasShown](const ScreenColorPicker::PickResult &result) {
-        if (panelWasShown && panel && !panel->isVisible()) {
-            panel->show();
-            panel->raise();
-            panel->activateWindow();
-        }
-        switch (result.outcome) {
-        case ScreenColorPicker::PickResult::Outcome::cancelled:
-            return;
-        case ScreenColorPicker::PickResult::Outcome::failed:
-            notify(result.message);
-            return;
-        case ScreenColorPicker::PickResult::Outcome::picked:
-            break;
-        }
-        // Stored first, so the new swatch is there, active, when its notations show.
-        store->add(result.hex);
-        if (self)
-            self->select(result.hex);
-        ClipboardService::copy(result.hex);
-        notify(QStringLiteral("Picked & copied ") + result.hex);
-    });
+    // Should the picker go without an answer (its panel destroyed), the button still comes back.
+    const std::shared_ptr<void> busy(nullptr, [endPick](void *) { endPick(); });
+    m_picker(panel,
+             [self, notify, store, panel, panelWasShown, busy, endPick](const ScreenColorPicker::PickResult &result) {
+                 endPick();
+                 if (result.outcome == ScreenColorPicker::PickResult::Outcome::abandoned) {
+                     // The user closed the panel meanwhile: say why on its next opening, but do not bring it back.
+                     notify(result.message);
+                     return;
+                 }
+                 if (panelWasShown && panel && !panel->isVisible()) {
+                     panel->show();
+                     panel->raise();
+                     panel->activateWindow();
+                 }
+                 switch (result.outcome) {
+                 case ScreenColorPicker::PickResult::Outcome::cancelled:
+                     return;
+                 case ScreenColorPicker::PickResult::Outcome::failed:
+                 case ScreenColorPicker::PickResult::Outcome::abandoned:
+                     notify(result.message);
+                     return;
+                 case ScreenColorPicker::PickResult::Outcome::picked:
+                     break;
+                 }
+                 // Stored first, so the new swatch is there, active, when its notations show.
+                 store->add(result.hex);
+                 if (self)
+                     self->select(result.hex);
+                 ClipboardService::copy(result.hex);
+                 notify(QStringLiteral("Picked & copied ") + result.hex);
+             });
 }
 
 void ColorSection::select(const QString &hex)

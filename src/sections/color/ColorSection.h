@@ -14,7 +14,9 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
+class Spinner;
 
 // A recent colour: its swatch with the hex below. The active one has an accent border.
 class ColorSwatch : public QAbstractButton
@@ -72,6 +74,7 @@ public:
 
     ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent = nullptr,
                  Picker picker = ScreenColorPicker::pick);
+    ~ColorSection() override;
 
     // The selected swatch, else the newest colour, else none.
     std::optional<QString> activeHex() const;
@@ -82,12 +85,15 @@ private:
     void rebuild();
     void select(const QString &hex);
     void removeColor(const QString &hex);
+    static void showPicking(bool picking);
 
     Notify m_notify;
     RecentColorsStore &m_store;
     Picker m_picker;
     std::optional<QString> m_selectedHex;
 
+    QPushButton *m_pickButton;
+    Spinner *m_pickSpinner;
     QWidget *m_clear;
     QLabel *m_empty;
     QVBoxLayout *m_contentLayout;

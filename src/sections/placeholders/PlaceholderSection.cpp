@@ -132,8 +132,6 @@ PlaceholderSection::PlaceholderSection(Notify notify, QWidget *parent) : QWidget
     auto *copy = borderedButton(QStringLiteral("Copy URL"), QStringLiteral("link"), ControlSize::Regular, this);
     m_downloadButton =
         borderedButton(QStringLiteral("Download"), QStringLiteral("arrow.down.circle"), ControlSize::Regular, this);
-    // The name stays while the spinner stands in for the label.
-    m_downloadButton->setAccessibleName(QStringLiteral("Download"));
     for (QPushButton *button : {copy, m_downloadButton}) {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         actions->addWidget(button, 1);
@@ -226,10 +224,7 @@ void PlaceholderSection::setCustom(bool custom)
 void PlaceholderSection::setDownloading(bool downloading)
 {
     m_isDownloading = downloading;
-    m_downloadButton->setEnabled(!downloading);
-    m_downloadButton->setText(downloading ? QString() : QStringLiteral("Download"));
-    m_downloadButton->setIcon(downloading ? QIcon() : SymbolIcons::icon(QStringLiteral("arrow.down.circle")));
-    m_spinner->setVisible(downloading);
+    showBusy(m_downloadButton, m_spinner, downloading, QStringLiteral("Download"), QStringLiteral("arrow.down.circle"));
 }
 
 void PlaceholderSection::updateFormatPicker()
