@@ -26,6 +26,9 @@ constexpr int kNarrowWidth = 300;
 constexpr int kWideWidth = 460;
 constexpr int kContentPadding = 12;
 constexpr int kToastMs = 3000;
+// A message that came while the panel was closed (a download that finished as the file manager took the
+// focus) is shown for its full time on the next opening, unless it is older than this.
+constexpr int kHeldToastMaxAgeMs = 60000;
 constexpr int kFadeInMs = 220;
 
 // A one-pixel rule in a faint tone of the text colour, as between the panel's three parts.
@@ -258,7 +261,13 @@ void MenuPanelView::notify(const QString &message)
     m_toast = message;
     m_banner->setMessage(message);
     m_banner->show();
-    m_toastTimer.start();
+    // Its time runs only while someone can read it.
+    if (isVisible()) {
+        m_toastTimer.start();
+    } else {
+        m_toastTimer.stop();
+        m_heldToastAge.start();
+    }
 }
 
 int MenuPanelView::naturalHeight(int width) const
@@ -275,13 +284,24 @@ QSize MenuPanelView::sizeHint() const
 
 void MenuPanelView::fitHeight()
 {
+    // Fixed, not merely resized: a window whose smallest and largest sizes agree is floated by tiling window
+    // managers and compositors (sway, i3) instead of being stretched into a tile, and the window shown
+    // without a tray cannot be dragged larger than its content.
     const QSize natural = sizeHint();
-    if (size() != natural)
-        resize(natural);
+    if (size() != natural || minimumSize() != natural || maximumSize() != natural)
+        setFixedSize(natural);
 }
 
 bool MenuPanelView::event(QEvent *event)
 {
+    if (event->type() == QEvent::Show && m_toast && !m_toastTimer.isActive()) {
+        if (m_heldToastAge.isValid() && m_heldToastAge.elapsed() < kHeldToastMaxAgeMs) {
+            m_toastTimer.start();
+        } else {
+            m_toast.reset();
+            m_banner->hide();
+        }
+    }
     const bool handled = QWidget::event(event);
     // The panel has no size of its own: it is the spring's width and whatever height the content needs then.
     if (event->type() == QEvent::LayoutRequest)

@@ -2,6 +2,7 @@
 
 #include "app/Spring.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -59,7 +60,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private Q_SLOTS:
-    // Shows the message in the banner at once, replacing any other, and hides it 3 s after the latest call.
+    // Shows the message in the banner at once, replacing any other, and hides it 3 s after the latest call,
+    // counted from the next opening when the panel is closed.
     void notify(const QString &message);
 
 private:
@@ -75,6 +77,7 @@ private:
     Tab m_selectedTab = Tab::placeholders;
     std::optional<QString> m_toast;
     QTimer m_toastTimer;
+    QElapsedTimer m_heldToastAge;
 
     TabStrip *m_tabStrip;
     QVBoxLayout *m_contentLayout;
