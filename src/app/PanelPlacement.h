@@ -5,6 +5,8 @@
 #include <QSize>
 
 // Where the panel's top-left corner goes so that it hangs off the anchor (the tray icon, or the pointer
-// when the tray does not tell where its icon is): below an anchor in the upper half of the screen, above one
-// in the lower half, centred on it, and always wholly inside the available area.
+// when the tray does not tell where its icon is) on the side that faces the anchor's bar: below an icon in
+// a top bar, above one in a bottom bar, beside one in a bar at the left or right, centred on it. The bar is
+// the edge of the available area nearest the anchor. The panel stays wholly inside the available area, a
+// few pixels off its edges; one larger than the area keeps its top-left corner visible.
 QPoint panelPosition(const QRect &anchor, const QSize &panel, const QRect &available);
