@@ -156,11 +156,43 @@ private Q_SLOTS:
         panel.show();
         QTest::mouseClick(control<QAbstractButton>(section, QStringLiteral("Pick Color")), Qt::LeftButton);
         QCOMPARE(owner, &panel);
+        // Under way, the button cannot start a second pick, also on the section a tab switch brings back.
+        QVERIFY(!control<QAbstractButton>(section, QStringLiteral("Pick Color"))->isEnabled());
         delete section;
+        ColorSection again(log.callback(), store, &panel, [](QObject *, auto) { QFAIL("a second pick started"); });
+        auto *button = control<QAbstractButton>(&again, QStringLiteral("Pick Color"));
+        QVERIFY(!button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
         pending({ScreenColorPicker::PickResult::Outcome::picked, QStringLiteral("#1A2B3C"), {}});
+        QVERIFY(button->isEnabled());
         QCOMPARE(store.colors(), QStringList{QStringLiteral("#1A2B3C")});
         QCOMPARE(clipboardText(), QStringLiteral("#1A2B3C"));
         QCOMPARE(log.messages, QStringList{QStringLiteral("Picked & copied #1A2B3C")});
+    }
+
+    // A pick that no picker could take after the user closed the panel: the reason is told, the panel
+    // stays closed; a pick dropped unanswered (its panel gone) frees the button all the same.
+    void abandonedAndDroppedPicks()
+    {
+        NotifyLog log;
+        RecentColorsStore store;
+        QWidget panel;
+        ScreenColorPicker::PickCompletion pending;
+        ColorSection section(log.callback(), store, &panel, [&](QObject *, auto done) { pending = std::move(done); });
+        panel.show();
+        auto *button = control<QAbstractButton>(&section, QStringLiteral("Pick Color"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        panel.hide();
+        pending({ScreenColorPicker::PickResult::Outcome::abandoned, {}, QStringLiteral("No picker answered")});
+        QVERIFY(!panel.isVisible());
+        QCOMPARE(log.messages, QStringList{QStringLiteral("No picker answered")});
+        QVERIFY(button->isEnabled());
+
+        panel.show();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!button->isEnabled());
+        pending = {};
+        QVERIFY(button->isEnabled());
     }
 
     void eleventhColourDropsTheOldest()

@@ -110,6 +110,26 @@ class tst_StatusNotifierTray : public QObject
     }
 
 private Q_SLOTS:
+    static void serveWatcher(QDBusConnection bus, Watcher *watcher)
+    {
+        QVERIFY(bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), watcher,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
+                                       QDBusConnection::ExportAllProperties));
+        QVERIFY(bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+    }
+
+    void startApp(const QString &busAddress)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), testHome.path() + QStringLiteral("/runtime"));
+        m_app.setProcessEnvironment(env);
+        m_app.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_app.start(QStringLiteral(TESSELLON_BINARY), {});
+        QVERIFY(m_app.waitForStarted());
+    }
+
     void initTestCase()
     {
         qDBusRegisterMetaType<MenuItemProperties>();
@@ -119,19 +139,8 @@ private Q_SLOTS:
         // A bus of our own, so no other test's tray and no desktop's watcher can answer.
         QVERIFY(m_bus.start());
         m_connection = std::make_unique<QDBusConnection>(m_bus.connection());
-        QVERIFY(m_connection->registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher,
-                                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
-                                                 QDBusConnection::ExportAllProperties));
-        QVERIFY(m_connection->registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
-
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), testHome.path() + QStringLiteral("/runtime"));
-        m_app.setProcessEnvironment(env);
-        m_app.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_app.start(QStringLiteral(TESSELLON_BINARY), {});
-        QVERIFY(m_app.waitForStarted());
+        serveWatcher(*m_connection, &m_watcher);
+        startApp(m_bus.address());
     }
 
     void cleanupTestCase()
@@ -193,6 +202,28 @@ private Q_SLOTS:
         QVERIFY(finished.wait(10000));
         QCOMPARE(m_app.exitStatus(), QProcess::NormalExit);
         QCOMPARE(m_app.exitCode(), 0);
+    }
+
+    // The bar starts after Tessellon, as at login, then restarts: the icon reaches it each time, and the
+    // window shown meanwhile for want of a tray gives way to it.
+    void aTrayThatComesLaterAndRestarts()
+    {
+        PrivateBus bus(QStringLiteral("late-tray"));
+        QVERIFY(bus.start());
+        startApp(bus.address());
+        QTRY_VERIFY_WITH_TIMEOUT(panelVisible(), 20000);
+
+        const QDBusConnection desktop = bus.connection();
+        for (int start = 1; start <= 2; ++start) {
+            Watcher watcher;
+            serveWatcher(desktop, &watcher);
+            QTRY_VERIFY2_WITH_TIMEOUT(!watcher.registeredItems().isEmpty(), qPrintable(QString::number(start)), 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(!panelVisible(), 10000);
+            QDBusConnection(desktop).unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
+            QVERIFY(QDBusConnection(desktop).unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+        }
+        m_app.kill();
+        m_app.waitForFinished();
     }
 };
 

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kTrayWatchMs = 3000;
 // A click on the tray icon takes the activation from the open panel, which hides; the click itself arrives
 // right after and must not open it again.
 constexpr int kReopenGuardMs = 250;
@@ -52,8 +51,6 @@ QIcon trayIcon()
 
 TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
 {
-    m_tray.setIcon(trayIcon());
-    m_tray.setToolTip(QStringLiteral("Tessellon"));
     // Some tray hosts never send a left click, so the menu offers the panel too.
     QAction *open = m_trayMenu.addAction(QStringLiteral("Open Tessellon"));
     connect(open, &QAction::triggered, this, &TessellonApp::openPanel);
@@ -64,19 +61,11 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     connect(m_startAtLogin, &QAction::triggered, this, [this](bool on) { setStartAtLogin(on); });
     QAction *quit = m_trayMenu.addAction(QStringLiteral("Quit Tessellon"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    m_tray.setContextMenu(&m_trayMenu);
-    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        // The second of two quick clicks arrives as a double click alone; it toggles like any click.
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-            togglePanel();
-    });
 
     connect(&m_shortcuts, &GlobalShortcuts::activated, this, [this](const QString &id) {
         perform({id == SingleInstance::Actions::pickColor ? id : QString(), {}}, {});
     });
-
-    m_trayWatch.setInterval(kTrayWatchMs);
-    connect(&m_trayWatch, &QTimer::timeout, this, &TessellonApp::watchForTray);
+    connect(&m_outsideClicks, &OutsideClickWatch::pressed, this, &TessellonApp::onPressAnywhere);
 }
 
 TessellonApp::~TessellonApp() = default;
@@ -87,26 +76,37 @@ void TessellonApp::start()
     m_shortcuts.start(
         {{QStringLiteral("open"), QStringLiteral("Open Tessellon"), QStringLiteral("CTRL+ALT+SHIFT+T")},
          {SingleInstance::Actions::pickColor, QStringLiteral("Pick Color"), QStringLiteral("CTRL+ALT+SHIFT+C")}});
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_tray.show();
+    if (m_trays.isAvailable()) {
+        showTray();
     } else {
-        // No tray to click: show the panel straight away and keep looking for a tray that starts later.
+        // No tray to click: show the panel straight away, and move to a tray that starts later.
         openPanel();
-        m_trayWatch.start();
+        connect(&m_trays, &TrayWatch::availabilityChanged, this, [this](bool available) {
+            if (available && !m_tray)
+                showTray();
+        });
     }
 }
 
-void TessellonApp::watchForTray()
+void TessellonApp::showTray()
 {
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    m_trayWatch.stop();
-    m_tray.show();
+    m_tray = std::make_unique<QSystemTrayIcon>(trayIcon());
+    m_tray->setToolTip(QStringLiteral("Tessellon"));
+    m_tray->setContextMenu(&m_trayMenu);
+    connect(m_tray.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        // The second of two quick clicks arrives as a double click alone; it toggles like any click.
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            togglePanel();
+    });
+    m_tray->show();
+    // The window shown for want of a tray gives way to the icon; the panel opens from there from now on.
+    if (m_panel && m_panel->isVisible() && m_panelMode == PanelMode::OrdinaryWindow)
+        hidePanel();
 }
 
 TessellonApp::PanelMode TessellonApp::currentMode() const
 {
-    return m_tray.isVisible() ? PanelMode::TrayPanel : PanelMode::OrdinaryWindow;
+    return m_tray && m_tray->isVisible() ? PanelMode::TrayPanel : PanelMode::OrdinaryWindow;
 }
 
 void TessellonApp::ensurePanel(PanelMode mode)
@@ -144,15 +144,24 @@ void TessellonApp::ensurePanel(PanelMode mode)
 
 void TessellonApp::placePanel()
 {
-    const QRect icon = m_tray.geometry();
-    const QRect anchor = icon.isValid() ? icon : QRect(QCursor::pos(), QSize(1, 1));
-    QScreen *screen = QGuiApplication::screenAt(anchor.center());
+    const QRect icon = m_tray ? m_tray->geometry() : QRect();
+    // Trays that speak StatusNotifierItem do not tell where the icon is; the click that opened the panel
+    // was on it, so the pointer is as good.
+    m_anchor = icon.isValid() ? icon : QRect(QCursor::pos(), QSize(1, 1));
+    QScreen *screen = QGuiApplication::screenAt(m_anchor.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    m_available = screen->availableGeometry();
     m_panel->adjustSize();
-    m_panel->move(panelPosition(anchor, m_panel->size(), screen->availableGeometry()));
+    keepPanelAttached();
+}
+
+void TessellonApp::keepPanelAttached()
+{
+    if (m_anchor.isValid())
+        m_panel->move(panelPosition(m_anchor, m_panel->size(), m_available));
 }
 
 void TessellonApp::openPanel()
@@ -160,6 +169,7 @@ void TessellonApp::openPanel()
     m_startAtLogin->setChecked(Autostart::isEnabled());
     const PanelMode mode = currentMode();
     ensurePanel(mode);
+    m_anchor = QRect();
     // On Wayland no window may place itself: the compositor does.
     if (mode == PanelMode::TrayPanel && !isWayland())
         placePanel();
@@ -167,6 +177,22 @@ void TessellonApp::openPanel()
     m_panel->raise();
     m_panel->activateWindow();
     m_panel->focusMainInput();
+    if (mode == PanelMode::TrayPanel)
+        m_outsideClicks.start();
+}
+
+void TessellonApp::onPressAnywhere()
+{
+    if (!m_panel || !m_panel->isVisible() || m_panelMode != PanelMode::TrayPanel)
+        return;
+    const QPoint at = QCursor::pos();
+    // A press on the panel, on one of its popups (a dropdown's list, a menu) or on our own tray icon (which
+    // closes the panel itself) is not elsewhere.
+    if (QApplication::topLevelAt(at) || (m_tray && m_tray->geometry().contains(at)) ||
+        QApplication::activePopupWidget())
+        return;
+    hidePanel();
+    m_hiddenByDeactivation.start();
 }
 
 void TessellonApp::activate(const SingleInstance::Activation &launch)
@@ -230,6 +256,7 @@ void TessellonApp::hidePanel()
 {
     // Closing the active panel deactivates it on the way; that is not the user clicking elsewhere.
     m_hidingPanel = true;
+    m_outsideClicks.stop();
     m_panel->close();
     m_hidingPanel = false;
 }
@@ -242,7 +269,12 @@ bool TessellonApp::eventFilter(QObject *watched, QEvent *event)
         m_panel->isVisible()) {
         hidePanel();
         m_hiddenByDeactivation.start();
-    } else if (event->type() == QEvent::Close && !m_tray.isVisible()) {
+    } else if (event->type() == QEvent::Resize && m_panelMode == PanelMode::TrayPanel) {
+        // A tab that makes the panel wider or taller must not push it off the screen or over the bar.
+        keepPanelAttached();
+    } else if (event->type() == QEvent::Hide) {
+        m_outsideClicks.stop();
+    } else if (event->type() == QEvent::Close && !(m_tray && m_tray->isVisible())) {
         // Without a tray icon the window is all there is of Tessellon: closing it (Escape or the window
         // manager's button) must not leave an invisible process behind.
         QCoreApplication::quit();

@@ -2,7 +2,9 @@
 
 #include "app/ColorSchemeFollower.h"
 #include "app/GlobalShortcuts.h"
+#include "app/OutsideClickWatch.h"
 #include "app/SingleInstance.h"
+#include "app/TrayWatch.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
@@ -10,8 +12,8 @@
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include <memory>
 
@@ -50,8 +52,10 @@ private:
 
     void ensurePanel(PanelMode mode);
     PanelMode currentMode() const;
-    void watchForTray();
+    void showTray();
     void placePanel();
+    void keepPanelAttached();
+    void onPressAnywhere();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     RecentColorsStore m_recentColors;
@@ -63,9 +67,15 @@ private:
     QElapsedTimer m_hiddenByDeactivation;
     bool m_hidingPanel = false;
 
-    QSystemTrayIcon m_tray;
+    // Made only once a tray is there (see TrayWatch).
+    std::unique_ptr<QSystemTrayIcon> m_tray;
     QMenu m_trayMenu;
     QAction *m_startAtLogin = nullptr;
-    QTimer m_trayWatch;
+    TrayWatch m_trays{QDBusConnection::sessionBus()};
+    OutsideClickWatch m_outsideClicks;
+    // Where the open tray panel hangs from, kept for as long as it is open: the panel follows it as a tab
+    // changes its size.
+    QRect m_anchor;
+    QRect m_available;
     GlobalShortcuts m_shortcuts{QDBusConnection::sessionBus()};
 };

@@ -1,0 +1,72 @@
+#include "app/TrayWatch.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusServiceWatcher>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace {
+
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+// XEmbed trays have no signal of their own to wait for; a look every few seconds is cheap.
+constexpr int kXembedPollMs = 3000;
+
+} // namespace
+
+TrayWatch::TrayWatch(const QDBusConnection &bus, QObject *parent)
+    : QObject(parent),
+      m_watcher(new QDBusServiceWatcher(
+          kWatcherService, bus, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
+          this))
+{
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] { update(true, m_xembed); });
+    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { update(false, m_xembed); });
+    const bool registered = bus.isConnected() && bus.interface()->isServiceRegistered(kWatcherService);
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    m_statusNotifier = registered;
+    m_xembed = x11 && xembedTrayOwned();
+    if (x11) {
+        m_xembedPoll.setInterval(kXembedPollMs);
+        connect(&m_xembedPoll, &QTimer::timeout, this, [this] { update(m_statusNotifier, xembedTrayOwned()); });
+        if (!isAvailable())
+            m_xembedPoll.start();
+    }
+}
+
+void TrayWatch::update(bool statusNotifier, bool xembed)
+{
+    const bool before = isAvailable();
+    m_statusNotifier = statusNotifier;
+    m_xembed = xembed;
+    // Once an icon has been docked, Qt follows an XEmbed tray that restarts on its own; the look is only
+    // needed while there is no tray.
+    if (isAvailable())
+        m_xembedPoll.stop();
+    if (isAvailable() != before)
+        Q_EMIT availabilityChanged(isAvailable());
+}
+
+bool TrayWatch::xembedTrayOwned()
+{
+    // A connection of our own: Qt's is busy with the display, and this one is short.
+    int screen = 0;
+    xcb_connection_t *connection = xcb_connect(nullptr, &screen);
+    bool owned = false;
+    if (!xcb_connection_has_error(connection)) {
+        const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
+        xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()), nullptr);
+        if (atom) {
+            xcb_get_selection_owner_reply_t *owner =
+                xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+            owned = owner && owner->owner != XCB_NONE;
+            std::free(owner);
+            std::free(atom);
+        }
+    }
+    xcb_disconnect(connection);
+    return owned;
+}
