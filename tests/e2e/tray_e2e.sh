@@ -120,6 +120,60 @@ screenshot_when_still() {
 
 app_exited() { ! kill -0 "$APP_PID" 2>/dev/null; }
 
+# The panel's geometry, read twice in a row the same: the size spring has come to rest.
+panel_at_rest() {
+    local window first second
+    window=$(panel_window) || return 1
+    first=$(xdotool getwindowgeometry --shell "$window" | tr '\n' ' ')
+    sleep 0.1
+    second=$(xdotool getwindowgeometry --shell "$window" | tr '\n' ' ')
+    [[ -n "$first" && "$first" == "$second" ]]
+}
+
+# The resting panel lies wholly on the 1280x800 screen and off the bar, on the bar's side: below a top
+# bar, above a bottom one. BAR is the bar's window.
+panel_placed_well() { # panel_placed_well top|bottom BAR
+    local edge="$1" bar="$2" window
+    window=$(panel_window) || return 1
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    local px=$X py=$Y pw=$WIDTH ph=$HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$bar")"
+    echo "         panel ${pw}x${ph} at $px,$py; bar ${WIDTH}x${HEIGHT} at $X,$Y"
+    ((px >= 0 && py >= 0 && px + pw <= 1280 && py + ph <= 800)) || return 1
+    if [[ "$edge" == top ]]; then ((py >= Y + HEIGHT)); else ((py + ph <= Y)); fi
+}
+
+# With no window manager here, nobody works out the screen area that the bar leaves free; do as a window
+# manager does from the bar's struts, so the program sees what it sees on a desktop.
+set_work_area_beside() { # BAR
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    if ((Y == 0)); then
+        xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, $HEIGHT, 1280, $((800 - HEIGHT))"
+    else
+        xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1280, $Y"
+    fi
+}
+
+# Every tab, opened from the command line, leaves the panel where it belongs; then a press outside the
+# panel that moves no focus (on the bare desktop, on the bar beside the icon) closes it.
+check_placement_and_outside_clicks() { # EDGE BAR
+    local edge="$1" bar="$2" tab
+    set_work_area_beside "$bar"
+    for tab in placeholders color text icons glyphs textTools; do
+        "$app" --tab "$tab"
+        wait_for 10 panel_shown && wait_for 10 panel_at_rest
+        check "$edge bar, $tab: the panel stays on screen, on the bar's side" panel_placed_well "$edge" "$bar"
+    done
+    screenshot_when_still "$shots/e2e-$edge-text-tools.png"
+    xdotool mousemove 640 400 click 1
+    check "$edge bar: a press on the bare desktop closes the panel" wait_for 10 panel_hidden
+    "$app"
+    wait_for 10 panel_shown
+    eval "$(xdotool getwindowgeometry --shell "$bar")"
+    xdotool mousemove $((X + WIDTH - 8)) $((Y + HEIGHT / 2)) click 1
+    check "$edge bar: a press on the bar beside the icon closes the panel" wait_for 10 panel_hidden
+}
+
 # "Quit Tessellon" sits at the right end of the footer's last row.
 click_quit() {
     local window
@@ -164,6 +218,7 @@ xdotool windowfocus "$elsewhere"
 check "the panel closes when it loses focus" wait_for 10 panel_hidden
 "$app"
 check "and opens again from a second launch" wait_for 10 panel_shown
+check_placement_and_outside_clicks top "$elsewhere"
 
 # A verb reaches the running instance: the panel shows the tab with its main input focused, so what is typed
 # next lands there (select all and copy bring it back out).
@@ -207,6 +262,19 @@ if app_exited; then
     check "it exits with status 0" test $? -eq 0
     APP_PID=""
 fi
+end_session
+
+echo "--- tint2 along the bottom"
+use_private_home "$WORK/tint2-bottom"
+start_xserver
+sed 's/^panel_position = .*/panel_position = bottom right horizontal/' "$here/tint2rc" >"$WORK/tint2-bottom.rc"
+start_tray_host "$WORK/tint2-bottom.rc" "$probe"
+"$app" 2>"$WORK/app.log" &
+APP_PID=$!
+check "the tray icon appears" wait_for 20 tray_icon_shown
+click_window_at "$(tray_icon_window)" 9 9
+check "a click on the icon opens the panel" wait_for 10 panel_shown
+check_placement_and_outside_clicks bottom "$(xdotool search --onlyvisible --classname tint2 | head -1)"
 end_session
 
 echo "--- without a tray host"
