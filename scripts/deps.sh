@@ -14,6 +14,8 @@ packages=(
 if [[ "${1:-}" == "test" ]]; then
     # An X server without a screen, a tray host, a private D-Bus session, and the tools that drive the app.
     packages+=(xvfb xauth tint2 dbus-daemon xdotool xclip x11-utils imagemagick clang-format desktop-file-utils)
+    # Real desktop components for the end-to-end tests: Xfce's panel and window manager.
+    packages+=(xfce4-panel xfwm4 xfconf)
     # The second build: clang with its sanitizer runtimes.
     packages+=(clang libclang-rt-14-dev)
 fi

@@ -5,8 +5,12 @@
 #   icon closes it again, losing focus closes it, "Quit Tessellon"
 #   ends the process; with no colour-picker portal on the bus, "Pick Color" opens our own loupe, a click
 #   picks the pixel under it, and the panel comes back with the colour;
+#   every tab keeps the panel on screen and on the bar's side, and a press outside it closes it, under tint2
+#   in the top right corner and along the bottom (started after Tessellon there), and under Xfce's panel
+#   and window manager along the top and along the bottom (started after Tessellon there);
 #   without a tray host: the panel opens at once as an ordinary window, and closing it ends the process.
-# Usage: tray_e2e.sh TESSELLON TRAY_PROBE   (needs xdotool, xprop, xclip, import, tint2, Xvfb)
+# Usage: tray_e2e.sh TESSELLON TRAY_PROBE
+#   (needs xdotool, xprop, xclip, import, tint2, xfce4-panel, xfwm4, xfconfd, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
 
@@ -156,9 +160,9 @@ set_work_area_beside() { # BAR
 
 # Every tab, opened from the command line, leaves the panel where it belongs; then a press outside the
 # panel that moves no focus (on the bare desktop, on the bar beside the icon) closes it.
-check_placement_and_outside_clicks() { # EDGE BAR
-    local edge="$1" bar="$2" tab
-    set_work_area_beside "$bar"
+check_placement_and_outside_clicks() { # EDGE BAR X  (X: a point on the bar away from the icon)
+    local edge="$1" bar="$2" beside="$3" tab
+    [[ -n "${WM_PID:-}" ]] || set_work_area_beside "$bar"
     for tab in placeholders color text icons glyphs textTools; do
         "$app" --tab "$tab"
         wait_for 10 panel_shown && wait_for 10 panel_at_rest
@@ -170,7 +174,7 @@ check_placement_and_outside_clicks() { # EDGE BAR
     "$app"
     wait_for 10 panel_shown
     eval "$(xdotool getwindowgeometry --shell "$bar")"
-    xdotool mousemove $((X + WIDTH - 8)) $((Y + HEIGHT / 2)) click 1
+    xdotool mousemove $((X + beside)) $((Y + HEIGHT / 2)) click 1
     check "$edge bar: a press on the bar beside the icon closes the panel" wait_for 10 panel_hidden
 }
 
@@ -218,7 +222,8 @@ xdotool windowfocus "$elsewhere"
 check "the panel closes when it loses focus" wait_for 10 panel_hidden
 "$app"
 check "and opens again from a second launch" wait_for 10 panel_shown
-check_placement_and_outside_clicks top "$elsewhere"
+# The tray's icon sits at the left of this short bar.
+check_placement_and_outside_clicks top "$elsewhere" 150
 
 # A verb reaches the running instance: the panel shows the tab with its main input focused, so what is typed
 # next lands there (select all and copy bring it back out).
@@ -268,14 +273,85 @@ echo "--- tint2 along the bottom"
 use_private_home "$WORK/tint2-bottom"
 start_xserver
 sed 's/^panel_position = .*/panel_position = bottom right horizontal/' "$here/tint2rc" >"$WORK/tint2-bottom.rc"
-start_tray_host "$WORK/tint2-bottom.rc" "$probe"
+# The bar starts after Tessellon, as it may at login.
 "$app" 2>"$WORK/app.log" &
 APP_PID=$!
-check "the tray icon appears" wait_for 20 tray_icon_shown
+check "with no tray yet, the panel opens as a window" wait_for 20 panel_shown
+start_tray_host "$WORK/tint2-bottom.rc" "$probe"
+check "the tray icon appears once the bar is there" wait_for 20 tray_icon_shown
+check "and the window gives way to it" wait_for 10 panel_hidden
 click_window_at "$(tray_icon_window)" 9 9
 check "a click on the icon opens the panel" wait_for 10 panel_shown
-check_placement_and_outside_clicks bottom "$(xdotool search --onlyvisible --classname tint2 | head -1)"
+check_placement_and_outside_clicks bottom "$(xdotool search --onlyvisible --classname tint2 | head -1)" 150
 end_session
+
+# Xfce's own panel under its window manager: its notification area hosts our StatusNotifierItem. Along the
+# top it is there first; along the bottom it starts after Tessellon, as at login.
+# Items are listed by bus name (and path); ours is the one whose connection belongs to our process.
+registered_with_watcher() {
+    local item
+    for item in $(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
+        string:RegisteredStatusNotifierItems 2>/dev/null | sed -n 's/^ *string "\([^"/]*\).*/\1/p'); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+            org.freedesktop.DBus.GetConnectionUnixProcessID "string:$item" 2>/dev/null |
+            grep -q "uint32 $APP_PID\$" && return 0
+    done
+    return 1
+}
+xfce_bar() {
+    local window
+    for window in $(xdotool search --onlyvisible --classname xfce4-panel 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        ((WIDTH >= 1000)) && echo "$window" && return 0
+    done
+    return 1
+}
+start_xfce_panel() {
+    xfce4-panel >"$WORK/xfce4-panel.log" 2>&1 &
+    XFCE_PANEL_PID=$!
+    wait_for 20 xfce_bar
+}
+for edge in top bottom; do
+    echo "--- Xfce's panel along the $edge, with xfwm4"
+    use_private_home "$WORK/xfce-$edge"
+    channel="$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
+    mkdir -p "$channel"
+    position="p=6;x=0;y=0"
+    [[ "$edge" == bottom ]] && position="p=10;x=0;y=0"
+    sed "s/POSITION/$position/" "$here/xfce4-panel.xml" >"$channel/xfce4-panel.xml"
+    start_xserver
+    /usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd >/dev/null 2>&1 &
+    XFCONFD_PID=$!
+    xfwm4 --compositor=off >/dev/null 2>&1 &
+    WM_PID=$!
+    if [[ "$edge" == top ]]; then
+        check "Xfce's panel starts" start_xfce_panel
+        "$app" 2>"$WORK/app.log" &
+        APP_PID=$!
+    else
+        "$app" 2>"$WORK/app.log" &
+        APP_PID=$!
+        check "with no tray yet, the panel opens as a window" wait_for 20 panel_shown
+        check "Xfce's panel starts after Tessellon" start_xfce_panel
+        check "the window gives way to the icon" wait_for 20 panel_hidden
+    fi
+    check "the icon registers with Xfce's notification area" wait_for 20 registered_with_watcher
+    bar=$(xfce_bar)
+    eval "$(xdotool getwindowgeometry --shell "$bar")"
+    # The notification area is the bar's last item, and our icon its only one.
+    xdotool mousemove $((X + WIDTH - 14)) $((Y + HEIGHT / 2)) click 1
+    check "a click on the icon opens the panel" wait_for 10 panel_shown
+    screenshot_when_still "$shots/e2e-xfce-$edge.png"
+    xdotool key Escape
+    check "Escape closes the panel" wait_for 10 panel_hidden
+    "$app"
+    check_placement_and_outside_clicks "$edge" "$bar" 640
+    kill "$XFCE_PANEL_PID" "$XFCONFD_PID" "$WM_PID" 2>/dev/null
+    wait "$XFCE_PANEL_PID" "$XFCONFD_PID" "$WM_PID" 2>/dev/null
+    WM_PID=""
+    end_session
+done
 
 echo "--- without a tray host"
 use_private_home "$WORK/no-tray"
