@@ -14,8 +14,10 @@ packages=(
 if [[ "${1:-}" == "test" ]]; then
     # An X server without a screen, a tray host, a private D-Bus session, and the tools that drive the app.
     packages+=(xvfb xauth tint2 dbus-daemon xdotool xclip x11-utils imagemagick clang-format desktop-file-utils)
-    # Real desktop components for the end-to-end tests: Xfce's panel and window manager.
-    packages+=(xfce4-panel xfwm4 xfconf)
+    # Real desktop components for the end-to-end tests: Xfce's panel and window manager, and the desktop
+    # portal with its gtk backend, which reads GNOME's light/dark setting through dconf.
+    packages+=(xfce4-panel xfwm4 xfconf xdg-desktop-portal xdg-desktop-portal-gtk dconf-service
+        dconf-gsettings-backend gsettings-desktop-schemas libglib2.0-bin)
     # The second build: clang with its sanitizer runtimes.
     packages+=(clang libclang-rt-14-dev)
 fi

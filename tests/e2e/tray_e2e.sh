@@ -8,9 +8,12 @@
 #   every tab keeps the panel on screen and on the bar's side, and a press outside it closes it, under tint2
 #   in the top right corner and along the bottom (started after Tessellon there), and under Xfce's panel
 #   and window manager along the top and along the bottom (started after Tessellon there);
+#   with the real desktop portal (gtk backend), the panel turns dark and light again as GNOME's setting
+#   changes while it runs, and Pick Color goes straight to the loupe, as that backend has no picker;
 #   without a tray host: the panel opens at once as an ordinary window, and closing it ends the process.
 # Usage: tray_e2e.sh TESSELLON TRAY_PROBE
-#   (needs xdotool, xprop, xclip, import, tint2, xfce4-panel, xfwm4, xfconfd, Xvfb)
+#   (needs xdotool, xprop, xclip, import, tint2, xfce4-panel, xfwm4, xfconfd, xdg-desktop-portal(-gtk),
+#   dconf-service, gsettings, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
 
@@ -120,6 +123,15 @@ screenshot_when_still() {
     last_grab=""
     wait_for 10 screen_is_still
     cp "$WORK/now.png" "$1"
+}
+
+# The loupe covers the whole screen.
+overlay_shown() {
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        [[ "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')" == 1280 ]] && return 0
+    done
+    return 1
 }
 
 app_exited() { ! kill -0 "$APP_PID" 2>/dev/null; }
@@ -251,7 +263,6 @@ target_x=$((X + 60)) target_y=$((Y + 30))
 # Once the tab's highlight has come to rest: the pixel that the loupe's grab will hold.
 screenshot_when_still "$WORK/before-pick.png"
 expected=$(convert "$WORK/before-pick.png" -crop "1x1+$target_x+$target_y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1)
-overlay_shown() { (($(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l) > 1)); }
 click_window_at "$panel" 150 94
 check "Pick Color opens the loupe" wait_for 10 overlay_shown
 xdotool mousemove "$target_x" "$target_y" click 1
@@ -352,6 +363,62 @@ for edge in top bottom; do
     WM_PID=""
     end_session
 done
+
+echo "--- the real desktop portal (gtk backend): light and dark follow the desktop's setting"
+use_private_home "$WORK/portal"
+start_xserver
+start_tray_host "$here/tint2rc" "$probe"
+# The portal and its backend read GNOME's setting through dconf; all three run on the test's bus, started
+# here as the desktop's session would start them.
+/usr/libexec/dconf-service >/dev/null 2>&1 &
+DCONF_PID=$!
+XDG_CURRENT_DESKTOP=GNOME /usr/libexec/xdg-desktop-portal-gtk -r >"$WORK/portal-gtk.log" 2>&1 &
+PORTAL_GTK_PID=$!
+portal_answers() {
+    dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+        org.freedesktop.portal.Settings.Read string:org.freedesktop.appearance string:color-scheme >/dev/null 2>&1
+}
+backend_up() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        string:org.freedesktop.impl.portal.desktop.gtk 2>/dev/null | grep -q true
+}
+wait_for 20 backend_up
+XDG_CURRENT_DESKTOP=GNOME /usr/libexec/xdg-desktop-portal -r >"$WORK/portal.log" 2>&1 &
+PORTAL_PID=$!
+gsettings set org.gnome.desktop.interface color-scheme default
+check "the portal answers" wait_for 20 portal_answers
+"$app" 2>"$WORK/app.log" &
+APP_PID=$!
+wait_for 20 tray_icon_shown
+click_window_at "$(tray_icon_window)" 9 9
+check "a click on the icon opens the panel" wait_for 10 panel_shown
+# The panel's own background, in the left margin halfway down.
+panel_lightness() {
+    local window
+    window=$(panel_window) || return 1
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "1x1+$((X + 4))+$((Y + HEIGHT / 2))" -colorspace Gray -format "%[fx:int(255*p)]" info: 2>/dev/null
+}
+panel_is() { # light|dark
+    local lightness
+    lightness=$(panel_lightness) || return 1
+    if [[ "$1" == light ]]; then ((lightness >= 160)); else ((lightness <= 90)); fi
+}
+check "the panel starts light" wait_for 10 panel_is light
+gsettings set org.gnome.desktop.interface color-scheme prefer-dark
+check "it turns dark when the desktop's setting does, while it runs" wait_for 10 panel_is dark
+screenshot_when_still "$shots/e2e-portal-dark.png"
+gsettings set org.gnome.desktop.interface color-scheme prefer-light
+check "and light again" wait_for 10 panel_is light
+# This backend has no colour picker: the real portal must send the pick straight to our loupe.
+panel=$(panel_window)
+click_window_at "$panel" 75 22
+click_window_at "$panel" 150 94
+check "with a portal that has no colour picker, Pick Color opens the loupe at once" wait_for 3 overlay_shown
+xdotool key Escape
+kill "$PORTAL_PID" "$PORTAL_GTK_PID" "$DCONF_PID" 2>/dev/null
+wait "$PORTAL_PID" "$PORTAL_GTK_PID" "$DCONF_PID" 2>/dev/null
+end_session
 
 echo "--- without a tray host"
 use_private_home "$WORK/no-tray"
