@@ -52,7 +52,19 @@ class Watcher : public QObject
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
 
 public:
-    bool isHostRegistered() const { return true; }
+    // A bar registers its watcher first and its host a moment later.
+    bool hostRegistered = true;
+    mutable int hostQueries = 0;
+    bool isHostRegistered() const
+    {
+        ++hostQueries;
+        return hostRegistered;
+    }
+    void registerHost()
+    {
+        hostRegistered = true;
+        Q_EMIT StatusNotifierHostRegistered();
+    }
     int protocolVersion() const { return 0; }
     QStringList registeredItems() const { return m_items; }
 
@@ -68,6 +80,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void StatusNotifierItemRegistered(const QString &service);
+    void StatusNotifierHostRegistered();
 
 private:
     QStringList m_items;
@@ -216,7 +229,11 @@ private Q_SLOTS:
         const QDBusConnection desktop = bus.connection();
         for (int start = 1; start <= 2; ++start) {
             Watcher watcher;
+            watcher.hostRegistered = false;
             serveWatcher(desktop, &watcher);
+            // The host comes once the program has seen the watcher without one.
+            QTRY_VERIFY_WITH_TIMEOUT(watcher.hostQueries > 0, 20000);
+            watcher.registerHost();
             QTRY_VERIFY2_WITH_TIMEOUT(!watcher.registeredItems().isEmpty(), qPrintable(QString::number(start)), 20000);
             QTRY_VERIFY_WITH_TIMEOUT(!panelVisible(), 10000);
             QDBusConnection(desktop).unregisterObject(QStringLiteral("/StatusNotifierWatcher"));

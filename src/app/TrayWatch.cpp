@@ -1,7 +1,9 @@
 #include "app/TrayWatch.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -11,22 +13,27 @@
 namespace {
 
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+constexpr int kWatcherAnswerMs = 2000;
 // XEmbed trays have no signal of their own to wait for; a look every few seconds is cheap.
 constexpr int kXembedPollMs = 3000;
 
 } // namespace
 
 TrayWatch::TrayWatch(const QDBusConnection &bus, QObject *parent)
-    : QObject(parent),
+    : QObject(parent), m_bus(bus),
       m_watcher(new QDBusServiceWatcher(
           kWatcherService, bus, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
           this))
 {
-    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] { update(true, m_xembed); });
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this,
+            [this] { update(hostRegistered(m_bus), m_xembed); });
     connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { update(false, m_xembed); });
-    const bool registered = bus.isConnected() && bus.interface()->isServiceRegistered(kWatcherService);
+    if (m_bus.isConnected())
+        m_bus.connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"),
+                      this, SLOT(onHostRegistered()));
     const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
-    m_statusNotifier = registered;
+    m_statusNotifier = hostRegistered(m_bus);
     m_xembed = x11 && xembedTrayOwned();
     if (x11) {
         m_xembedPoll.setInterval(kXembedPollMs);
@@ -34,6 +41,23 @@ TrayWatch::TrayWatch(const QDBusConnection &bus, QObject *parent)
         if (!isAvailable())
             m_xembedPoll.start();
     }
+}
+
+void TrayWatch::onHostRegistered()
+{
+    update(true, m_xembed);
+}
+
+bool TrayWatch::hostRegistered(const QDBusConnection &bus)
+{
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kWatcherService))
+        return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        kWatcherService, kWatcherPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get.setArguments({kWatcherService, QStringLiteral("IsStatusNotifierHostRegistered")});
+    const QDBusMessage reply = bus.call(get, QDBus::Block, kWatcherAnswerMs);
+    return reply.type() == QDBusMessage::ReplyMessage &&
+           reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
 }
 
 void TrayWatch::update(bool statusNotifier, bool xembed)

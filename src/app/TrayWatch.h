@@ -11,9 +11,10 @@ class QDBusServiceWatcher;
 // session bus (KDE, waybar, Xfce, GNOME's AppIndicator extension), or on X11 the owner of the XEmbed tray
 // selection.
 //
-// Qt looks for the StatusNotifierWatcher once, when the first tray icon object is made, and never again:
-// an icon made before the bar starts (the usual race at login) stays without a tray for good. So nothing
-// of Qt's tray is made until this says a tray is there.
+// Qt looks for a StatusNotifierWatcher with a host (the bar that shows the icons) once, when the first
+// tray icon object is made, and never again: an icon made before the bar starts (the usual race at login),
+// or in the moment between the bar's watcher and its host coming up, stays without a tray for good. So
+// nothing of Qt's tray is made until this says a tray is there.
 class TrayWatch : public QObject
 {
     Q_OBJECT
@@ -26,10 +27,15 @@ public:
 Q_SIGNALS:
     void availabilityChanged(bool available);
 
+private Q_SLOTS:
+    void onHostRegistered();
+
 private:
     void update(bool statusNotifier, bool xembed);
+    static bool hostRegistered(const QDBusConnection &bus);
     static bool xembedTrayOwned();
 
+    QDBusConnection m_bus;
     QDBusServiceWatcher *m_watcher;
     QTimer m_xembedPoll;
     bool m_statusNotifier = false;
