@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -164,6 +165,15 @@ void TessellonApp::keepPanelAttached()
         m_panel->move(panelPosition(m_anchor, m_panel->size(), m_available));
 }
 
+void TessellonApp::attachOnSway(int triesLeft)
+{
+    // The compositor knows the window once it has drawn its first frame, which may take a moment.
+    constexpr int kRetryMs = 50;
+    if (!m_panel->isVisible() || m_sway.attach(m_panel->size()) || triesLeft == 0)
+        return;
+    QTimer::singleShot(kRetryMs, this, [this, triesLeft] { attachOnSway(triesLeft - 1); });
+}
+
 void TessellonApp::openPanel()
 {
     m_startAtLogin->setChecked(Autostart::isEnabled());
@@ -179,6 +189,8 @@ void TessellonApp::openPanel()
     m_panel->focusMainInput();
     if (mode == PanelMode::TrayPanel)
         m_outsideClicks.start();
+    if (mode == PanelMode::TrayPanel && SwayPlacement::isAvailable())
+        QTimer::singleShot(0, this, [this] { attachOnSway(20); });
 }
 
 void TessellonApp::onPressAnywhere()
@@ -271,7 +283,10 @@ bool TessellonApp::eventFilter(QObject *watched, QEvent *event)
         m_hiddenByDeactivation.start();
     } else if (event->type() == QEvent::Resize && m_panelMode == PanelMode::TrayPanel) {
         // A tab that makes the panel wider or taller must not push it off the screen or over the bar.
-        keepPanelAttached();
+        if (isWayland())
+            m_sway.follow(m_panel->size());
+        else
+            keepPanelAttached();
     } else if (event->type() == QEvent::Hide) {
         m_outsideClicks.stop();
     } else if (event->type() == QEvent::Close && !(m_tray && m_tray->isVisible())) {

@@ -4,6 +4,7 @@
 #include "app/GlobalShortcuts.h"
 #include "app/OutsideClickWatch.h"
 #include "app/SingleInstance.h"
+#include "app/SwayPlacement.h"
 #include "app/TrayWatch.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
@@ -55,6 +56,7 @@ private:
     void showTray();
     void placePanel();
     void keepPanelAttached();
+    void attachOnSway(int triesLeft);
     void onPressAnywhere();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -77,5 +79,6 @@ private:
     // changes its size.
     QRect m_anchor;
     QRect m_available;
+    SwayPlacement m_sway;
     GlobalShortcuts m_shortcuts{QDBusConnection::sessionBus()};
 };
