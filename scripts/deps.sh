@@ -18,6 +18,9 @@ if [[ "${1:-}" == "test" ]]; then
     # portal with its gtk backend, which reads GNOME's light/dark setting through dconf.
     packages+=(xfce4-panel xfwm4 xfconf xdg-desktop-portal xdg-desktop-portal-gtk dconf-service
         dconf-gsettings-backend gsettings-desktop-schemas libglib2.0-bin)
+    # And on Wayland: sway with waybar's tray, and what drives them (a virtual pointer we build, grim, the
+    # clipboard tools, python3 to read sway's layout).
+    packages+=(sway waybar grim wl-clipboard libwayland-dev libwayland-bin python3)
     # The second build: clang with its sanitizer runtimes.
     packages+=(clang libclang-rt-14-dev)
 fi
