@@ -1,12 +1,15 @@
 # Helpers for a private X session: an Xvfb, a tray host, a throw-away home; sourced by the test scripts.
 
-# Starts Xvfb on a free display and exports DISPLAY. -noreset keeps it from resetting when its last client
+# Starts Xvfb on a free display (1280x800, or the WIDTHxHEIGHT given) and exports DISPLAY, SCREEN_WIDTH and
+# SCREEN_HEIGHT. -noreset keeps it from resetting when its last client
 # leaves; -displayfd makes it pick a free display number and tell us which.
 start_xserver() {
-    local fifo
+    local size="${1:-1280x800}" fifo
+    SCREEN_WIDTH=${size%x*}
+    SCREEN_HEIGHT=${size#*x}
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
     local number
     if ! read -r -t 20 number <"$fifo"; then

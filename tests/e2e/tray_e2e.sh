@@ -129,7 +129,7 @@ screenshot_when_still() {
 overlay_shown() {
     local window
     for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        [[ "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')" == 1280 ]] && return 0
+        [[ "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')" == "$SCREEN_WIDTH" ]] && return 0
     done
     return 1
 }
@@ -146,7 +146,7 @@ panel_at_rest() {
     [[ -n "$first" && "$first" == "$second" ]]
 }
 
-# The resting panel lies wholly on the 1280x800 screen and off the bar, on the bar's side: below a top
+# The resting panel lies wholly on the screen and off the bar, on the bar's side: below a top
 # bar, above a bottom one. BAR is the bar's window.
 panel_placed_well() { # panel_placed_well top|bottom BAR
     local edge="$1" bar="$2" window
@@ -155,7 +155,7 @@ panel_placed_well() { # panel_placed_well top|bottom BAR
     local px=$X py=$Y pw=$WIDTH ph=$HEIGHT
     eval "$(xdotool getwindowgeometry --shell "$bar")"
     echo "         panel ${pw}x${ph} at $px,$py; bar ${WIDTH}x${HEIGHT} at $X,$Y"
-    ((px >= 0 && py >= 0 && px + pw <= 1280 && py + ph <= 800)) || return 1
+    ((px >= 0 && py >= 0 && px + pw <= SCREEN_WIDTH && py + ph <= SCREEN_HEIGHT)) || return 1
     if [[ "$edge" == top ]]; then ((py >= Y + HEIGHT)); else ((py + ph <= Y)); fi
 }
 
@@ -164,9 +164,9 @@ panel_placed_well() { # panel_placed_well top|bottom BAR
 set_work_area_beside() { # BAR
     eval "$(xdotool getwindowgeometry --shell "$1")"
     if ((Y == 0)); then
-        xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, $HEIGHT, 1280, $((800 - HEIGHT))"
+        xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, $HEIGHT, $SCREEN_WIDTH, $((SCREEN_HEIGHT - HEIGHT))"
     else
-        xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1280, $Y"
+        xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, $SCREEN_WIDTH, $Y"
     fi
 }
 
@@ -278,6 +278,19 @@ if app_exited; then
     check "it exits with status 0" test $? -eq 0
     APP_PID=""
 fi
+end_session
+
+echo "--- tint2 in the top right corner, Tessellon at 2x"
+use_private_home "$WORK/tint2-2x"
+start_xserver 2560x1600
+start_tray_host "$here/tint2rc" "$probe"
+QT_SCALE_FACTOR=2 "$app" 2>"$WORK/app.log" &
+APP_PID=$!
+check "the tray icon appears" wait_for 20 tray_icon_shown
+click_window_at "$(tray_icon_window)" 9 9
+check "a click on the icon opens the panel" wait_for 10 panel_shown
+check "the panel is 600 pixels (300 at 2x) wide" panel_width_is 600
+check_placement_and_outside_clicks top "$(xdotool search --onlyvisible --classname tint2 | head -1)" 150
 end_session
 
 echo "--- tint2 along the bottom"
