@@ -22,29 +22,16 @@ probe="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=../../scripts/xsession.sh
 source "$here/../../scripts/xsession.sh"
+# shellcheck source=common.sh
+source "$here/common.sh"
 
 WORK=$(mktemp -d)
 shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"
 mkdir -p "$shots"
 trap 'end_session; rm -rf "$WORK"' EXIT
 
-passed=0
-failed=0
-check() { # check DESCRIPTION COMMAND...
-    local description="$1"
-    shift
-    if "$@"; then
-        echo "PASS   : $description"
-        passed=$((passed + 1))
-    else
-        echo "FAIL!  : $description"
-        failed=$((failed + 1))
-        describe_windows
-    fi
-}
-
 # What the X server shows of our process, to tell a hang from a misplaced or unmapped window.
-describe_windows() {
+describe_failure() {
     [[ -n "${APP_PID:-}" ]] || return 0
     local window
     for window in $(xdotool search --pid "$APP_PID" 2>/dev/null); do
@@ -55,16 +42,6 @@ describe_windows() {
     return 0
 }
 
-# Polls a command until it succeeds, for at most $1 seconds.
-wait_for() {
-    local seconds="$1"
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
 
 # The visible window of our process titled "Tessellon" that is panel-sized (the tray icon is tiny).
 panel_window() {
@@ -311,18 +288,6 @@ end_session
 
 # Xfce's own panel under its window manager: its notification area hosts our StatusNotifierItem. Along the
 # top it is there first; along the bottom it starts after Tessellon, as at login.
-# Items are listed by bus name (and path); ours is the one whose connection belongs to our process.
-registered_with_watcher() {
-    local item
-    for item in $(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
-        string:RegisteredStatusNotifierItems 2>/dev/null | sed -n 's/^ *string "\([^"/]*\).*/\1/p'); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-            org.freedesktop.DBus.GetConnectionUnixProcessID "string:$item" 2>/dev/null |
-            grep -q "uint32 $APP_PID\$" && return 0
-    done
-    return 1
-}
 xfce_bar() {
     local window
     for window in $(xdotool search --onlyvisible --classname xfce4-panel 2>/dev/null); do

@@ -4,7 +4,7 @@
 #   Tessellon starts before the bar: its panel opens as a window at once; once waybar is up, the icon
 #   registers and the window gives way to it; a click on the icon opens the panel floating next to the bar
 #   on the tray's side; every tab keeps it there and on screen; "Copy URL" puts the URL on the clipboard;
-#   after waybar restarts, the icon registers again.
+#   a click on the desktop closes the panel; after waybar restarts, the icon registers again.
 # Input goes through wlroots' virtual-pointer protocol (wl_pointer), screenshots through grim.
 # Usage: wayland_e2e.sh TESSELLON WL_POINTER
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
@@ -18,6 +18,8 @@ fi
 app="$1"
 pointer_tool="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=common.sh
+source "$here/common.sh"
 WORK=$(mktemp -d)
 shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"
 mkdir -p "$shots"
@@ -38,27 +40,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0
-failed=0
-check() { # check DESCRIPTION COMMAND...
-    local description="$1"
-    shift
-    if "$@"; then
-        echo "PASS   : $description"
-        passed=$((passed + 1))
-    else
-        echo "FAIL!  : $description"
-        failed=$((failed + 1))
-        [[ -s "$WORK/app.log" ]] && sed 's/^/         app: /' "$WORK/app.log" | tail -10
-    fi
-}
-wait_for() { # SECONDS COMMAND...
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
+describe_failure() {
+    [[ -s "$WORK/app.log" ]] && sed 's/^/         app: /' "$WORK/app.log" | tail -10
+    return 0
 }
 
 # Sway will not run as root; in a user namespace it is user 1000 there, and root here still reaches it.
@@ -91,18 +75,6 @@ sys.exit(0 if walk(json.load(sys.stdin)) else 1)' "$APP_PID"
 panel_shown() { panel_rect >/dev/null; }
 panel_hidden() { ! panel_rect >/dev/null; }
 
-# Items are listed by bus name; ours is the one whose connection belongs to our process.
-registered_with_watcher() {
-    local item
-    for item in $(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
-        string:RegisteredStatusNotifierItems 2>/dev/null | sed -n 's/^ *string "\([^"/]*\).*/\1/p'); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-            org.freedesktop.DBus.GetConnectionUnixProcessID "string:$item" 2>/dev/null |
-            grep -q "uint32 $APP_PID\$" && return 0
-    done
-    return 1
-}
 
 start_waybar() {
     waybar -c "$here/waybar/config.json" -s "$here/waybar/style.css" >"$WORK/waybar.log" 2>&1 &
@@ -155,6 +127,12 @@ clipboard_holds_a_url() { [[ "$(timeout 5 wl-paste --no-newline 2>/dev/null)" ==
 click_at $((x + 78)) $((y + 248))
 check "Copy URL puts the URL on the clipboard" wait_for 10 clipboard_holds_a_url
 echo "         the clipboard holds $(timeout 5 wl-paste --no-newline 2>/dev/null)"
+
+# The compositor moves the focus to the empty desktop: the panel, no longer active, closes.
+click_at 300 500
+check "a click on the desktop closes the panel" wait_for 10 panel_hidden
+click_at 1266 15
+check "and the icon opens it again" wait_for 10 panel_shown
 
 kill "$WAYBAR_PID"
 wait "$WAYBAR_PID" 2>/dev/null

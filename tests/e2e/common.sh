@@ -1,0 +1,42 @@
+# What the end-to-end scripts share: checks that count and report, waiting for a condition, and the
+# StatusNotifierItem registrations of the app under test. Sourced; the script defines describe_failure.
+
+passed=0
+failed=0
+check() { # check DESCRIPTION COMMAND...
+    local description="$1"
+    shift
+    if "$@"; then
+        echo "PASS   : $description"
+        passed=$((passed + 1))
+    else
+        echo "FAIL!  : $description"
+        failed=$((failed + 1))
+        describe_failure
+    fi
+}
+
+# Polls a command until it succeeds, for at most $1 seconds.
+wait_for() {
+    local seconds="$1"
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# Whether the app under test (APP_PID) has an item registered with the session's StatusNotifierWatcher.
+# Items are listed by bus name; ours is the one whose connection belongs to our process.
+registered_with_watcher() {
+    local item
+    for item in $(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
+        string:RegisteredStatusNotifierItems 2>/dev/null | sed -n 's/^ *string "\([^"/]*\).*/\1/p'); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+            org.freedesktop.DBus.GetConnectionUnixProcessID "string:$item" 2>/dev/null |
+            grep -q "uint32 $APP_PID\$" && return 0
+    done
+    return 1
+}
