@@ -143,6 +143,10 @@ private Q_SLOTS:
             QTRY_VERIFY(before.isNull()); // the old section and its state are gone
         }
         QTRY_COMPARE(panel.width(), width);
+        // Its size is its content's and no other: tiling window managers float such a window, and the
+        // window shown without a tray cannot be stretched into empty space.
+        QCOMPARE(panel.minimumSize(), panel.size());
+        QCOMPARE(panel.maximumSize(), panel.size());
         // The highlight comes to rest behind the selected button, which has grown to 1.18.
         QTRY_COMPARE(panel.tabStrip()->highlightRect(), QRectF(button->geometry()));
         QTRY_COMPARE(button->symbolScale(), 1.18);
@@ -210,6 +214,27 @@ private Q_SLOTS:
         QTRY_VERIFY(panel.height() > oneLineHeight);
         QCOMPARE(banner(panel)->shownText().count(QLatin1Char('\n')), 1);
         QVERIFY(banner(panel)->shownText().endsWith(QChar(0x2026)));
+    }
+
+    // A message that comes while the panel is closed (the file manager took the focus after a download) is
+    // there for its full time when the panel next opens.
+    void aMessageWhileClosedWaitsForTheNextOpening()
+    {
+        constexpr int kInterval = 200;
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.setToastInterval(kInterval);
+        notify(panel, QStringLiteral("Saved photo.png to Downloads"));
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY(clock.elapsed() > 2 * kInterval);
+        QVERIFY(panel.toast());
+        panel.show();
+        QVERIFY(banner(panel)->isVisible());
+        QCOMPARE(banner(panel)->shownText(), QStringLiteral("Saved photo.png to Downloads"));
+        QTRY_VERIFY(!banner(panel)->isVisible());
+        panel.hide();
+        panel.show();
+        QVERIFY(!banner(panel)->isVisible()); // shown once, not at every opening
     }
 
     void elide_data()
