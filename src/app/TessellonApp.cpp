@@ -69,7 +69,11 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     connect(&m_outsideClicks, &OutsideClickWatch::pressed, this, &TessellonApp::onPressAnywhere);
 }
 
-TessellonApp::~TessellonApp() = default;
+TessellonApp::~TessellonApp()
+{
+    // The panel goes first: hiding it on the way out still reaches the members that watch it.
+    m_panel.reset();
+}
 
 void TessellonApp::start()
 {

@@ -17,6 +17,12 @@
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
 
+# A session bus of its own: the trays and the portal started here must not reach tests running beside it.
+if [[ -z "${TESSELLON_E2E_SESSION:-}" ]]; then
+    export TESSELLON_E2E_SESSION=1
+    exec dbus-run-session --config-file="$(dirname "$0")/../data/test-bus.conf" -- "$0" "$@"
+fi
+
 app="$1"
 probe="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
