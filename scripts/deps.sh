@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Tessellon needs, only when one is missing (safe to run again).
 #   scripts/deps.sh        to build and run
-#   scripts/deps.sh test   to build and run every test as well
+#   scripts/deps.sh test      to build and run every test as well
+#   scripts/deps.sh package   to make the Debian package and check it in a clean root
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config dpkg-dev file
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     qt6-wayland libxcb1-dev libxcb-xinput-dev
     # Every glyph the catalogue shows needs a font that has it; Noto and Symbola cover them all.
@@ -23,6 +24,11 @@ if [[ "${1:-}" == "test" ]]; then
     packages+=(sway waybar grim wl-clipboard libwayland-dev libwayland-bin python3)
     # The second build: clang with its sanitizer runtimes.
     packages+=(clang libclang-rt-14-dev)
+fi
+
+if [[ "${1:-}" == "package" ]]; then
+    # Making the Debian package and checking it in a clean Debian 12 root under an X server.
+    packages+=(lintian debootstrap xvfb xauth tint2 xdotool x11-utils dbus-daemon)
 fi
 
 missing=()
