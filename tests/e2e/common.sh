@@ -1,6 +1,15 @@
 # What the end-to-end scripts share: checks that count and report, waiting for a condition, and the
 # StatusNotifierItem registrations of the app under test. Sourced; the script defines describe_failure.
 
+# Runs the calling script again inside a session bus of its own, with the tests' configuration (which starts
+# no installed service): the trays, portals and bars a script starts must not reach tests running beside it.
+run_on_own_bus() {
+    if [[ -z "${TESSELLON_E2E_BUS:-}" ]]; then
+        export TESSELLON_E2E_BUS=1
+        exec dbus-run-session --config-file="$(dirname "${BASH_SOURCE[0]}")/../data/test-bus.conf" -- "$0" "$@"
+    fi
+}
+
 passed=0
 failed=0
 check() { # check DESCRIPTION COMMAND...

@@ -17,19 +17,15 @@
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
 
-# A session bus of its own: the trays and the portal started here must not reach tests running beside it.
-if [[ -z "${TESSELLON_E2E_SESSION:-}" ]]; then
-    export TESSELLON_E2E_SESSION=1
-    exec dbus-run-session --config-file="$(dirname "$0")/../data/test-bus.conf" -- "$0" "$@"
-fi
+# shellcheck source=common.sh
+source "$(dirname "$0")/common.sh"
+run_on_own_bus "$@"
 
 app="$1"
 probe="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=../../scripts/xsession.sh
 source "$here/../../scripts/xsession.sh"
-# shellcheck source=common.sh
-source "$here/common.sh"
 
 WORK=$(mktemp -d)
 shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"

@@ -10,16 +10,13 @@
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
 
-if [[ -z "${TESSELLON_WAYLAND_SESSION:-}" ]]; then
-    export TESSELLON_WAYLAND_SESSION=1
-    exec dbus-run-session --config-file="$(dirname "$0")/../data/test-bus.conf" -- "$0" "$@"
-fi
+# shellcheck source=common.sh
+source "$(dirname "$0")/common.sh"
+run_on_own_bus "$@"
 
 app="$1"
 pointer_tool="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=common.sh
-source "$here/common.sh"
 WORK=$(mktemp -d)
 shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"
 mkdir -p "$shots"
