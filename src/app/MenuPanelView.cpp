@@ -154,8 +154,7 @@ MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore 
     footerColumn->addWidget(m_banner);
     auto *quitRow = new QHBoxLayout;
     quitRow->addStretch(1);
-    auto *quit =
-        new PlainButton(QStringLiteral("Quit Tessellon"), Style::TextStyle::Caption, Style::Tone::Secondary, footer);
+    auto *quit = new PlainButton(tr("Quit Tessellon"), Style::TextStyle::Caption, Style::Tone::Secondary, footer);
     m_quit = quit;
     connect(quit, &QAbstractButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     quitRow->addWidget(quit);

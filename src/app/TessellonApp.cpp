@@ -53,14 +53,14 @@ QIcon trayIcon()
 TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
 {
     // Some tray hosts never send a left click, so the menu offers the panel too.
-    QAction *open = m_trayMenu.addAction(QStringLiteral("Open Tessellon"));
+    QAction *open = m_trayMenu.addAction(tr("Open Tessellon"));
     connect(open, &QAction::triggered, this, &TessellonApp::openPanel);
-    m_startAtLogin = m_trayMenu.addAction(QStringLiteral("Start at Login"));
+    m_startAtLogin = m_trayMenu.addAction(tr("Start at Login"));
     m_startAtLogin->setCheckable(true);
     // The autostart entry is the state: read it each time the item is shown, as another tool may change it.
     connect(&m_trayMenu, &QMenu::aboutToShow, this, [this] { m_startAtLogin->setChecked(Autostart::isEnabled()); });
     connect(m_startAtLogin, &QAction::triggered, this, [this](bool on) { setStartAtLogin(on); });
-    QAction *quit = m_trayMenu.addAction(QStringLiteral("Quit Tessellon"));
+    QAction *quit = m_trayMenu.addAction(tr("Quit Tessellon"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
     connect(&m_shortcuts, &GlobalShortcuts::activated, this, [this](const QString &id) {
@@ -78,9 +78,8 @@ TessellonApp::~TessellonApp()
 void TessellonApp::start()
 {
     // Suggestions only: the desktop asks the user, who may choose other keys.
-    m_shortcuts.start(
-        {{QStringLiteral("open"), QStringLiteral("Open Tessellon"), QStringLiteral("CTRL+ALT+SHIFT+T")},
-         {SingleInstance::Actions::pickColor, QStringLiteral("Pick Color"), QStringLiteral("CTRL+ALT+SHIFT+C")}});
+    m_shortcuts.start({{QStringLiteral("open"), tr("Open Tessellon"), QStringLiteral("CTRL+ALT+SHIFT+T")},
+                       {SingleInstance::Actions::pickColor, tr("Pick Color"), QStringLiteral("CTRL+ALT+SHIFT+C")}});
     if (m_trays.isAvailable()) {
         showTray();
     } else {

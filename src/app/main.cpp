@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/TessellonApp.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     const SingleInstance::Request &request = command.request;
 
     QApplication app(argc, argv);
+    Translations::install(QLocale());
     QApplication::setApplicationDisplayName(QStringLiteral("Tessellon"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
     // The program lives in the tray: closing the panel must not end it.

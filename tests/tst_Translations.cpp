@@ -1,0 +1,51 @@
+// The program's texts in the user's language: a translation of one text, compiled by the build, is found
+// for the user's locale and shows in the panel; a locale without one leaves the English.
+
+#include "app/MenuPanelView.h"
+#include "app/Translations.h"
+#include "stores/RecentColorsStore.h"
+#include "stores/RecentGlyphsStore.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+class tst_Translations : public QObject
+{
+    Q_OBJECT
+
+    static QString quitText()
+    {
+        RecentColorsStore colors;
+        RecentGlyphsStore glyphs;
+        MenuPanelView panel(colors, glyphs);
+        for (QAbstractButton *button : panel.findChildren<QAbstractButton *>()) {
+            if (button->text().contains(QStringLiteral("Tessellon")))
+                return button->text();
+        }
+        return {};
+    }
+
+private Q_SLOTS:
+    void theUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("quit");
+        // In this order: a translation, once installed, stays for the process.
+        QTest::newRow("no translation for French") << "fr_FR" << false << "Quit Tessellon";
+        QTest::newRow("English needs none") << "en_GB" << false << "Quit Tessellon";
+        QTest::newRow("German, by its language") << "de_AT" << true << "Tessellon beenden";
+    }
+
+    void theUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, found);
+        QFETCH(QString, quit);
+        QCOMPARE(Translations::install(QLocale(locale), QStringLiteral(TESSELLON_TEST_TRANSLATIONS)), found);
+        QCOMPARE(quitText(), quit);
+    }
+};
+
+QTEST_MAIN(tst_Translations)
+#include "tst_Translations.moc"
