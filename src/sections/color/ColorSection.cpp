@@ -46,17 +46,17 @@ QFont monospace(int pixelSize)
 ColorSwatch::ColorSwatch(const QString &hex, bool active, QWidget *parent)
     : QAbstractButton(parent), m_hex(hex), m_active(active)
 {
-    setToolTip(QStringLiteral("Show formats for ") + hex);
+    setToolTip(tr("Show formats for ") + hex);
     setAccessibleName(hex);
     setFont(monospace(8));
     setFixedSize(sizeHint());
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    m_delete = new QAction(QStringLiteral("Delete"), this);
+    m_delete = new QAction(tr("Delete"), this);
     addAction(m_delete);
     giveTileContextMenu(this);
     connect(m_delete, &QAction::triggered, this, [this] { Q_EMIT removeRequested(m_hex); });
-    auto *remove = new HoverDeleteButton(this, QStringLiteral("Remove ") + hex, 12, 0.55, 5);
+    auto *remove = new HoverDeleteButton(this, tr("Remove ") + hex, 12, 0.55, 5);
     connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(m_hex); });
 }
 
@@ -97,7 +97,7 @@ void ColorSwatch::paintEvent(QPaintEvent *)
 FormatRow::FormatRow(const QString &label, const QString &value, QWidget *parent)
     : HoverButton(parent), m_label(label), m_value(value)
 {
-    setToolTip(QStringLiteral("Copy ") + value);
+    setToolTip(tr("Copy ") + value);
     setAccessibleName(label);
     setAccessibleDescription(toolTip());
     setCursor(Qt::PointingHandCursor);
@@ -144,10 +144,10 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     layout->setSpacing(10);
 
     auto *header = new QHBoxLayout;
-    header->addWidget(sectionTitle(QStringLiteral("Color Grabber"), QStringLiteral("eyedropper"), this));
+    header->addWidget(sectionTitle(tr("Color Grabber"), QStringLiteral("eyedropper"), this));
     header->addStretch(1);
-    auto *clear = new PlainButton(QStringLiteral("Clear"), Style::TextStyle::Caption, Style::Tone::Accent, this);
-    clear->setToolTip(QStringLiteral("Forget every recent color"));
+    auto *clear = new PlainButton(tr("Clear"), Style::TextStyle::Caption, Style::Tone::Accent, this);
+    clear->setToolTip(tr("Forget every recent color"));
     connect(clear, &QAbstractButton::clicked, this, [this] {
         m_store.clear();
         m_selectedHex.reset();
@@ -157,8 +157,7 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     header->addWidget(clear);
     layout->addLayout(header);
 
-    m_pickButton =
-        borderedButton(QStringLiteral("Pick Color"), QStringLiteral("eyedropper.halffull"), ControlSize::Regular, this);
+    m_pickButton = borderedButton(tr("Pick Color"), QStringLiteral("eyedropper.halffull"), ControlSize::Regular, this);
     connect(m_pickButton, &QPushButton::clicked, this, &ColorSection::pick);
     layout->addWidget(m_pickButton);
     m_pickSpinner = new Spinner(14, m_pickButton);
@@ -166,7 +165,7 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     g_sections.append(this);
     showPicking(g_pickUnderWay != 0);
 
-    m_empty = new QLabel(QStringLiteral("No colors sampled yet"), this);
+    m_empty = new QLabel(tr("No colors sampled yet"), this);
     m_empty->setFont(Style::font(Style::TextStyle::Callout));
     Style::applyTone(m_empty, Style::Tone::Secondary);
     layout->addWidget(m_empty);
@@ -187,7 +186,7 @@ ColorSection::~ColorSection()
 void ColorSection::showPicking(bool picking)
 {
     for (ColorSection *section : std::as_const(g_sections))
-        showBusy(section->m_pickButton, section->m_pickSpinner, picking, QStringLiteral("Pick Color"),
+        showBusy(section->m_pickButton, section->m_pickSpinner, picking, tr("Pick Color"),
                  QStringLiteral("eyedropper.halffull"));
 }
 
@@ -252,7 +251,7 @@ void ColorSection::pick()
                  if (self)
                      self->select(result.hex);
                  ClipboardService::copy(result.hex);
-                 notify(QStringLiteral("Picked & copied ") + result.hex);
+                 notify(tr("Picked & copied ") + result.hex);
              });
 }
 
@@ -320,7 +319,7 @@ void ColorSection::rebuild()
         auto *row = new FormatRow(label, value, m_content);
         connect(row, &QAbstractButton::clicked, this, [this, value = value] {
             ClipboardService::copy(value);
-            m_notify(QStringLiteral("Copied ") + value);
+            m_notify(tr("Copied ") + value);
         });
         formats->addWidget(row);
     }

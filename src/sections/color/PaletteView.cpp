@@ -68,20 +68,20 @@ PaletteView::PaletteView(const QString &hex, Notify notify, QWidget *parent)
     layout->setSpacing(6);
 
     auto *header = new QHBoxLayout;
-    header->addWidget(caption(QStringLiteral("Shades"), this));
+    header->addWidget(caption(tr("Shades"), this));
     header->addStretch(1);
-    auto *css = new PlainButton(QStringLiteral("Copy all (CSS)"), Style::TextStyle::Caption, Style::Tone::Accent, this);
+    auto *css = new PlainButton(tr("Copy all (CSS)"), Style::TextStyle::Caption, Style::Tone::Accent, this);
     QFont cssFont = css->font();
     cssFont.setPixelSize(9);
     css->setFont(cssFont);
-    css->setToolTip(QStringLiteral("Copy the shades as CSS custom properties"));
+    css->setToolTip(tr("Copy the shades as CSS custom properties"));
     connect(css, &QAbstractButton::clicked, this, &PaletteView::copyCSS);
     header->addWidget(css);
     layout->addLayout(header);
 
     auto copyHex = [this](const QString &value) {
         ClipboardService::copy(value);
-        m_notify(QStringLiteral("Copied ") + value);
+        m_notify(tr("Copied ") + value);
     };
 
     auto *strip = new QHBoxLayout;
@@ -94,7 +94,7 @@ PaletteView::PaletteView(const QString &hex, Notify notify, QWidget *parent)
     }
     layout->addLayout(strip);
 
-    layout->addWidget(caption(QStringLiteral("Harmony"), this));
+    layout->addWidget(caption(tr("Harmony"), this));
     auto *harmonyRow = new QHBoxLayout;
     harmonyRow->setSpacing(6);
     for (const ColorSamplerService::PaletteEntry &entry : ColorSamplerService::harmonies(hex)) {
@@ -108,5 +108,5 @@ PaletteView::PaletteView(const QString &hex, Notify notify, QWidget *parent)
 void PaletteView::copyCSS()
 {
     ClipboardService::copy(ColorSamplerService::shadesCSS(m_hex));
-    m_notify(QStringLiteral("Copied shade ramp as CSS"));
+    m_notify(tr("Copied shade ramp as CSS"));
 }

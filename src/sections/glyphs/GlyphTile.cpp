@@ -20,11 +20,11 @@ GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, 
     glyphFont.setPixelSize(20);
     setFont(glyphFont);
     if (removable) {
-        m_removeAction = new QAction(QStringLiteral("Remove"), this);
+        m_removeAction = new QAction(tr("Remove"), this);
         addAction(m_removeAction);
         giveTileContextMenu(this);
         connect(m_removeAction, &QAction::triggered, this, [this] { Q_EMIT removeRequested(text()); });
-        auto *remove = new HoverDeleteButton(this, QStringLiteral("Remove ") + glyph);
+        auto *remove = new HoverDeleteButton(this, tr("Remove ") + glyph);
         connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(text()); });
     } else {
         setContextMenuPolicy(Qt::NoContextMenu);

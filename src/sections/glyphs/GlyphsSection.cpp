@@ -41,12 +41,12 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    layout->addWidget(sectionTitle(QStringLiteral("Glyphs"), QStringLiteral("character"), this));
+    layout->addWidget(sectionTitle(tr("Glyphs"), QStringLiteral("character"), this));
 
     m_search = new QLineEdit(this);
     markMainInput(m_search);
-    m_search->setPlaceholderText(QStringLiteral("Search glyphs\u2026"));
-    m_search->setAccessibleName(QStringLiteral("Search glyphs"));
+    m_search->setPlaceholderText(tr("Search glyphs\u2026"));
+    m_search->setAccessibleName(tr("Search glyphs"));
     m_search->setClearButtonEnabled(true);
     connect(m_search, &QLineEdit::textChanged, this, &GlyphsSection::rebuildGrid);
     layout->addWidget(m_search);
@@ -55,7 +55,7 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     auto *recentsLayout = new QVBoxLayout(m_recentsBlock);
     recentsLayout->setContentsMargins(0, 0, 0, 0);
     recentsLayout->setSpacing(4);
-    auto *caption = new QLabel(QStringLiteral("Recent"), m_recentsBlock);
+    auto *caption = new QLabel(tr("Recent"), m_recentsBlock);
     QFont captionFont = Style::font(Style::TextStyle::Caption, QFont::DemiBold);
     captionFont.setPixelSize(9);
     caption->setFont(captionFont);
@@ -69,7 +69,7 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     recentsLayout->addWidget(m_recentsGrid);
     layout->addWidget(m_recentsBlock);
 
-    m_picker = new SegmentedControl(QStringLiteral("Category"), this);
+    m_picker = new SegmentedControl(tr("Category"), this);
     QList<SegmentedControl::Segment> segments;
     for (GlyphCategory category : allGlyphCategories())
         segments.append({QString(), pickerSymbol(category), capitalised(rawValue(category))});
@@ -86,7 +86,7 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     m_grid->setObjectName(QStringLiteral("glyphGrid"));
     new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_grid);
     m_area->addWidget(tileScrollArea(m_grid, m_area));
-    m_empty = new QLabel(QStringLiteral("No glyphs found"), m_area);
+    m_empty = new QLabel(tr("No glyphs found"), m_area);
     m_empty->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_empty->setContentsMargins(0, 24, 0, 0);
     Style::applyTone(m_empty, Style::Tone::Secondary);
@@ -139,6 +139,6 @@ void GlyphsSection::rebuildGrid()
 void GlyphsSection::copyGlyph(const QString &glyph)
 {
     ClipboardService::copy(glyph);
-    m_notify(QStringLiteral("Copied ") + glyph);
+    m_notify(tr("Copied ") + glyph);
     m_store.add(glyph);
 }

@@ -52,9 +52,9 @@ QString IconFinderSection::rawValue(ClickAction action)
     case ClickAction::svgMarkup:
         return QStringLiteral("SVG");
     case ClickAction::dataURI:
-        return QStringLiteral("Data URI");
+        return tr("Data URI");
     case ClickAction::download:
-        return QStringLiteral("Download");
+        return tr("Download");
     }
     return {};
 }
@@ -70,17 +70,17 @@ IconFinderSection::IconFinderSection(Notify notify, QWidget *parent) : QWidget(p
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    layout->addWidget(sectionTitle(QStringLiteral("Icon Finder"), QStringLiteral("magnifyingglass"), this));
+    layout->addWidget(sectionTitle(tr("Icon Finder"), QStringLiteral("magnifyingglass"), this));
 
     m_search = new QLineEdit(this);
     markMainInput(m_search);
-    m_search->setPlaceholderText(QStringLiteral("Search 200k+ icons\u2026"));
-    m_search->setAccessibleName(QStringLiteral("Search icons"));
+    m_search->setPlaceholderText(tr("Search 200k+ icons\u2026"));
+    m_search->setAccessibleName(tr("Search icons"));
     m_search->setClearButtonEnabled(true);
     connect(m_search, &QLineEdit::textChanged, this, &IconFinderSection::runSearch);
     layout->addWidget(m_search);
 
-    m_actionControl = new SegmentedControl(QStringLiteral("Click action"), this);
+    m_actionControl = new SegmentedControl(tr("Click action"), this);
     QList<SegmentedControl::Segment> segments;
     for (ClickAction action : allClickActions())
         segments.append({rawValue(action)});
@@ -168,8 +168,7 @@ void IconFinderSection::startSearch()
             if (const auto *icons = std::get_if<QList<IconID>>(&result)) {
                 setResults(*icons);
             } else {
-                m_notify(QStringLiteral("Search failed \u2014 ") +
-                         std::get<IconifyService::Failure>(result).description());
+                m_notify(tr("Search failed \u2014 ") + std::get<IconifyService::Failure>(result).description());
                 setResults({});
             }
         });
@@ -202,8 +201,8 @@ void IconFinderSection::refreshContent()
     m_spinnerRow->setVisible(m_isSearching);
     m_scroll->setVisible(showGrid);
     m_caption->setVisible(!m_isSearching && !showGrid);
-    m_caption->setText(longEnough ? QStringLiteral("No icons found")
-                                  : QStringLiteral("Type to search Lucide, Heroicons, Tabler, Material\u2026"));
+    m_caption->setText(longEnough ? tr("No icons found")
+                                  : tr("Type to search Lucide, Heroicons, Tabler, Material\u2026"));
     updateOnScreenTiles();
 }
 
@@ -235,9 +234,7 @@ void IconFinderSection::handleTap(const IconID &icon)
     const ClickAction action = m_action;
     const Notify notify = m_notify;
     QObject *context = QCoreApplication::instance();
-    auto failed = [notify](const IconifyService::Failure &why) {
-        notify(QStringLiteral("Failed \u2014 ") + why.description());
-    };
+    auto failed = [notify](const IconifyService::Failure &why) { notify(tr("Failed \u2014 ") + why.description()); };
     switch (action) {
     case ClickAction::svgMarkup:
     case ClickAction::dataURI:
@@ -249,11 +246,11 @@ void IconFinderSection::handleTap(const IconID &icon)
             const QString &markup = std::get<QString>(result);
             if (action == ClickAction::svgMarkup) {
                 ClipboardService::copy(ClipboardService::Svg{markup});
-                notify(QStringLiteral("Copied ") + icon.id());
+                notify(tr("Copied ") + icon.id());
             } else {
                 ClipboardService::copy(QStringLiteral("data:image/svg+xml;base64,") +
                                        QString::fromLatin1(markup.toUtf8().toBase64()));
-                notify(QStringLiteral("Copied data URI \u2014 ") + icon.id());
+                notify(tr("Copied data URI \u2014 ") + icon.id());
             }
         });
         return;

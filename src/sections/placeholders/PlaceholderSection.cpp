@@ -53,30 +53,30 @@ PlaceholderSection::PlaceholderSection(Notify notify, QWidget *parent) : QWidget
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    layout->addWidget(sectionTitle(QStringLiteral("Instant Placeholders"), QStringLiteral("photo"), this));
+    layout->addWidget(sectionTitle(tr("Instant Placeholders"), QStringLiteral("photo"), this));
 
-    m_sourcePicker = new SegmentedControl(QStringLiteral("Source"), this);
+    m_sourcePicker = new SegmentedControl(tr("Source"), this);
     QList<SegmentedControl::Segment> sources;
     for (Source source : allSources())
         sources.append({title(source)});
     m_sourcePicker->setSegments(sources, int(allSources().indexOf(m_source)));
     connect(m_sourcePicker, &SegmentedControl::currentIndexChanged, this,
             [this](int index) { setSource(allSources().at(index)); });
-    layout->addWidget(field(QStringLiteral("Source"), m_sourcePicker, this));
+    layout->addWidget(field(tr("Source"), m_sourcePicker, this));
 
     // Size: a preset picker with "Custom", or two fields with a way back.
     m_sizeModes = new QStackedWidget(this);
     QWidget *presetRow = row(m_sizeModes);
     m_presetPicker = new QComboBox(presetRow);
-    m_presetPicker->setAccessibleName(QStringLiteral("Size"));
+    m_presetPicker->setAccessibleName(tr("Size"));
     for (const Resolution &preset : presets())
         m_presetPicker->addItem(preset.label());
     const auto initial = std::find_if(presets().begin(), presets().end(),
                                       [](const Resolution &r) { return r.width == kDefaultPresetWidth; });
     m_presetPicker->setCurrentIndex(int(initial - presets().begin()));
     m_presetPicker->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    auto *custom = borderedButton(QStringLiteral("Custom"), QString(), ControlSize::Regular, presetRow);
-    custom->setToolTip(QStringLiteral("Enter a custom width and height"));
+    auto *custom = borderedButton(tr("Custom"), QString(), ControlSize::Regular, presetRow);
+    custom->setToolTip(tr("Enter a custom width and height"));
     connect(custom, &QPushButton::clicked, this, [this] { setCustom(true); });
     presetRow->layout()->addWidget(m_presetPicker);
     presetRow->layout()->addWidget(custom);
@@ -84,16 +84,16 @@ PlaceholderSection::PlaceholderSection(Notify notify, QWidget *parent) : QWidget
 
     QWidget *customRow = row(m_sizeModes);
     m_customWidth = new QLineEdit(customRow);
-    m_customWidth->setPlaceholderText(QStringLiteral("W"));
-    m_customWidth->setAccessibleName(QStringLiteral("Width"));
+    m_customWidth->setPlaceholderText(tr("W"));
+    m_customWidth->setAccessibleName(tr("Width"));
     auto *times = new QLabel(QStringLiteral("\u00D7"), customRow);
     Style::applyTone(times, Style::Tone::Secondary);
     m_customHeight = new QLineEdit(customRow);
-    m_customHeight->setPlaceholderText(QStringLiteral("H"));
-    m_customHeight->setAccessibleName(QStringLiteral("Height"));
+    m_customHeight->setPlaceholderText(tr("H"));
+    m_customHeight->setAccessibleName(tr("Height"));
     auto *back = new QToolButton(customRow);
     back->setIcon(SymbolIcons::icon(QStringLiteral("list.bullet")));
-    back->setToolTip(QStringLiteral("Back to predefined sizes"));
+    back->setToolTip(tr("Back to predefined sizes"));
     back->setAccessibleName(back->toolTip());
     back->setFocusPolicy(Qt::StrongFocus);
     connect(back, &QToolButton::clicked, this, [this] { setCustom(false); });
@@ -103,7 +103,7 @@ PlaceholderSection::PlaceholderSection(Notify notify, QWidget *parent) : QWidget
     customRow->layout()->addWidget(back);
     m_sizeModes->addWidget(customRow);
     m_sizeModes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    layout->addWidget(field(QStringLiteral("Size"), m_sizeModes, this));
+    layout->addWidget(field(tr("Size"), m_sizeModes, this));
 
     // Seed and style: only for avatars, keeping their values while another source is shown.
     m_avatarFields = new QWidget(this);
@@ -111,27 +111,26 @@ PlaceholderSection::PlaceholderSection(Notify notify, QWidget *parent) : QWidget
     avatarLayout->setContentsMargins(0, 0, 0, 0);
     avatarLayout->setSpacing(10);
     m_seed = new QLineEdit(QStringLiteral("Tessellon"));
-    m_seed->setPlaceholderText(QStringLiteral("Any text \u2014 changes the avatar"));
-    m_seed->setAccessibleName(QStringLiteral("Seed"));
-    avatarLayout->addWidget(field(QStringLiteral("Seed"), m_seed, m_avatarFields));
+    m_seed->setPlaceholderText(tr("Any text \u2014 changes the avatar"));
+    m_seed->setAccessibleName(tr("Seed"));
+    avatarLayout->addWidget(field(tr("Seed"), m_seed, m_avatarFields));
     m_stylePicker = new QComboBox;
-    m_stylePicker->setAccessibleName(QStringLiteral("Style"));
+    m_stylePicker->setAccessibleName(tr("Style"));
     m_stylePicker->addItems(avatarStyles());
-    avatarLayout->addWidget(field(QStringLiteral("Style"), m_stylePicker, m_avatarFields));
+    avatarLayout->addWidget(field(tr("Style"), m_stylePicker, m_avatarFields));
     m_avatarFields->hide();
     layout->addWidget(m_avatarFields);
 
-    m_formatPicker = new SegmentedControl(QStringLiteral("Format"), this);
+    m_formatPicker = new SegmentedControl(tr("Format"), this);
     connect(m_formatPicker, &SegmentedControl::currentIndexChanged, this,
             [this](int index) { m_format = supportedFormats(m_source).at(index); });
-    layout->addWidget(field(QStringLiteral("Format"), m_formatPicker, this));
+    layout->addWidget(field(tr("Format"), m_formatPicker, this));
     updateFormatPicker();
 
     auto *actions = new QHBoxLayout;
     actions->setSpacing(8);
-    auto *copy = borderedButton(QStringLiteral("Copy URL"), QStringLiteral("link"), ControlSize::Regular, this);
-    m_downloadButton =
-        borderedButton(QStringLiteral("Download"), QStringLiteral("arrow.down.circle"), ControlSize::Regular, this);
+    auto *copy = borderedButton(tr("Copy URL"), QStringLiteral("link"), ControlSize::Regular, this);
+    m_downloadButton = borderedButton(tr("Download"), QStringLiteral("arrow.down.circle"), ControlSize::Regular, this);
     for (QPushButton *button : {copy, m_downloadButton}) {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         actions->addWidget(button, 1);
@@ -167,19 +166,19 @@ void PlaceholderSection::copyURL()
 {
     const auto current = request();
     if (!current) {
-        m_notify(QStringLiteral("Enter a valid width and height"));
+        m_notify(tr("Enter a valid width and height"));
         return;
     }
     const QString text = url(*current);
     ClipboardService::copy(text);
-    m_notify(QStringLiteral("Copied ") + text);
+    m_notify(tr("Copied ") + text);
 }
 
 void PlaceholderSection::download()
 {
     const auto current = request();
     if (!current) {
-        m_notify(QStringLiteral("Enter a valid width and height"));
+        m_notify(tr("Enter a valid width and height"));
         return;
     }
     if (m_isDownloading)
@@ -193,7 +192,7 @@ void PlaceholderSection::download()
         if (const auto *saved = std::get_if<DownloadsFolder::Saved>(&result)) {
             announceSaved(*saved, notify);
         } else {
-            notify(QStringLiteral("Download failed \u2014 ") + std::get<DownloadError>(result).description());
+            notify(tr("Download failed \u2014 ") + std::get<DownloadError>(result).description());
         }
         if (self)
             self->setDownloading(false);
@@ -224,7 +223,7 @@ void PlaceholderSection::setCustom(bool custom)
 void PlaceholderSection::setDownloading(bool downloading)
 {
     m_isDownloading = downloading;
-    showBusy(m_downloadButton, m_spinner, downloading, QStringLiteral("Download"), QStringLiteral("arrow.down.circle"));
+    showBusy(m_downloadButton, m_spinner, downloading, tr("Download"), QStringLiteral("arrow.down.circle"));
 }
 
 void PlaceholderSection::updateFormatPicker()

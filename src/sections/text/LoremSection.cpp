@@ -36,12 +36,12 @@ LoremSection::LoremSection(Notify notify, QWidget *parent) : QWidget(parent), m_
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
-    layout->addWidget(sectionTitle(QStringLiteral("Lorem Ipsum"), QStringLiteral("text.alignleft"), this));
+    layout->addWidget(sectionTitle(tr("Lorem Ipsum"), QStringLiteral("text.alignleft"), this));
 
     auto *unitField = new QVBoxLayout;
     unitField->setSpacing(4);
-    unitField->addWidget(fieldLabel(QStringLiteral("Unit"), this));
-    m_unitPicker = new SegmentedControl(QStringLiteral("Unit"), this);
+    unitField->addWidget(fieldLabel(tr("Unit"), this));
+    m_unitPicker = new SegmentedControl(tr("Unit"), this);
     QList<SegmentedControl::Segment> segments;
     for (Unit unit : LoremService::allUnits())
         segments.append({capitalised(LoremService::rawValue(unit))});
@@ -53,13 +53,13 @@ LoremSection::LoremSection(Notify notify, QWidget *parent) : QWidget(parent), m_
 
     auto *countField = new QVBoxLayout;
     countField->setSpacing(4);
-    countField->addWidget(fieldLabel(QStringLiteral("Count"), this));
+    countField->addWidget(fieldLabel(tr("Count"), this));
     auto *stepper = new QHBoxLayout;
     stepper->setSpacing(0);
     m_countLabel = new QLabel(this);
     m_countLabel->setFont(Style::font(Style::TextStyle::Callout));
-    m_decrement = stepButton(QStringLiteral("\u2212"), QStringLiteral("Decrease count"), this);
-    m_increment = stepButton(QStringLiteral("+"), QStringLiteral("Increase count"), this);
+    m_decrement = stepButton(QStringLiteral("\u2212"), tr("Decrease count"), this);
+    m_increment = stepButton(QStringLiteral("+"), tr("Increase count"), this);
     connect(m_decrement, &QToolButton::clicked, this, [this] { setCount(m_count - 1); });
     connect(m_increment, &QToolButton::clicked, this, [this] { setCount(m_count + 1); });
     stepper->addWidget(m_countLabel);
@@ -78,7 +78,7 @@ LoremSection::LoremSection(Notify notify, QWidget *parent) : QWidget(parent), m_
     m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_preview->setFrameShape(QFrame::NoFrame);
     m_preview->setFont(Style::font(Style::TextStyle::Subheadline));
-    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_preview->setAccessibleName(tr("Preview"));
     m_preview->viewport()->setAutoFillBackground(false);
     m_preview->setAutoFillBackground(false);
     m_preview->document()->setDocumentMargin(0);
@@ -89,9 +89,8 @@ LoremSection::LoremSection(Notify notify, QWidget *parent) : QWidget(parent), m_
 
     auto *actions = new QHBoxLayout;
     actions->setSpacing(8);
-    m_regenerate =
-        borderedButton(QStringLiteral("Regenerate"), QStringLiteral("arrow.clockwise"), ControlSize::Large, this);
-    m_copy = borderedButton(QStringLiteral("Copy"), QStringLiteral("doc.on.clipboard"), ControlSize::Large, this);
+    m_regenerate = borderedButton(tr("Regenerate"), QStringLiteral("arrow.clockwise"), ControlSize::Large, this);
+    m_copy = borderedButton(tr("Copy"), QStringLiteral("doc.on.clipboard"), ControlSize::Large, this);
     for (QPushButton *button : {m_regenerate, m_copy}) {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         actions->addWidget(button, 1);
@@ -150,5 +149,5 @@ void LoremSection::updateCountControls()
 void LoremSection::copy()
 {
     ClipboardService::copy(m_text);
-    m_notify(QStringLiteral("Copied %1 %2").arg(m_count).arg(LoremService::rawValue(m_unit)));
+    m_notify(tr("Copied %1 %2").arg(m_count).arg(LoremService::rawValue(m_unit)));
 }

@@ -35,7 +35,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    layout->addWidget(sectionTitle(QStringLiteral("Text Tools"), QStringLiteral("text.badge.checkmark"), this));
+    layout->addWidget(sectionTitle(tr("Text Tools"), QStringLiteral("text.badge.checkmark"), this));
 
     auto *box = new InsetBox(this);
     box->setFixedHeight(120);
@@ -45,7 +45,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     markMainInput(m_editor);
     m_editor->setFrameShape(QFrame::NoFrame);
     m_editor->setFont(Style::font(Style::TextStyle::Subheadline));
-    m_editor->setAccessibleName(QStringLiteral("Text"));
+    m_editor->setAccessibleName(tr("Text"));
     m_editor->viewport()->setAutoFillBackground(false);
     m_editor->setAutoFillBackground(false);
     m_editor->document()->setDocumentMargin(2);
@@ -55,7 +55,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     connect(m_editor, &TextToolsEditor::fillingChanged, this, &TextToolsSection::updateBusy);
     boxLayout->addWidget(m_editor);
     // Drawn over the editor, but clicks go through it to the editor beneath.
-    m_placeholder = new QLabel(QStringLiteral("Paste or type text\u2026"), box);
+    m_placeholder = new QLabel(tr("Paste or type text\u2026"), box);
     m_placeholder->setFont(m_editor->font());
     m_placeholder->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_placeholder->move(6 + 2 + m_editor->document()->documentMargin(), 6 + 2);
@@ -92,52 +92,50 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
         };
     };
 
-    row(QStringLiteral("Sort"), HintGroup::sort,
+    row(tr("Sort"), HintGroup::sort,
         {opButton(QStringLiteral("A\u2192Z"), HintGroup::sort, {},
-                  QStringLiteral("Sort lines alphabetically, A to Z (case-insensitive)"), hasText, false,
+                  tr("Sort lines alphabetically, A to Z (case-insensitive)"), hasText, false,
                   sortBy(SortOrder::alphabetical)),
          opButton(QStringLiteral("Z\u2192A"), HintGroup::sort, {},
-                  QStringLiteral("Sort lines alphabetically, Z to A (case-insensitive)"), hasText, false,
+                  tr("Sort lines alphabetically, Z to A (case-insensitive)"), hasText, false,
                   sortBy(SortOrder::reverseAlphabetical)),
-         opButton(QStringLiteral("Length"), HintGroup::sort, {}, QStringLiteral("Sort lines by length, shortest first"),
-                  hasText, false, sortBy(SortOrder::byLength))});
+         opButton(tr("Length"), HintGroup::sort, {}, tr("Sort lines by length, shortest first"), hasText, false,
+                  sortBy(SortOrder::byLength))});
 
-    row(QStringLiteral("Lines"), HintGroup::lines,
-        {opButton(QStringLiteral("Trim"), HintGroup::lines, {},
-                  QStringLiteral("Collapse repeated spaces and strip trailing whitespace"), hasText, false,
+    row(tr("Lines"), HintGroup::lines,
+        {opButton(tr("Trim"), HintGroup::lines, {}, tr("Collapse repeated spaces and strip trailing whitespace"),
+                  hasText, false,
                   [this](OpButton *button) {
                       apply(button, [](QString text) { return TextToolsService::trim(std::move(text)); });
                   }),
-         opButton(QStringLiteral("Remove blanks"), HintGroup::lines, {},
-                  QStringLiteral("Delete empty or whitespace-only lines"), hasText, false,
+         opButton(tr("Remove blanks"), HintGroup::lines, {}, tr("Delete empty or whitespace-only lines"), hasText,
+                  false,
                   [this](OpButton *button) {
                       apply(button, [](QString text) { return TextToolsService::removeBlankLines(std::move(text)); });
                   }),
-         opButton(QStringLiteral("Dedupe"), HintGroup::lines, {},
-                  QStringLiteral("Remove duplicate lines, keeping the first"), hasText, false,
+         opButton(tr("Dedupe"), HintGroup::lines, {}, tr("Remove duplicate lines, keeping the first"), hasText, false,
                   [this](OpButton *button) {
                       apply(button, [](QString text) { return TextToolsService::dedupeLines(std::move(text)); });
                   })});
 
     m_stripChars = new QLineEdit(this);
-    m_stripChars->setPlaceholderText(QStringLiteral("e.g. ,.;"));
-    m_stripChars->setAccessibleName(QStringLiteral("Characters to strip"));
+    m_stripChars->setPlaceholderText(tr("e.g. ,.;"));
+    m_stripChars->setAccessibleName(tr("Characters to strip"));
     m_stripChars->installEventFilter(this);
     connect(m_stripChars, &QLineEdit::textChanged, this, &TextToolsSection::refreshEnabled);
     OpButton *stripButton = opButton(
-        QStringLiteral("Strip"), HintGroup::strip, {},
-        QStringLiteral("Remove every character you typed in the field from the text"), [this] { return canStrip(); },
-        false,
+        tr("Strip"), HintGroup::strip, {}, tr("Remove every character you typed in the field from the text"),
+        [this] { return canStrip(); }, false,
         [this](OpButton *button) {
             const QString characters = m_stripChars->text();
             apply(button, [characters](QString text) { return TextToolsService::strip(std::move(text), characters); });
         });
-    row(QStringLiteral("Strip"), HintGroup::strip, {m_stripChars, stripButton});
+    row(tr("Strip"), HintGroup::strip, {m_stripChars, stripButton});
 
     auto *copyColumn = new QVBoxLayout;
     copyColumn->setSpacing(3);
-    copyColumn->addWidget(opButton(QStringLiteral("Copy"), HintGroup::copy, QStringLiteral("doc.on.clipboard"),
-                                   QStringLiteral("Copy the result to the clipboard"), hasText, true,
+    copyColumn->addWidget(opButton(tr("Copy"), HintGroup::copy, QStringLiteral("doc.on.clipboard"),
+                                   tr("Copy the result to the clipboard"), hasText, true,
                                    [this](OpButton *) { copy(); }));
     copyColumn->addWidget(hintLine(HintGroup::copy));
     layout->addSpacing(4);
@@ -224,7 +222,7 @@ bool TextToolsSection::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_editor && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         m_placeholder->setVisible(!m_hasText && event->type() == QEvent::FocusOut);
     if (watched == m_stripChars && event->type() == QEvent::Enter)
-        setHovered(Hint{HintGroup::strip, QStringLiteral("Type the characters to remove, then press Strip")});
+        setHovered(Hint{HintGroup::strip, tr("Type the characters to remove, then press Strip")});
     if (watched == m_stripChars && event->type() == QEvent::Leave)
         setHovered(std::nullopt);
     return QWidget::eventFilter(watched, event);
@@ -285,5 +283,5 @@ void TextToolsSection::updateBusy()
 void TextToolsSection::copy()
 {
     ClipboardService::copy(m_editor->text());
-    m_notify(QStringLiteral("Copied"));
+    m_notify(tr("Copied"));
 }
