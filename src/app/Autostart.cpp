@@ -1,5 +1,6 @@
 #include "app/Autostart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -39,11 +40,13 @@ std::optional<QString> setEnabled(bool enabled, const QString &executable)
     const QString path = entryPath();
     if (!enabled) {
         if (QFile::exists(path) && !QFile::remove(path))
-            return QStringLiteral("Couldn't stop starting at login \u2014 %1 cannot be removed.").arg(path);
+            return QCoreApplication::translate("Autostart",
+                                               "Couldn't stop starting at login \u2014 %1 cannot be removed.")
+                .arg(path);
         return std::nullopt;
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("Couldn't start at login \u2014 %1 cannot be created.")
+        return QCoreApplication::translate("Autostart", "Couldn't start at login \u2014 %1 cannot be created.")
             .arg(QFileInfo(path).absolutePath());
     // Written whole or not at all: a save file commits by renaming.
     QSaveFile file(path);
@@ -54,7 +57,7 @@ std::optional<QString> setEnabled(bool enabled, const QString &executable)
         if (file.commit())
             return std::nullopt;
     }
-    return QStringLiteral("Couldn't start at login \u2014 %1").arg(file.errorString());
+    return QCoreApplication::translate("Autostart", "Couldn't start at login \u2014 %1").arg(file.errorString());
 }
 
 } // namespace Autostart

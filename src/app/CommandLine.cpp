@@ -10,23 +10,28 @@ namespace CommandLine {
 Parsed parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A developer's pocket toolbox in the system tray. With no "
-                                                    "option, opens the panel of the running Tessellon."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "A developer's pocket toolbox in the system tray. With "
+                                                   "no option, opens the panel of the running Tessellon."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption toggle(QStringLiteral("toggle"), QStringLiteral("Opens the panel, or closes it if open."));
+    const QCommandLineOption toggle(
+        QStringLiteral("toggle"), QCoreApplication::translate("CommandLine", "Opens the panel, or closes it if open."));
     const QCommandLineOption tab(QStringLiteral("tab"),
-                                 QStringLiteral("Opens the panel on a tab: placeholders, color, text, icons, glyphs "
-                                                "or textTools."),
+                                 QCoreApplication::translate("CommandLine", "Opens the panel on a tab: placeholders, "
+                                                                            "color, text, icons, glyphs or textTools."),
                                  QStringLiteral("name"));
     const QCommandLineOption pickColor(QStringLiteral("pick-color"),
-                                       QStringLiteral("Picks a colour from the screen and copies it, as Pick Color "
-                                                      "does."));
-    const QCommandLineOption quit(QStringLiteral("quit"), QStringLiteral("Quits the running Tessellon."));
+                                       QCoreApplication::translate("CommandLine", "Picks a colour from the screen and "
+                                                                                  "copies it, as Pick Color does."));
+    const QCommandLineOption quit(QStringLiteral("quit"),
+                                  QCoreApplication::translate("CommandLine", "Quits the running Tessellon."));
     parser.addOptions({toggle, tab, pickColor, quit});
 
     auto refused = [](const QString &why) {
-        return Parsed{Parsed::Kind::refused, {}, why + QStringLiteral("\nTry \u201Ctessellon --help\u201D.\n")};
+        return Parsed{Parsed::Kind::refused,
+                      {},
+                      why + QCoreApplication::translate("CommandLine", "\nTry \u201Ctessellon --help\u201D.\n")};
     };
     if (!parser.parse(arguments))
         return refused(parser.errorText());
@@ -37,11 +42,13 @@ Parsed parse(const QStringList &arguments)
                 {},
                 QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'};
     if (!parser.positionalArguments().isEmpty())
-        return refused(QStringLiteral("Unexpected argument \u201C%1\u201D.").arg(parser.positionalArguments().first()));
+        return refused(QCoreApplication::translate("CommandLine", "Unexpected argument \u201C%1\u201D.")
+                           .arg(parser.positionalArguments().first()));
     const int verbs =
         int(parser.isSet(toggle)) + int(parser.isSet(tab)) + int(parser.isSet(pickColor)) + int(parser.isSet(quit));
     if (verbs > 1)
-        return refused(QStringLiteral("Give one of --toggle, --tab, --pick-color and --quit at a time."));
+        return refused(QCoreApplication::translate("CommandLine",
+                                                   "Give one of --toggle, --tab, --pick-color and --quit at a time."));
     using Actions = SingleInstance::Actions;
     if (parser.isSet(toggle))
         return {Parsed::Kind::run, {Actions::toggle, {}}, {}};
@@ -55,7 +62,7 @@ Parsed parse(const QStringList &arguments)
             QStringList names;
             for (MenuPanelView::Tab each : MenuPanelView::allTabs())
                 names.append(MenuPanelView::rawValue(each));
-            return refused(QStringLiteral("Unknown tab \u201C%1\u201D: choose one of %2.")
+            return refused(QCoreApplication::translate("CommandLine", "Unknown tab \u201C%1\u201D: choose one of %2.")
                                .arg(name, names.join(QStringLiteral(", "))));
         }
         return {Parsed::Kind::run, {Actions::showTab, name}, {}};

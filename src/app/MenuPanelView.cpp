@@ -60,12 +60,13 @@ struct TabInfo {
 
 // In strip order.
 constexpr TabInfo kTabs[] = {
-    {MenuPanelView::Tab::placeholders, "placeholders", "Placeholders", "photo"},
-    {MenuPanelView::Tab::color, "color", "Color", "eyedropper"},
-    {MenuPanelView::Tab::text, "text", "Text", "text.alignleft"},
-    {MenuPanelView::Tab::icons, "icons", "Icons", "magnifyingglass"},
-    {MenuPanelView::Tab::glyphs, "glyphs", "Glyphs", "number"},
-    {MenuPanelView::Tab::textTools, "textTools", "Text Tools", "text.badge.checkmark"},
+    {MenuPanelView::Tab::placeholders, "placeholders", QT_TRANSLATE_NOOP("MenuPanelView", "Placeholders"), "photo"},
+    {MenuPanelView::Tab::color, "color", QT_TRANSLATE_NOOP("MenuPanelView", "Color"), "eyedropper"},
+    {MenuPanelView::Tab::text, "text", QT_TRANSLATE_NOOP("MenuPanelView", "Text"), "text.alignleft"},
+    {MenuPanelView::Tab::icons, "icons", QT_TRANSLATE_NOOP("MenuPanelView", "Icons"), "magnifyingglass"},
+    {MenuPanelView::Tab::glyphs, "glyphs", QT_TRANSLATE_NOOP("MenuPanelView", "Glyphs"), "number"},
+    {MenuPanelView::Tab::textTools, "textTools", QT_TRANSLATE_NOOP("MenuPanelView", "Text Tools"),
+     "text.badge.checkmark"},
 };
 
 const TabInfo &info(MenuPanelView::Tab tab)
@@ -106,7 +107,7 @@ std::optional<MenuPanelView::Tab> MenuPanelView::tabFromRawValue(const QString &
 
 QString MenuPanelView::title(Tab tab)
 {
-    return QLatin1String(info(tab).title);
+    return tr(info(tab).title);
 }
 
 QString MenuPanelView::icon(Tab tab)

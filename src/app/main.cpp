@@ -44,7 +44,8 @@ int main(int argc, char *argv[])
     case SingleInstance::Outcome::forwarded:
         return 0;
     case SingleInstance::Outcome::failed:
-        QTextStream(stderr) << "Tessellon is already running but does not answer.\n";
+        QTextStream(stderr) << QCoreApplication::translate("main",
+                                                           "Tessellon is already running but does not answer.\n");
         return 1;
     case SingleInstance::Outcome::primary:
         break;

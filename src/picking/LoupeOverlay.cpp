@@ -2,6 +2,7 @@
 
 #include "services/ColorSamplerService.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QKeyEvent>
 #include <QPainter>
@@ -19,7 +20,7 @@ constexpr int kLoupeOffset = 24; // from the pointer to the loupe
 LoupeOverlay::LoupeOverlay(QScreen *screen, const QImage &grab) : m_grab(grab)
 {
     setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint);
-    setTitle(QStringLiteral("Pick a color"));
+    setTitle(QCoreApplication::translate("LoupeOverlay", "Pick a color"));
     setCursor(Qt::CrossCursor);
     setScreen(screen);
     setGeometry(screen->geometry());

@@ -2,6 +2,7 @@
 
 #include "picking/LoupeOverlay.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -45,7 +46,8 @@ LoupePicker::LoupePicker(QObject *context, ScreenColorPicker::PickCompletion don
         overlay->requestActivate();
     }
     if (m_overlays.isEmpty())
-        conclude({Outcome::failed, {}, QStringLiteral("Can't pick colors: no screen")});
+        conclude(
+            {Outcome::failed, {}, QCoreApplication::translate("ScreenColorPicker", "Can't pick colors: no screen")});
 }
 
 LoupePicker::~LoupePicker()

@@ -2,6 +2,7 @@
 
 #include "picking/LoupePicker.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,11 +14,13 @@ QString whyNot(PortalPick::Outcome portal)
 {
     switch (portal) {
     case PortalPick::Outcome::failed:
-        return QStringLiteral("Can't pick colors: the desktop's color picker failed");
+        return QCoreApplication::translate("ScreenColorPicker", "Can't pick colors: the desktop's color picker failed");
     case PortalPick::Outcome::notAnswering:
-        return QStringLiteral("Can't pick colors: the desktop's color picker is not answering");
+        return QCoreApplication::translate("ScreenColorPicker",
+                                           "Can't pick colors: the desktop's color picker is not answering");
     default:
-        return QStringLiteral("Can't pick colors here: this desktop offers no color picker");
+        return QCoreApplication::translate("ScreenColorPicker",
+                                           "Can't pick colors here: this desktop offers no color picker");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "services/ColorSamplerService.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace ColorSamplerService {
@@ -57,15 +58,15 @@ constexpr ShadeRow kShades[] = {{"50", 0.96},  {"100", 0.90}, {"200", 0.80}, {"3
                                 {"500", 0.46}, {"600", 0.38}, {"700", 0.30}, {"800", 0.22}, {"900", 0.14}};
 
 struct HarmonyRow {
-    const char16_t *name;
+    const char *name; // UTF-8
     double offset;
 };
 
 constexpr HarmonyRow kHarmonies[] = {
-    {u"Complementary", 180},
-    {u"Analogous \u221230\u00B0", -30},
-    {u"Analogous +30\u00B0", 30},
-    {u"Triadic", 120},
+    {QT_TRANSLATE_NOOP("ColorSamplerService", "Complementary"), 180},
+    {QT_TRANSLATE_NOOP("ColorSamplerService", "Analogous \u221230\u00B0"), -30},
+    {QT_TRANSLATE_NOOP("ColorSamplerService", "Analogous +30\u00B0"), 30},
+    {QT_TRANSLATE_NOOP("ColorSamplerService", "Triadic"), 120},
 };
 
 } // namespace
@@ -177,7 +178,8 @@ QList<PaletteEntry> harmonies(const QString &hex)
     const HSL base = hsl(hex);
     QList<PaletteEntry> entries;
     for (const HarmonyRow &row : kHarmonies)
-        entries.append({QString::fromUtf16(row.name), ColorSamplerService::hex(base.h + row.offset, base.s, base.l)});
+        entries.append({QCoreApplication::translate("ColorSamplerService", row.name),
+                        ColorSamplerService::hex(base.h + row.offset, base.s, base.l)});
     return entries;
 }
 

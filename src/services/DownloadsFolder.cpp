@@ -1,5 +1,6 @@
 #include "services/DownloadsFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,9 +42,11 @@ std::variant<Saved, QString> saveIn(const QString &folder, const QByteArray &dat
                                     const QString &extension)
 {
     if (!isSafeNamePart(baseName) || !isSafeNamePart(extension))
-        return QStringLiteral("Refused to save under the unsafe file name \u201C%1.%2\u201D.").arg(baseName, extension);
+        return QCoreApplication::translate("DownloadsFolder",
+                                           "Refused to save under the unsafe file name \u201C%1.%2\u201D.")
+            .arg(baseName, extension);
     if (!QDir().mkpath(folder))
-        return QStringLiteral("Couldn't create the folder %1.").arg(folder);
+        return QCoreApplication::translate("DownloadsFolder", "Couldn't create the folder %1.").arg(folder);
 
     const QDir dir(folder);
     for (qint64 n = 0;; ++n) {

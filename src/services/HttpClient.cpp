@@ -80,11 +80,11 @@ AsyncTask *get(const QUrl &url, QObject *context, std::function<void(const Reply
 
             if (*tooLarge) {
                 result.error =
-                    QStringLiteral("The reply is larger than %1, so it was not read.")
+                    QCoreApplication::translate("HttpClient", "The reply is larger than %1, so it was not read.")
                         .arg(QLocale::c().formattedDataSize(maximumBytes, 0, QLocale::DataSizeTraditionalFormat));
             } else if (reply->error() == QNetworkReply::OperationCanceledError) {
                 // Only the inactivity timeout aborts a reply that its owner still waits for.
-                result.error = QStringLiteral("The request timed out.");
+                result.error = QCoreApplication::translate("HttpClient", "The request timed out.");
             } else if (result.status && !isSuccessStatus(*result.status)) {
                 result.outcome = Reply::Outcome::badStatus;
             } else if (reply->error() != QNetworkReply::NoError) {

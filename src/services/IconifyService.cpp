@@ -4,6 +4,7 @@
 #include "services/Endpoints.h"
 #include "services/HttpClient.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -83,22 +84,25 @@ Result<QList<IconID>> parseSearchReply(const QByteArray &body)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return failure(QStringLiteral("The search reply is not valid JSON (%1 at byte %2).")
-                           .arg(parseError.errorString())
-                           .arg(parseError.offset));
+        return failure(
+            QCoreApplication::translate("IconifyService", "The search reply is not valid JSON (%1 at byte %2).")
+                .arg(parseError.errorString())
+                .arg(parseError.offset));
     const QJsonValue icons = document.object().value(QLatin1String("icons"));
     if (icons.isUndefined())
-        return failure(QStringLiteral("The search reply has no \u201Cicons\u201D list."));
+        return failure(
+            QCoreApplication::translate("IconifyService", "The search reply has no \u201Cicons\u201D list."));
     if (!icons.isArray())
-        return failure(QStringLiteral("The search reply\u2019s \u201Cicons\u201D is not a list."));
+        return failure(
+            QCoreApplication::translate("IconifyService", "The search reply\u2019s \u201Cicons\u201D is not a list."));
 
     QList<IconID> result;
     const QJsonArray entries = icons.toArray();
     result.reserve(entries.size());
     for (const QJsonValue &entry : entries) {
         if (!entry.isString())
-            return failure(
-                QStringLiteral("The search reply\u2019s \u201Cicons\u201D holds something other than text."));
+            return failure(QCoreApplication::translate(
+                "IconifyService", "The search reply\u2019s \u201Cicons\u201D holds something other than text."));
         if (const auto icon = parseEntry(entry.toString()))
             result.append(*icon);
     }
@@ -109,11 +113,11 @@ QString IconError::description() const
 {
     switch (kind) {
     case Kind::badURL:
-        return QStringLiteral("Couldn't build the Iconify request.");
+        return QCoreApplication::translate("IconifyService", "Couldn't build the Iconify request.");
     case Kind::badResponse:
-        return QStringLiteral("Iconify returned HTTP %1.").arg(status);
+        return QCoreApplication::translate("IconifyService", "Iconify returned HTTP %1.").arg(status);
     case Kind::emptyResult:
-        return QStringLiteral("Iconify returned no usable data.");
+        return QCoreApplication::translate("IconifyService", "Iconify returned no usable data.");
     }
     return {};
 }

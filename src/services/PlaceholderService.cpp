@@ -5,6 +5,7 @@
 #include "services/Endpoints.h"
 #include "services/HttpClient.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -24,9 +25,12 @@ struct SourceInfo {
 const QList<SourceInfo> &sourceTable()
 {
     static const QList<SourceInfo> table = {
-        {Source::placeholder, "placeholder", "Placeholder", {Format::png, Format::jpg, Format::svg, Format::webp}},
-        {Source::photo, "photo", "Photo", {Format::jpg}},
-        {Source::avatar, "avatar", "Avatar", {Format::svg, Format::png}},
+        {Source::placeholder,
+         "placeholder",
+         QT_TRANSLATE_NOOP("PlaceholderService", "Placeholder"),
+         {Format::png, Format::jpg, Format::svg, Format::webp}},
+        {Source::photo, "photo", QT_TRANSLATE_NOOP("PlaceholderService", "Photo"), {Format::jpg}},
+        {Source::avatar, "avatar", QT_TRANSLATE_NOOP("PlaceholderService", "Avatar"), {Format::svg, Format::png}},
     };
     return table;
 }
@@ -91,7 +95,7 @@ const QList<Source> &allSources()
 
 QString title(Source source)
 {
-    return QString::fromLatin1(info(source).title);
+    return QCoreApplication::translate("PlaceholderService", info(source).title);
 }
 
 QList<Format> supportedFormats(Source source)
@@ -161,9 +165,9 @@ QString DownloadError::description() const
 {
     switch (kind) {
     case Kind::badResponse:
-        return QStringLiteral("The image source returned HTTP %1.").arg(status);
+        return QCoreApplication::translate("PlaceholderService", "The image source returned HTTP %1.").arg(status);
     case Kind::badURL:
-        return QStringLiteral("Couldn't build the image URL.");
+        return QCoreApplication::translate("PlaceholderService", "Couldn't build the image URL.");
     case Kind::other:
         return detail;
     }

@@ -107,11 +107,6 @@ void applyTone(QWidget *widget, Tone tone, QPalette::ColorRole role)
 
 } // namespace Style
 
-QString capitalised(const QString &text)
-{
-    return text.isEmpty() ? text : text.at(0).toUpper() + text.mid(1);
-}
-
 QWidget *sectionTitle(const QString &title, const QString &systemImage, QWidget *parent)
 {
     auto *row = new QWidget(parent);

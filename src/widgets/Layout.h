@@ -32,9 +32,6 @@ void applyTone(QWidget *widget, Tone tone, QPalette::ColorRole role = QPalette::
 
 } // namespace Style
 
-// The text with its first letter in upper case: a raw value shown as a label ("words" → "Words").
-QString capitalised(const QString &text);
-
 // A row of the symbol and the title in the subheadline style at semibold weight, for the top of a section.
 QWidget *sectionTitle(const QString &title, const QString &systemImage, QWidget *parent = nullptr);
 

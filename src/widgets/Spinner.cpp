@@ -11,7 +11,7 @@ Spinner::Spinner(int size, QWidget *parent) : QWidget(parent), m_size(size)
 {
     setFixedSize(size, size);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("In progress"));
+    setAccessibleName(tr("In progress"));
     m_timer.setInterval(16);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         m_angle = (m_angle + 8) % 360;

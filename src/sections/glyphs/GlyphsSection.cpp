@@ -72,7 +72,7 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     m_picker = new SegmentedControl(tr("Category"), this);
     QList<SegmentedControl::Segment> segments;
     for (GlyphCategory category : allGlyphCategories())
-        segments.append({QString(), pickerSymbol(category), capitalised(rawValue(category))});
+        segments.append({QString(), pickerSymbol(category), categoryTitle(category)});
     m_picker->setSegments(segments, int(allGlyphCategories().indexOf(m_category)));
     connect(m_picker, &SegmentedControl::currentIndexChanged, this, [this](int index) {
         m_category = allGlyphCategories().at(index);
@@ -107,6 +107,27 @@ bool GlyphsSection::isSearching() const
 QList<Glyph> GlyphsSection::visibleGlyphs() const
 {
     return isSearching() ? GlyphCatalog::search(m_search->text()) : GlyphCatalog::glyphs(m_category);
+}
+
+QString GlyphsSection::categoryTitle(GlyphCategory category)
+{
+    switch (category) {
+    case GlyphCategory::arrows:
+        return tr("Arrows");
+    case GlyphCategory::math:
+        return tr("Math");
+    case GlyphCategory::punctuation:
+        return tr("Punctuation");
+    case GlyphCategory::marks:
+        return tr("Marks");
+    case GlyphCategory::box:
+        return tr("Box");
+    case GlyphCategory::currency:
+        return tr("Currency");
+    case GlyphCategory::legal:
+        return tr("Legal");
+    }
+    return {};
 }
 
 void GlyphsSection::rebuildRecents()

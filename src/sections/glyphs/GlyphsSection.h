@@ -25,6 +25,8 @@ public:
     QList<Glyph> visibleGlyphs() const;
 
 private:
+    // The category's name, as its picker segment tells it.
+    static QString categoryTitle(GlyphCategory category);
     void rebuildRecents();
     void rebuildGrid();
     void copyGlyph(const QString &glyph);

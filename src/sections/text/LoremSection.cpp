@@ -44,7 +44,7 @@ LoremSection::LoremSection(Notify notify, QWidget *parent) : QWidget(parent), m_
     m_unitPicker = new SegmentedControl(tr("Unit"), this);
     QList<SegmentedControl::Segment> segments;
     for (Unit unit : LoremService::allUnits())
-        segments.append({capitalised(LoremService::rawValue(unit))});
+        segments.append({unitLabel(unit, 2)});
     m_unitPicker->setSegments(segments, int(LoremService::allUnits().indexOf(m_unit)));
     connect(m_unitPicker, &SegmentedControl::currentIndexChanged, this,
             [this](int index) { setUnit(LoremService::allUnits().at(index)); });
@@ -104,8 +104,16 @@ LoremSection::LoremSection(Notify notify, QWidget *parent) : QWidget(parent), m_
 
 QString LoremSection::unitLabel(LoremService::Unit unit, int count)
 {
-    const QString plural = capitalised(LoremService::rawValue(unit));
-    return count == 1 ? plural.chopped(1) : plural;
+    // Each form spelt out, so that a translation can give its own.
+    switch (unit) {
+    case LoremService::Unit::words:
+        return count == 1 ? tr("Word") : tr("Words");
+    case LoremService::Unit::sentences:
+        return count == 1 ? tr("Sentence") : tr("Sentences");
+    case LoremService::Unit::paragraphs:
+        return count == 1 ? tr("Paragraph") : tr("Paragraphs");
+    }
+    return {};
 }
 
 void LoremSection::regenerate()
