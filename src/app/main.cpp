@@ -13,11 +13,17 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
     QApplication::setOrganizationName(QStringLiteral("Tessellon"));
     QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
-    // Read before any connection to a display: --help, --version and a mistyped verb need none.
+    // Read before any connection to a display: --help, --version and a mistyped verb need none. They do
+    // speak the user's language, which takes an application object, so a display-less one reads them.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine::Parsed command = CommandLine::parse(arguments);
+    CommandLine::Parsed command;
+    {
+        QCoreApplication reading(argc, argv);
+        Translations::install(QLocale());
+        command = CommandLine::parse(arguments);
+    }
     if (command.kind == CommandLine::Parsed::Kind::print) {
         QTextStream(stdout) << command.text;
         return 0;
