@@ -57,18 +57,29 @@ QString SwayPlacement::criteria() const
     return QStringLiteral("[pid=%1]").arg(QCoreApplication::applicationPid());
 }
 
+SwayPlacement::SwayPlacement()
+{
+    // The answers to moves are not waited for; they are read only to be dropped.
+    QObject::connect(&m_moves, &QLocalSocket::readyRead, &m_moves, [this] { m_moves.readAll(); });
+}
+
+QByteArray SwayPlacement::message(quint32 type, const QByteArray &payload)
+{
+    QByteArray message = kMagic;
+    const quint32 header[2] = {quint32(payload.size()), type};
+    message.append(reinterpret_cast<const char *>(header), sizeof header);
+    message.append(payload);
+    return message;
+}
+
 QJsonValue SwayPlacement::ask(quint32 type, const QByteArray &payload)
 {
     QLocalSocket socket;
     socket.connectToServer(qEnvironmentVariable("SWAYSOCK"));
     if (!socket.waitForConnected(kAnswerMs))
         return {};
-    QByteArray message = kMagic;
-    const quint32 header[2] = {quint32(payload.size()), type};
-    message.append(reinterpret_cast<const char *>(header), sizeof header);
-    message.append(payload);
-    socket.write(message);
-    const qsizetype headerSize = kMagic.size() + qsizetype(sizeof header);
+    socket.write(message(type, payload));
+    const qsizetype headerSize = kMagic.size() + qsizetype(2 * sizeof(quint32));
     QByteArray answer;
     quint32 length = 0;
     while (answer.size() < headerSize || answer.size() < headerSize + qsizetype(length)) {
@@ -94,6 +105,7 @@ bool SwayPlacement::run(const QString &command)
 bool SwayPlacement::attach(const QSize &size)
 {
     m_anchor = {};
+    m_placedAt.reset();
     if (!run(QStringLiteral("move position cursor")))
         return false;
     const QJsonObject ours = findOurs(ask(kGetTree).toObject(), QCoreApplication::applicationPid());
@@ -136,6 +148,17 @@ void SwayPlacement::follow(const QSize &size)
 {
     if (!m_anchor.isValid())
         return;
+    // Called at every step of a tab's resizing: only a new position is sent, and nothing waits for the
+    // compositor, so the animation never stalls on it.
     const QPoint at = panelPosition(m_anchor, size + m_frame, m_available);
-    run(QStringLiteral("move absolute position %1 %2").arg(at.x()).arg(at.y()));
+    if (at == m_placedAt)
+        return;
+    m_placedAt = at;
+    if (m_moves.state() != QLocalSocket::ConnectedState) {
+        m_moves.connectToServer(qEnvironmentVariable("SWAYSOCK"));
+        if (!m_moves.waitForConnected(kAnswerMs))
+            return;
+    }
+    m_moves.write(message(
+        kRunCommand, (criteria() + QStringLiteral(" move absolute position %1 %2").arg(at.x()).arg(at.y())).toUtf8()));
 }

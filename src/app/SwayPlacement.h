@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QJsonValue>
+#include <QLocalSocket>
 #include <QRect>
 #include <QString>
+
+#include <optional>
 
 // Places the panel near the tray on sway (and any compositor that speaks i3's IPC), where no Wayland window
 // may place itself and a floating window otherwise appears in the middle of the screen.
@@ -13,6 +16,8 @@
 class SwayPlacement
 {
 public:
+    SwayPlacement();
+
     // Whether such a compositor is there to ask (its socket is named in SWAYSOCK, on Wayland).
     static bool isAvailable();
 
@@ -22,6 +27,7 @@ public:
     void follow(const QSize &size);
 
 private:
+    static QByteArray message(quint32 type, const QByteArray &payload);
     QJsonValue ask(quint32 type, const QByteArray &payload = {});
     bool run(const QString &command);
     QString criteria() const;
@@ -29,4 +35,6 @@ private:
     QRect m_anchor;
     QRect m_available;
     QSize m_frame; // what the compositor adds around the window
+    std::optional<QPoint> m_placedAt;
+    QLocalSocket m_moves; // kept open while the panel follows a resizing tab
 };

@@ -271,7 +271,6 @@ void TessellonApp::hidePanel()
 {
     // Closing the active panel deactivates it on the way; that is not the user clicking elsewhere.
     m_hidingPanel = true;
-    m_outsideClicks.stop();
     m_panel->close();
     m_hidingPanel = false;
 }
