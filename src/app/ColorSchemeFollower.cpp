@@ -1,12 +1,14 @@
 #include "app/ColorSchemeFollower.h"
 
 #include "services/Logging.h"
+#include "widgets/Layout.h"
 
 #include <QApplication>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QToolTip>
 
 namespace {
 
@@ -78,10 +80,12 @@ void ColorSchemeFollower::apply(const QVariant &value)
     if (scheme == Scheme::Dark && !m_replaced && !isDark(QApplication::palette())) {
         m_original = QApplication::palette();
         m_replaced = true;
-        QApplication::setPalette(darkPalette(m_original.color(QPalette::Highlight)));
+        Style::setApplicationPalette(darkPalette(m_original.color(QPalette::Highlight)));
     } else if (scheme != Scheme::Dark && m_replaced) {
         m_replaced = false;
+        // As it was: it is the palette the program had set, readable already.
         QApplication::setPalette(m_original);
+        QToolTip::setPalette(m_original);
     }
     if (scheme != m_scheme) {
         m_scheme = scheme;

@@ -11,6 +11,7 @@
 #include "widgets/BannerView.h"
 #include "widgets/Layout.h"
 #include "widgets/PlainButton.h"
+#include "widgets/TileGrid.h"
 
 #include <QCoreApplication>
 #include <QGraphicsOpacityEffect>
@@ -224,7 +225,7 @@ void MenuPanelView::showSection(Tab tab)
     section->setObjectName(rawValue(tab));
     m_section = section;
     m_contentLayout->addWidget(section);
-    keepQuitLastInTabOrder();
+    applyReadingOrder(this);
 
     auto *fade = new QGraphicsOpacityEffect(section);
     fade->setOpacity(0.0);
@@ -239,20 +240,11 @@ void MenuPanelView::showSection(Tab tab)
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
-// Qt appends every new widget to the end of the window's tab order, so a section (and any tile it adds
-// later) would come after the footer's quit button. Moving the button back to the end before each Tab step
-// keeps the order top to bottom.
-void MenuPanelView::keepQuitLastInTabOrder()
-{
-    QWidget *last = previousInFocusChain();
-    if (last && last != m_quit && last != this)
-        QWidget::setTabOrder(last, m_quit);
-}
-
+// A section adds widgets whenever it likes (results, recent tiles, a custom size's fields), each at the end
+// of the chain; the order is set anew before each Tab step, so it always follows what is shown.
 bool MenuPanelView::focusNextPrevChild(bool next)
 {
-    if (focusWidget() != m_quit)
-        keepQuitLastInTabOrder();
+    applyReadingOrder(this);
     return QWidget::focusNextPrevChild(next);
 }
 
@@ -332,13 +324,11 @@ void MenuPanelView::focusMainInput()
             break;
         }
     }
-    for (QWidget *next = m_section->nextInFocusChain(); !target && next && next != m_section;
-         next = next->nextInFocusChain()) {
-        if (!m_section->isAncestorOf(next))
-            break;
+    for (QWidget *candidate : focusableInReadingOrder(m_section)) {
         // Relative to the section, which a change of tab has only just added (it shows a moment later).
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(m_section) && next->isEnabled())
-            target = next;
+        if (!target && (candidate->focusPolicy() & Qt::TabFocus) && candidate->isVisibleTo(m_section) &&
+            candidate->isEnabled())
+            target = candidate;
     }
     if (!target)
         return;

@@ -69,7 +69,6 @@ private:
     QWidget *makeSection(Tab tab);
     int naturalHeight(int width) const;
     void fitHeight();
-    void keepQuitLastInTabOrder();
 
     RecentColorsStore &m_recentColors;
     RecentGlyphsStore &m_recentGlyphs;

@@ -95,14 +95,8 @@ void TabButton::paintEvent(QPaintEvent *)
     SymbolIcons::paint(painter, symbol, m_symbol, color);
     painter.resetTransform();
 
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        QPen pen(Style::color(palette(), m_selected ? Style::Tone::OnAccent : Style::Tone::Accent));
-        pen.setWidthF(1.5);
-        pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), kHighlightRadius - 2, kHighlightRadius - 2);
-    }
+    if (Style::showsFocusRing(this))
+        Style::paintFocusRing(painter, rect(), kHighlightRadius, palette());
 }
 
 TabStrip::TabStrip(const QList<Item> &items, QWidget *parent) : QWidget(parent), m_highlight(kPanelSpring, 0.0)
@@ -156,5 +150,5 @@ void TabStrip::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     path.addRoundedRect(highlightRect(), kHighlightRadius, kHighlightRadius);
-    painter.fillPath(path, Style::color(palette(), Style::Tone::Accent));
+    painter.fillPath(path, Style::color(palette(), Style::Tone::AccentFill));
 }

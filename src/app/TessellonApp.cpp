@@ -30,7 +30,8 @@ bool isWayland()
 QIcon trayIcon()
 {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64}) {
+    // Every size a tray asks for at 1x and 2x, so none is a scaled copy of another.
+    for (int size : {16, 22, 24, 32, 44, 48, 64, 96}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

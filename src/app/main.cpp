@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/TessellonApp.h"
 #include "app/Translations.h"
+#include "widgets/Layout.h"
+#include "widgets/PanelStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,6 +38,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     Translations::install(QLocale());
+    PanelStyle::install();
+    Style::setApplicationPalette(QApplication::palette());
     QApplication::setApplicationDisplayName(QStringLiteral("Tessellon"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
     // The program lives in the tray: closing the panel must not end it.

@@ -47,7 +47,8 @@ QSize AdaptiveGridLayout::itemSize() const
 
 int AdaptiveGridLayout::heightForWidth(int width) const
 {
-    return layoutItems(QRect(0, 0, width, 0), false);
+    const QMargins m = contentsMargins();
+    return layoutItems(QRect(0, 0, width - m.left() - m.right(), 0), false) + m.top() + m.bottom();
 }
 
 QSize AdaptiveGridLayout::sizeHint() const
@@ -56,19 +57,21 @@ QSize AdaptiveGridLayout::sizeHint() const
     const int visible =
         int(std::count_if(m_items.begin(), m_items.end(), [](QLayoutItem *i) { return !i->isEmpty(); }));
     const int width = visible == 0 ? 0 : visible * m_minimumCellWidth + (visible - 1) * m_spacing;
-    return QSize(width, itemSize().height());
+    const QMargins m = contentsMargins();
+    return QSize(width, qMax(0, itemSize().height())).grownBy(m);
 }
 
 QSize AdaptiveGridLayout::minimumSize() const
 {
     // An empty grid has no item size at all (-1 × -1): it needs no height.
-    return QSize(qMax(m_minimumCellWidth, itemSize().width()), qMax(0, itemSize().height()));
+    return QSize(qMax(m_minimumCellWidth, itemSize().width()), qMax(0, itemSize().height())).grownBy(contentsMargins());
 }
 
 void AdaptiveGridLayout::setGeometry(const QRect &rect)
 {
     QLayout::setGeometry(rect);
-    layoutItems(rect, true);
+    // Inside the margins: a grid keeps room there for what sticks out of its tiles (the delete buttons).
+    layoutItems(rect.marginsRemoved(contentsMargins()), true);
 }
 
 int AdaptiveGridLayout::layoutItems(const QRect &rect, bool apply) const

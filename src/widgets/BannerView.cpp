@@ -104,7 +104,15 @@ BannerView::BannerView(QWidget *parent) : QWidget(parent), m_text(new Text(this)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     auto *symbol = new SymbolView(QStringLiteral("checkmark.circle.fill"), Style::Tone::Secondary, kSymbolSize, this);
-    layout->addWidget(symbol, 0, Qt::AlignTop);
+    // Centred on the first line's letters, not on its line box, whose top holds the font's room for accents:
+    // halfway between the middle of the capitals and the middle of the small letters.
+    const QFontMetricsF metrics(m_text->font());
+    const qreal letterCentre = metrics.ascent() - (metrics.capHeight() + metrics.xHeight()) / 4;
+    auto *symbolColumn = new QVBoxLayout;
+    symbolColumn->setContentsMargins(0, qMax(0, qRound(letterCentre - kSymbolSize / 2.0)), 0, 0);
+    symbolColumn->addWidget(symbol);
+    symbolColumn->addStretch(1);
+    layout->addLayout(symbolColumn);
     layout->addWidget(m_text, 1);
 }
 

@@ -27,12 +27,9 @@ void HoverButton::paintTileFace(QPainter &painter, qreal radius, qreal restingOp
     painter.setPen(Qt::NoPen);
     painter.setBrush(face);
     painter.drawRoundedRect(QRectF(rect()), radius, radius);
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Style::color(palette(), Style::Tone::Accent), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), radius, radius);
-    }
     painter.restore();
+    if (Style::showsFocusRing(this))
+        Style::paintFocusRing(painter, rect(), radius, palette());
 }
 
 void HoverButton::leaveEvent(QEvent *event)

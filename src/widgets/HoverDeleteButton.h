@@ -1,21 +1,29 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QMargins>
 #include <QPointer>
 
 // The small round delete button that appears at a removable tile's top-right corner while the pointer is
-// over the tile (or over the button itself), drawn white on a half-transparent black disc. It lives beside
-// the tile, in the tile's parent, so it can stick out past the tile's corner.
+// over the tile (or over the button itself): a white cross on a dark disc with a white ring, so it reads on
+// a swatch of any colour and on a dark panel. It lives beside the tile, in the tile's parent, so it can
+// stick out past the tile's corner; its target is larger than the disc, as small things are hard to hit.
 class HoverDeleteButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
-    // `toolTip` is also the accessible name, since the button shows no text. The disc is `diameter` points
-    // across, black at `opacity`, its top-right corner `offset` points right of and above the tile's.
-    HoverDeleteButton(QWidget *tile, const QString &toolTip, int diameter = 11, qreal opacity = 0.5, int offset = 4);
+    // `toolTip` is also the accessible name, since the button shows no text.
+    HoverDeleteButton(QWidget *tile, const QString &toolTip);
 
-    QSize sizeHint() const override { return {m_diameter + 4, m_diameter + 4}; }
+    // Where the tile's visible face lies inside it, when the tile keeps room around its face (for rings):
+    // the disc sits at the face's corner.
+    void setFaceMargins(const QMargins &margins);
+    // The disc, in the button's own coordinates.
+    QRectF disc() const;
+    QWidget *tile() const { return m_tile; }
+
+    QSize sizeHint() const override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -27,7 +35,8 @@ private:
     void hideUnlessHovered();
 
     QPointer<QWidget> m_tile;
-    int m_diameter;
-    qreal m_opacity;
-    int m_offset;
+    QMargins m_faceMargins;
+    // The disc's centre, relative to the button: the button is kept inside its parent, so the disc is not
+    // always at the button's centre.
+    QPointF m_discCentre;
 };

@@ -2,7 +2,28 @@
 
 #include "widgets/Layout.h"
 
+#include <QEvent>
 #include <QPainter>
+
+namespace {
+
+constexpr qreal kRadius = 6;
+
+} // namespace
+
+void InsetBox::frameField(QWidget *field)
+{
+    m_field = field;
+    field->installEventFilter(this);
+    update();
+}
+
+bool InsetBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_field && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QWidget::eventFilter(watched, event);
+}
 
 void InsetBox::paintEvent(QPaintEvent *)
 {
@@ -12,5 +33,12 @@ void InsetBox::paintEvent(QPaintEvent *)
     fill.setAlphaF(fill.alphaF() * 0.08f);
     painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
-    painter.drawRoundedRect(rect(), 6, 6);
+    painter.drawRoundedRect(rect(), kRadius, kRadius);
+    if (!m_field)
+        return;
+    painter.setPen(QPen(Style::color(palette(), Style::Tone::ControlEdge), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    if (m_field->hasFocus())
+        Style::paintFocusRing(painter, rect(), kRadius, palette());
 }

@@ -8,6 +8,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
 
 namespace Style {
 
@@ -29,26 +33,150 @@ QFont font(TextStyle style, QFont::Weight weight)
     return f;
 }
 
+namespace {
+
+// What the tones aim at, a little above the thresholds they must meet (4.5:1 for text, 3:1 for edges and
+// rings), so that rounding to 8-bit channels cannot land just below. Small text aims higher still: its
+// anti-aliased strokes reach the text colour only at their core, and thin ones never quite do.
+constexpr double kTextTarget = 4.7;
+constexpr double kSmallTextTarget = 5.6;
+constexpr double kEdgeTarget = 3.2;
+
+QColor over(const QColor &foreground, const QColor &background)
+{
+    const float a = foreground.alphaF();
+    return QColor::fromRgbF(foreground.redF() * a + background.redF() * (1 - a),
+                            foreground.greenF() * a + background.greenF() * (1 - a),
+                            foreground.blueF() * a + background.blueF() * (1 - a));
+}
+
+QColor mix(const QColor &from, const QColor &to, double t)
+{
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * t),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * t));
+}
+
+} // namespace
+
+double luminance(const QColor &color)
+{
+    auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+double contrast(const QColor &foreground, const QColor &background)
+{
+    const double a = luminance(over(foreground, background));
+    const double b = luminance(background);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor withContrast(const QColor &foreground, const QColor &background, double minimum)
+{
+    const QColor start = over(foreground, background);
+    const QColor target =
+        contrast(Qt::black, background) >= contrast(Qt::white, background) ? QColor(Qt::black) : QColor(Qt::white);
+    // Small steps keep the hue as far as it can be kept: the result is the nearest colour that reads.
+    constexpr int kSteps = 64;
+    for (int step = 0; step <= kSteps; ++step) {
+        const QColor candidate = mix(start, target, double(step) / kSteps);
+        if (contrast(candidate, background) >= minimum)
+            return candidate;
+    }
+    return target;
+}
+
 QColor color(const QPalette &palette, Tone tone)
 {
-    QColor c = palette.color(QPalette::Active, QPalette::WindowText);
+    const QColor text = palette.color(QPalette::Active, QPalette::WindowText);
+    const QColor window = palette.color(QPalette::Active, QPalette::Window);
+    const QColor accent = palette.color(QPalette::Active, QPalette::Highlight);
+    QColor c = text;
     switch (tone) {
     case Tone::Primary:
         break;
     case Tone::Secondary:
+        // 55 %, or darker (lighter on dark) as far as small text needs: anti-aliasing leaves the strokes of
+        // 10-pixel text paler than their colour, so the colour itself aims above 4.5:1.
         c.setAlphaF(0.55f);
+        if (contrast(c, window) < kSmallTextTarget)
+            c = withContrast(c, window, kSmallTextTarget);
         break;
     case Tone::Tertiary:
         c.setAlphaF(0.30f);
         break;
     case Tone::Accent:
-        c = palette.color(QPalette::Active, QPalette::Highlight);
+        c = accent;
         break;
     case Tone::OnAccent:
         c = palette.color(QPalette::Active, QPalette::HighlightedText);
         break;
+    case Tone::AccentFill:
+        c = withContrast(accent, palette.color(QPalette::Active, QPalette::HighlightedText), kTextTarget);
+        break;
+    case Tone::Link:
+        c = withContrast(palette.color(QPalette::Active, QPalette::Link), window, kSmallTextTarget);
+        break;
+    case Tone::FocusRing:
+        c = withContrast(accent, window, kEdgeTarget);
+        break;
+    case Tone::ControlEdge: {
+        QColor faint = text;
+        faint.setAlphaF(0.35f);
+        c = withContrast(faint, window, kEdgeTarget);
+        const QColor field = palette.color(QPalette::Active, QPalette::Base);
+        if (contrast(c, field) < kEdgeTarget)
+            c = withContrast(c, field, kEdgeTarget);
+        break;
+    }
     }
     return c;
+}
+
+QPalette readablePalette(const QPalette &palette)
+{
+    QPalette p = palette;
+    const QColor window = p.color(QPalette::Active, QPalette::Window);
+    const QColor text = p.color(QPalette::Active, QPalette::WindowText);
+    // The style's own tooltips are a yellow of their own; the panel's read as part of it.
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor field = p.color(group, QPalette::Base);
+        p.setColor(group, QPalette::PlaceholderText,
+                   withContrast(p.color(group, QPalette::PlaceholderText), field, 4.5));
+        p.setColor(group, QPalette::Link, withContrast(p.color(group, QPalette::Link), window, 4.5));
+    }
+    return p;
+}
+
+void setApplicationPalette(const QPalette &palette)
+{
+    const QPalette readable = readablePalette(palette);
+    QApplication::setPalette(readable);
+    QToolTip::setPalette(readable);
+}
+
+void paintFocusRing(QPainter &painter, const QRectF &rect, qreal radius, const QPalette &palette)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(color(palette, Tone::FocusRing), 2));
+    painter.drawRoundedRect(rect.adjusted(1, 1, -1, -1), qMax<qreal>(0, radius - 1), qMax<qreal>(0, radius - 1));
+    // A hairline of the window's colour inside the ring keeps it apart from any fill it lies on (a swatch of
+    // the accent's own blue, the selected segment).
+    painter.setPen(QPen(palette.color(QPalette::Active, QPalette::Window), 1));
+    painter.drawRoundedRect(rect.adjusted(2.5, 2.5, -2.5, -2.5), qMax<qreal>(0, radius - 2.5),
+                            qMax<qreal>(0, radius - 2.5));
+    painter.restore();
+}
+
+bool showsFocusRing(const QWidget *widget)
+{
+    return widget->hasFocus() && widget->window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 namespace {

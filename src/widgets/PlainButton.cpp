@@ -22,7 +22,9 @@ PlainButton::PlainButton(const QString &text, Style::TextStyle style, Style::Ton
 QSize PlainButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(text()) + 2 * kPlainButtonPadding, metrics.height() + 2 * kPlainButtonPadding};
+    // The text keeps its small look; the target around it is never smaller than a pointer can hit.
+    return {qMax(Style::kMinimumTarget, metrics.horizontalAdvance(text()) + 2 * kPlainButtonPadding),
+            qMax(Style::kMinimumTarget, metrics.height() + 2 * kPlainButtonPadding)};
 }
 
 void PlainButton::paintEvent(QPaintEvent *)
@@ -33,11 +35,6 @@ void PlainButton::paintEvent(QPaintEvent *)
         color.setAlphaF(qMin(1.0f, color.alphaF() * 1.6f));
     painter.setPen(color);
     painter.drawText(rect(), Qt::AlignCenter, text());
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        QPen pen(palette().color(QPalette::Highlight));
-        pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    }
+    if (Style::showsFocusRing(this))
+        Style::paintFocusRing(painter, rect(), 4, palette());
 }

@@ -65,7 +65,7 @@ void SegmentButton::paintEvent(QPaintEvent *)
     QColor foreground = Style::color(pal, Style::Tone::Primary);
     if (isChecked()) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Style::color(pal, Style::Tone::Accent));
+        painter.setBrush(Style::color(pal, Style::Tone::AccentFill));
         painter.drawRoundedRect(area, kRadius - 1, kRadius - 1);
         foreground = Style::color(pal, Style::Tone::OnAccent);
     } else if (isHovered() || isDown()) {
@@ -86,13 +86,8 @@ void SegmentButton::paintEvent(QPaintEvent *)
                                 QSizeF(kSymbolSize, kSymbolSize));
         SymbolIcons::paint(painter, symbolRect, m_symbol, foreground);
     }
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        QPen pen(isChecked() ? Style::color(pal, Style::Tone::OnAccent) : Style::color(pal, Style::Tone::Accent));
-        pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area.adjusted(1.5, 1.5, -1.5, -1.5), kRadius - 2, kRadius - 2);
-    }
+    if (Style::showsFocusRing(this))
+        Style::paintFocusRing(painter, rect(), kRadius, pal);
 }
 
 SegmentedControl::SegmentedControl(const QString &accessibleName, QWidget *parent) : QWidget(parent)
@@ -117,9 +112,11 @@ void SegmentedControl::setSegments(const QList<Segment> &segments, int current)
     for (int i = 0; i < segments.size(); ++i) {
         const Segment &segment = segments.at(i);
         auto *button = new SegmentButton(segment.text, segment.symbol, this);
-        const QString toolTip = segment.toolTip.isEmpty() ? segment.text : segment.toolTip;
-        button->setToolTip(toolTip);
-        button->setAccessibleName(toolTip);
+        // A tooltip only where it tells more than the segment shows: a symbol's name, not a label again.
+        const QString name = segment.toolTip.isEmpty() ? segment.text : segment.toolTip;
+        if (name != segment.text)
+            button->setToolTip(name);
+        button->setAccessibleName(name);
         connect(button, &QAbstractButton::clicked, this, [this, i] { select(i, true); });
         layout()->addWidget(button);
         // At once, not on the next pass of the event loop as a layout would: the new segments replace the
@@ -157,13 +154,13 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     QColor track = Style::color(palette(), Style::Tone::Primary);
     track.setAlphaF(0.06f);
-    QColor border = Style::color(palette(), Style::Tone::Primary);
-    border.setAlphaF(0.16f);
-    painter.setPen(QPen(border, 1));
+    painter.setPen(QPen(Style::color(palette(), Style::Tone::ControlEdge), 1));
     painter.setBrush(track);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
-    // Hairlines between unselected neighbours, as on a joined control.
-    painter.setPen(QPen(border, 1));
+    // Hairlines between unselected neighbours, as on a joined control: a faint divider, not an edge.
+    QColor divider = Style::color(palette(), Style::Tone::Primary);
+    divider.setAlphaF(0.16f);
+    painter.setPen(QPen(divider, 1));
     for (int i = 1; i < m_buttons.size(); ++i) {
         if (i == m_current || i - 1 == m_current)
             continue;

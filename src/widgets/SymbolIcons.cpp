@@ -69,18 +69,10 @@ QSvgRenderer *renderer(const char *file)
     return it->second.get();
 }
 
-QColor iconColor(QIcon::Mode mode)
-{
-    const QPalette palette = QApplication::palette();
-    return Style::color(palette, mode == QIcon::Disabled   ? Style::Tone::Tertiary
-                                 : mode == QIcon::Selected ? Style::Tone::OnAccent
-                                                           : Style::Tone::Primary);
-}
-
 class SymbolIconEngine : public QIconEngine
 {
 public:
-    explicit SymbolIconEngine(QString name) : m_name(std::move(name)) {}
+    SymbolIconEngine(QString name, Style::Tone tone) : m_name(std::move(name)), m_tone(tone) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
@@ -99,12 +91,21 @@ public:
         return QPixmap::fromImage(image(m_name, size / dpr, dpr, iconColor(mode)));
     }
 
-    QIconEngine *clone() const override { return new SymbolIconEngine(m_name); }
+    QIconEngine *clone() const override { return new SymbolIconEngine(m_name, m_tone); }
     QString key() const override { return QStringLiteral("TessellonSymbol"); }
     bool isNull() override { return !contains(m_name); }
 
 private:
+    QColor iconColor(QIcon::Mode mode) const
+    {
+        const QPalette palette = QApplication::palette();
+        return Style::color(palette, mode == QIcon::Disabled   ? Style::Tone::Tertiary
+                                     : mode == QIcon::Selected ? Style::Tone::OnAccent
+                                                               : m_tone);
+    }
+
     QString m_name;
+    Style::Tone m_tone;
 };
 
 } // namespace
@@ -172,9 +173,9 @@ void paint(QPainter &painter, const QRectF &rect, const QString &name, const QCo
     painter.drawImage(QRectF(rect.topLeft(), QSizeF(logical)), img);
 }
 
-QIcon icon(const QString &name)
+QIcon icon(const QString &name, Style::Tone tone)
 {
-    return QIcon(new SymbolIconEngine(name));
+    return QIcon(new SymbolIconEngine(name, tone));
 }
 
 } // namespace SymbolIcons

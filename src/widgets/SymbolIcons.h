@@ -31,8 +31,8 @@ qreal pixelScale(const QPainter &painter);
 // Draws the symbol into rect at the painter's device pixel ratio, so it stays sharp on HiDPI screens.
 void paint(QPainter &painter, const QRectF &rect, const QString &name, const QColor &color);
 
-// An icon in the application palette's primary tone (tertiary when disabled) that follows palette changes.
-QIcon icon(const QString &name);
+// An icon in a tone of the application palette (tertiary when disabled) that follows palette changes.
+QIcon icon(const QString &name, Style::Tone tone = Style::Tone::Primary);
 
 } // namespace SymbolIcons
 

@@ -1,8 +1,18 @@
 #include "widgets/TileGrid.h"
 
+#include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollArea>
+#include <QTimer>
 #include <QWidget>
+
+#include <cmath>
+#include <functional>
+#include <limits>
 
 void giveTileContextMenu(QWidget *tile)
 {
@@ -28,4 +38,214 @@ QScrollArea *tileScrollArea(QWidget *grid, QWidget *parent)
     grid->setAutoFillBackground(false);
     scroll->setWidget(grid);
     return scroll;
+}
+
+namespace {
+
+// Direct child widgets in the order of the widget's layouts, then those outside any layout.
+QList<QWidget *> childrenInLayoutOrder(QWidget *widget)
+{
+    QList<QWidget *> ordered;
+    const std::function<void(QLayout *)> walk = [&](QLayout *layout) {
+        for (int i = 0; layout && i < layout->count(); ++i) {
+            QLayoutItem *item = layout->itemAt(i);
+            if (QWidget *child = item->widget())
+                ordered.append(child);
+            else if (QLayout *inner = item->layout())
+                walk(inner);
+        }
+    };
+    walk(widget->layout());
+    for (QObject *object : widget->children()) {
+        auto *child = qobject_cast<QWidget *>(object);
+        if (child && !child->isWindow() && !ordered.contains(child))
+            ordered.append(child);
+    }
+    return ordered;
+}
+
+void collectFocusable(QWidget *widget, QList<QWidget *> &out)
+{
+    for (QWidget *child : childrenInLayoutOrder(widget)) {
+        if (child->isWindow())
+            continue;
+        if (child->focusPolicy() != Qt::NoFocus && !child->focusProxy())
+            out.append(child);
+        collectFocusable(child, out);
+    }
+}
+
+class TileGridNavigator : public QObject
+{
+public:
+    explicit TileGridNavigator(QWidget *grid) : QObject(grid), m_grid(grid)
+    {
+        grid->installEventFilter(this);
+        refresh();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_grid) {
+            if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved ||
+                event->type() == QEvent::LayoutRequest)
+                scheduleRefresh();
+            return false;
+        }
+        auto *tile = qobject_cast<QAbstractButton *>(watched);
+        if (!tile || tile->parentWidget() != m_grid)
+            return false;
+        if (event->type() == QEvent::FocusIn) {
+            makeCurrent(tile);
+        } else if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->modifiers() & ~(Qt::KeypadModifier))
+                return false;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                tile->animateClick();
+                return true;
+            }
+            QAbstractButton *target = neighbour(tile, key->key());
+            if (!target)
+                return false;
+            if (target != tile)
+                moveTo(target);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void scheduleRefresh()
+    {
+        if (m_refreshPending)
+            return;
+        m_refreshPending = true;
+        // Later: a tile announces itself before its constructor has set its focus policy.
+        QTimer::singleShot(0, this, [this] {
+            m_refreshPending = false;
+            refresh();
+        });
+    }
+
+    QList<QAbstractButton *> tiles() const
+    {
+        QList<QAbstractButton *> list;
+        for (QWidget *child : childrenInLayoutOrder(m_grid)) {
+            auto *tile = qobject_cast<QAbstractButton *>(child);
+            if (tile && tile->focusPolicy() != Qt::NoFocus && !tile->isHidden())
+                list.append(tile);
+        }
+        return list;
+    }
+
+    void refresh()
+    {
+        const QList<QAbstractButton *> all = tiles();
+        if (!m_current || !all.contains(m_current.data()))
+            m_current = all.isEmpty() ? nullptr : all.first();
+        for (QAbstractButton *tile : all) {
+            if (!tile->property("tileNavigation").toBool()) {
+                tile->setProperty("tileNavigation", true);
+                tile->installEventFilter(this);
+            }
+            tile->setFocusPolicy(tile == m_current ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
+
+    void makeCurrent(QAbstractButton *tile)
+    {
+        if (m_current == tile)
+            return;
+        if (m_current)
+            m_current->setFocusPolicy(Qt::ClickFocus);
+        m_current = tile;
+        tile->setFocusPolicy(Qt::StrongFocus);
+    }
+
+    void moveTo(QAbstractButton *tile)
+    {
+        makeCurrent(tile);
+        tile->setFocus(Qt::TabFocusReason);
+        for (QWidget *up = m_grid->parentWidget(); up; up = up->parentWidget()) {
+            if (auto *scroll = qobject_cast<QScrollArea *>(up)) {
+                scroll->ensureWidgetVisible(tile, 0, 4);
+                break;
+            }
+        }
+    }
+
+    // The tile the key leads to: the same one at an edge, none for a key that is not ours.
+    QAbstractButton *neighbour(QAbstractButton *from, int key) const
+    {
+        const QList<QAbstractButton *> all = tiles();
+        const qsizetype index = all.indexOf(from);
+        if (index < 0)
+            return nullptr;
+        switch (key) {
+        case Qt::Key_Left:
+            return all.at(qMax<qsizetype>(0, index - 1));
+        case Qt::Key_Right:
+            return all.at(qMin(all.size() - 1, index + 1));
+        case Qt::Key_Home:
+            return all.first();
+        case Qt::Key_End:
+            return all.last();
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            break;
+        default:
+            return nullptr;
+        }
+        // The nearest row above or below, and in it the tile nearest in x.
+        const QRect at = from->geometry();
+        const bool down = key == Qt::Key_Down;
+        int rowTop = down ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
+        for (QAbstractButton *tile : all) {
+            const int top = tile->geometry().top();
+            if (down ? (top > at.top() && top < rowTop) : (top < at.top() && top > rowTop))
+                rowTop = top;
+        }
+        QAbstractButton *best = from;
+        int bestDistance = std::numeric_limits<int>::max();
+        for (QAbstractButton *tile : all) {
+            if (tile->geometry().top() != rowTop)
+                continue;
+            const int distance = std::abs(tile->geometry().center().x() - at.center().x());
+            if (distance < bestDistance) {
+                best = tile;
+                bestDistance = distance;
+            }
+        }
+        return best;
+    }
+
+    QWidget *m_grid;
+    QPointer<QAbstractButton> m_current;
+    bool m_refreshPending = false;
+};
+
+} // namespace
+
+void makeTileGridNavigable(QWidget *grid)
+{
+    if (grid->property("tileGrid").toBool())
+        return;
+    grid->setProperty("tileGrid", true);
+    new TileGridNavigator(grid);
+}
+
+QList<QWidget *> focusableInReadingOrder(QWidget *root)
+{
+    QList<QWidget *> chain;
+    collectFocusable(root, chain);
+    return chain;
+}
+
+void applyReadingOrder(QWidget *root)
+{
+    const QList<QWidget *> chain = focusableInReadingOrder(root);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }

@@ -24,8 +24,11 @@ namespace {
 constexpr int kSwatchWidth = 44;
 constexpr int kSwatchHeight = 28;
 constexpr int kSwatchGap = 3;
-constexpr int kCellSpacing = 8;
+// Room around a swatch's face for the selection ring (two pixels, one pixel off the face) and, outside
+// it, the keyboard focus ring around the whole tile; these margins are the grid's spacing too.
+constexpr int kSwatchMargin = 5;
 constexpr int kLabelColumn = 46;
+constexpr int kFormatRowHeight = Style::kMinimumTarget;
 
 // A pick outlives the section that started it (a tab switch rebuilds the section), so whether one is under
 // way is kept here, where every colour tab shown meanwhile can show it.
@@ -48,7 +51,7 @@ ColorSwatch::ColorSwatch(const QString &hex, bool active, QWidget *parent)
 {
     setToolTip(tr("Show formats for ") + hex);
     setAccessibleName(hex);
-    setFont(monospace(8));
+    setFont(monospace(10));
     setFixedSize(sizeHint());
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -56,42 +59,44 @@ ColorSwatch::ColorSwatch(const QString &hex, bool active, QWidget *parent)
     addAction(m_delete);
     giveTileContextMenu(this);
     connect(m_delete, &QAction::triggered, this, [this] { Q_EMIT removeRequested(m_hex); });
-    auto *remove = new HoverDeleteButton(this, tr("Remove ") + hex, 12, 0.55, 5);
+    auto *remove = new HoverDeleteButton(this, tr("Remove ") + hex);
+    remove->setFaceMargins(QMargins(kSwatchMargin, kSwatchMargin, kSwatchMargin, 0));
     connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(m_hex); });
 }
 
 QSize ColorSwatch::sizeHint() const
 {
-    return {kSwatchWidth, kSwatchHeight + kSwatchGap + QFontMetrics(font()).height()};
+    return {kSwatchWidth + 2 * kSwatchMargin,
+            kSwatchMargin + kSwatchHeight + kSwatchGap + QFontMetrics(font()).height() + 2};
 }
 
 void ColorSwatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF face(0, 0, kSwatchWidth, kSwatchHeight);
+    const QRectF face(kSwatchMargin, kSwatchMargin, kSwatchWidth, kSwatchHeight);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ColorSamplerService::color(m_hex));
     painter.drawRoundedRect(face, 5, 5);
-    // The border lies inside the face.
-    QColor border = Style::color(palette(), Style::Tone::Secondary);
-    qreal line = 1;
-    if (m_active) {
-        border = Style::color(palette(), Style::Tone::Accent);
-        line = 2;
-    } else {
-        border.setAlphaF(border.alphaF() * 0.3f);
-    }
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        border = Style::color(palette(), Style::Tone::Accent);
-        line = 2;
-    }
-    painter.setPen(QPen(border, line));
+    // A faint edge inside the face, so that a swatch of the window's own colour still shows its shape.
+    QColor edge = Style::color(palette(), Style::Tone::Secondary);
+    edge.setAlphaF(edge.alphaF() * 0.3f);
+    painter.setPen(QPen(edge, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(face.adjusted(line / 2, line / 2, -line / 2, -line / 2), 5 - line / 2, 5 - line / 2);
+    painter.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 4.5, 4.5);
+    // The active swatch: a ring in the text colour one pixel off the face, which shows on any colour the
+    // face may have, the accent's own included.
+    if (m_active) {
+        painter.setPen(QPen(Style::color(palette(), Style::Tone::Primary), 2));
+        painter.drawRoundedRect(face.adjusted(-2, -2, 2, 2), 7, 7);
+    }
     painter.setPen(Style::color(palette(), m_active ? Style::Tone::Primary : Style::Tone::Secondary));
-    painter.drawText(QRect(0, kSwatchHeight + kSwatchGap, width(), height() - kSwatchHeight - kSwatchGap),
+    painter.drawText(QRect(0, kSwatchMargin + kSwatchHeight + kSwatchGap, width(),
+                           height() - kSwatchMargin - kSwatchHeight - kSwatchGap),
                      Qt::AlignHCenter | Qt::AlignTop, m_hex);
+    // The keyboard's place is the whole tile, face and hex, so it never looks like the selection.
+    if (Style::showsFocusRing(this))
+        Style::paintFocusRing(painter, rect(), 8, palette());
 }
 
 FormatRow::FormatRow(const QString &label, const QString &value, QWidget *parent)
@@ -107,23 +112,23 @@ FormatRow::FormatRow(const QString &label, const QString &value, QWidget *parent
 
 QSize FormatRow::sizeHint() const
 {
-    return {200, 20};
+    return {200, kFormatRowHeight};
 }
 
 void FormatRow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (isHovered() || isDown() || (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))) {
+    if (isHovered() || isDown()) {
         QColor hover = Style::color(palette(), Style::Tone::Primary);
         hover.setAlphaF(isDown() ? 0.12f : 0.06f);
         painter.setPen(Qt::NoPen);
         painter.setBrush(hover);
         painter.drawRoundedRect(rect(), 4, 4);
     }
-    QFont labelFont = Style::font(Style::TextStyle::Caption, QFont::DemiBold);
-    labelFont.setPixelSize(9);
-    painter.setFont(labelFont);
+    if (Style::showsFocusRing(this))
+        Style::paintFocusRing(painter, rect(), 4, palette());
+    painter.setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
     painter.setPen(Style::color(palette(), Style::Tone::Secondary));
     painter.drawText(QRect(4, 0, kLabelColumn, height()), Qt::AlignVCenter | Qt::AlignLeft, m_label);
     painter.setFont(monospace(10));
@@ -146,7 +151,7 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     auto *header = new QHBoxLayout;
     header->addWidget(sectionTitle(tr("Color Grabber"), QStringLiteral("eyedropper"), this));
     header->addStretch(1);
-    auto *clear = new PlainButton(tr("Clear"), Style::TextStyle::Caption, Style::Tone::Accent, this);
+    auto *clear = new PlainButton(tr("Clear"), Style::TextStyle::Caption, Style::Tone::Link, this);
     clear->setToolTip(tr("Forget every recent color"));
     connect(clear, &QAbstractButton::clicked, this, [this] {
         m_store.clear();
@@ -166,7 +171,7 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     showPicking(g_pickUnderWay != 0);
 
     m_empty = new QLabel(tr("No colors sampled yet"), this);
-    m_empty->setFont(Style::font(Style::TextStyle::Callout));
+    m_empty->setFont(Style::font(Style::TextStyle::Caption));
     Style::applyTone(m_empty, Style::Tone::Secondary);
     layout->addWidget(m_empty);
 
@@ -296,19 +301,20 @@ void ColorSection::rebuild()
 
     auto *grid = new QWidget(m_content);
     grid->setObjectName(QStringLiteral("recentColors"));
-    auto *gridLayout = new AdaptiveGridLayout(kSwatchWidth, kCellSpacing, kCellSpacing, grid);
+    auto *gridLayout = new AdaptiveGridLayout(kSwatchWidth + 2 * kSwatchMargin, 0, 0, grid);
     // Room above the first row for the delete buttons, which stick out past their swatch's corner.
-    gridLayout->setContentsMargins(0, 6, 0, 0);
+    gridLayout->setContentsMargins(0, 2, 0, 0);
     for (const QString &hex : colors) {
         auto *swatch = new ColorSwatch(hex, hex == *active, grid);
         connect(swatch, &QAbstractButton::clicked, this, [this, hex] { select(hex); });
         connect(swatch, &ColorSwatch::removeRequested, this, &ColorSection::removeColor);
         gridLayout->addWidget(swatch);
     }
+    makeTileGridNavigable(grid);
     column->addWidget(grid);
 
     auto *formats = new QVBoxLayout;
-    formats->setSpacing(2);
+    formats->setSpacing(0);
     const QList<std::pair<QString, QString>> rows = {
         {QStringLiteral("HEX"), *active},
         {QStringLiteral("RGB"), ColorSamplerService::rgbString(*active)},

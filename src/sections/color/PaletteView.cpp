@@ -4,6 +4,7 @@
 #include "services/ColorSamplerService.h"
 #include "widgets/Layout.h"
 #include "widgets/PlainButton.h"
+#include "widgets/TileGrid.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,9 +19,7 @@ constexpr qreal kRadius = 5;
 QLabel *caption(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    QFont font = Style::font(Style::TextStyle::Caption, QFont::DemiBold);
-    font.setPixelSize(9);
-    label->setFont(font);
+    label->setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
     Style::applyTone(label, Style::Tone::Secondary);
     return label;
 }
@@ -54,10 +53,8 @@ void PaletteSwatch::paintEvent(QPaintEvent *)
         path.addRect(area.adjusted(area.width() / 2, 0, 0, 0));
     path.setFillRule(Qt::WindingFill);
     painter.fillPath(path.simplified(), ColorSamplerService::color(m_hex));
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Style::color(palette(), Style::Tone::Accent), 2));
-        painter.drawRect(area.adjusted(1, 1, -1, -1));
-    }
+    if (Style::showsFocusRing(this))
+        Style::paintFocusRing(painter, area, m_roundLeft || m_roundRight ? kRadius : 2, palette());
 }
 
 PaletteView::PaletteView(const QString &hex, Notify notify, QWidget *parent)
@@ -70,10 +67,7 @@ PaletteView::PaletteView(const QString &hex, Notify notify, QWidget *parent)
     auto *header = new QHBoxLayout;
     header->addWidget(caption(tr("Shades"), this));
     header->addStretch(1);
-    auto *css = new PlainButton(tr("Copy all (CSS)"), Style::TextStyle::Caption, Style::Tone::Accent, this);
-    QFont cssFont = css->font();
-    cssFont.setPixelSize(9);
-    css->setFont(cssFont);
+    auto *css = new PlainButton(tr("Copy all (CSS)"), Style::TextStyle::Caption, Style::Tone::Link, this);
     css->setToolTip(tr("Copy the shades as CSS custom properties"));
     connect(css, &QAbstractButton::clicked, this, &PaletteView::copyCSS);
     header->addWidget(css);
@@ -84,25 +78,32 @@ PaletteView::PaletteView(const QString &hex, Notify notify, QWidget *parent)
         m_notify(tr("Copied ") + value);
     };
 
-    auto *strip = new QHBoxLayout;
+    // Each row of swatches is a grid of its own: one Tab stop, walked with the arrow keys.
+    auto *shadesRow = new QWidget(this);
+    auto *strip = new QHBoxLayout(shadesRow);
+    strip->setContentsMargins(0, 0, 0, 0);
     strip->setSpacing(0);
     const QList<ColorSamplerService::PaletteEntry> shades = ColorSamplerService::shades(hex);
     for (qsizetype i = 0; i < shades.size(); ++i) {
-        auto *swatch = new PaletteSwatch(shades[i].name, shades[i].hex, i == 0, i == shades.size() - 1, this);
+        auto *swatch = new PaletteSwatch(shades[i].name, shades[i].hex, i == 0, i == shades.size() - 1, shadesRow);
         connect(swatch, &QAbstractButton::clicked, this, [copyHex, value = shades[i].hex] { copyHex(value); });
         strip->addWidget(swatch, 1);
     }
-    layout->addLayout(strip);
+    makeTileGridNavigable(shadesRow);
+    layout->addWidget(shadesRow);
 
     layout->addWidget(caption(tr("Harmony"), this));
-    auto *harmonyRow = new QHBoxLayout;
+    auto *harmonies = new QWidget(this);
+    auto *harmonyRow = new QHBoxLayout(harmonies);
+    harmonyRow->setContentsMargins(0, 0, 0, 0);
     harmonyRow->setSpacing(6);
     for (const ColorSamplerService::PaletteEntry &entry : ColorSamplerService::harmonies(hex)) {
-        auto *swatch = new PaletteSwatch(entry.name, entry.hex, true, true, this);
+        auto *swatch = new PaletteSwatch(entry.name, entry.hex, true, true, harmonies);
         connect(swatch, &QAbstractButton::clicked, this, [copyHex, value = entry.hex] { copyHex(value); });
         harmonyRow->addWidget(swatch, 1);
     }
-    layout->addLayout(harmonyRow);
+    makeTileGridNavigable(harmonies);
+    layout->addWidget(harmonies);
 }
 
 void PaletteView::copyCSS()

@@ -18,6 +18,9 @@ namespace {
 constexpr int kCellMinimumWidth = 36;
 constexpr int kCellSpacing = 6;
 constexpr int kGlyphAreaHeight = 165;
+// Right of the last column: room for the delete buttons that stick out of a recent tile's corner and for
+// the scroll bar laid over the grid's edge.
+constexpr int kRightGutter = 8;
 
 // Empties a tile grid. The tiles go later, not at once: the click that caused the rebuild may still be
 // running inside one of them.
@@ -56,16 +59,16 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     recentsLayout->setContentsMargins(0, 0, 0, 0);
     recentsLayout->setSpacing(4);
     auto *caption = new QLabel(tr("Recent"), m_recentsBlock);
-    QFont captionFont = Style::font(Style::TextStyle::Caption, QFont::DemiBold);
-    captionFont.setPixelSize(9);
-    caption->setFont(captionFont);
+    caption->setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
     Style::applyTone(caption, Style::Tone::Secondary);
     recentsLayout->addWidget(caption);
     m_recentsGrid = new QWidget(m_recentsBlock);
     m_recentsGrid->setObjectName(QStringLiteral("recentGlyphs"));
     auto *recentsGridLayout = new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_recentsGrid);
-    // Room above the first row for the delete buttons, which stick out past their tile's corner.
-    recentsGridLayout->setContentsMargins(0, 5, 0, 0);
+    // Room above the first row for the delete buttons; the grid below keeps the same right margin, so the
+    // two line up.
+    recentsGridLayout->setContentsMargins(0, 5, kRightGutter, 0);
+    makeTileGridNavigable(m_recentsGrid);
     recentsLayout->addWidget(m_recentsGrid);
     layout->addWidget(m_recentsBlock);
 
@@ -84,11 +87,14 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     m_area->setFixedHeight(kGlyphAreaHeight);
     m_grid = new QWidget;
     m_grid->setObjectName(QStringLiteral("glyphGrid"));
-    new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_grid);
+    auto *gridLayout = new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_grid);
+    gridLayout->setContentsMargins(0, 0, kRightGutter, 0);
+    makeTileGridNavigable(m_grid);
     m_area->addWidget(tileScrollArea(m_grid, m_area));
     m_empty = new QLabel(tr("No glyphs found"), m_area);
     m_empty->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_empty->setContentsMargins(0, 24, 0, 0);
+    m_empty->setFont(Style::font(Style::TextStyle::Caption));
     Style::applyTone(m_empty, Style::Tone::Secondary);
     m_area->addWidget(m_empty);
     layout->addWidget(m_area);

@@ -100,7 +100,9 @@ IconFinderSection::IconFinderSection(Notify notify, QWidget *parent) : QWidget(p
     m_grid = new QWidget;
     m_grid->setObjectName(QStringLiteral("iconGrid"));
     auto *gridLayout = new AdaptiveGridLayout(IconCell::kMinimumWidth, kTileSpacing, kTileSpacing, m_grid);
-    gridLayout->setContentsMargins(0, 2, 0, 2);
+    // The right margin keeps the last column clear of the scroll bar laid over the grid's edge.
+    gridLayout->setContentsMargins(0, 2, 8, 2);
+    makeTileGridNavigable(m_grid);
     m_scroll = tileScrollArea(m_grid, this);
     m_scroll->setFixedHeight(kGridHeight);
     layout->addWidget(m_scroll);
@@ -113,6 +115,7 @@ IconFinderSection::IconFinderSection(Notify notify, QWidget *parent) : QWidget(p
     m_caption->setFixedHeight(kRowHeight);
     m_caption->setAlignment(Qt::AlignCenter);
     m_caption->setWordWrap(true);
+    m_caption->setFont(Style::font(Style::TextStyle::Caption));
     Style::applyTone(m_caption, Style::Tone::Secondary);
     layout->addWidget(m_caption);
     layout->addStretch(1);

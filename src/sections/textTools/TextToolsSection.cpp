@@ -40,7 +40,8 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     auto *box = new InsetBox(this);
     box->setFixedHeight(120);
     auto *boxLayout = new QVBoxLayout(box);
-    boxLayout->setContentsMargins(6, 6, 6, 6);
+    // Seven short lines fit without a scroll bar.
+    boxLayout->setContentsMargins(6, 4, 6, 4);
     m_editor = new TextToolsEditor(box);
     markMainInput(m_editor);
     m_editor->setFrameShape(QFrame::NoFrame);
@@ -54,13 +55,14 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     m_editor->installEventFilter(this);
     connect(m_editor, &TextToolsEditor::fillingChanged, this, &TextToolsSection::updateBusy);
     boxLayout->addWidget(m_editor);
+    box->frameField(m_editor);
     // Drawn over the editor, but clicks go through it to the editor beneath.
     m_placeholder = new QLabel(tr("Paste or type text\u2026"), box);
     m_placeholder->setFont(m_editor->font());
     m_placeholder->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_placeholder->move(6 + 2 + m_editor->document()->documentMargin(), 6 + 2);
+    m_placeholder->move(6 + 2 + m_editor->document()->documentMargin(), 4 + 2);
     m_placeholder->adjustSize();
-    Style::applyTone(m_placeholder, Style::Tone::Tertiary);
+    Style::applyTone(m_placeholder, Style::Tone::Secondary);
     layout->addWidget(box);
     // Emptiness is read from the document, never from the whole text: a 20 MB paste must stay cheap to edit.
     connect(m_editor->document(), &QTextDocument::contentsChanged, this, [this] {
