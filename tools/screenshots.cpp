@@ -7,6 +7,7 @@
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 #include "widgets/Layout.h"
+#include "widgets/PanelStyle.h"
 #include "widgets/SegmentedControl.h"
 
 #include <QAbstractButton>
@@ -147,7 +148,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    PanelStyle::install();
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(outDir);
 
@@ -161,7 +162,7 @@ int main(int argc, char *argv[])
     const QList<std::pair<QString, QPalette>> themes = {{QStringLiteral("light"), lightPalette()},
                                                         {QStringLiteral("dark"), ColorSchemeFollower::darkPalette()}};
     for (const auto &[themeName, palette] : themes) {
-        QApplication::setPalette(palette);
+        Style::setApplicationPalette(palette);
         for (const Scene &scene : scenes()) {
             if (scene.before)
                 scene.before(colors, glyphs);

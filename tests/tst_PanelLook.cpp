@@ -1,0 +1,485 @@
+#include "TestHome.h"
+
+#include "Controls.h"
+#include "IconifyFixture.h"
+#include "app/ColorSchemeFollower.h"
+#include "app/MenuPanelView.h"
+#include "app/Spring.h"
+#include "app/TabStrip.h"
+#include "services/Endpoints.h"
+#include "stores/RecentColorsStore.h"
+#include "stores/RecentGlyphsStore.h"
+#include "widgets/HoverDeleteButton.h"
+#include "widgets/InsetBox.h"
+#include "widgets/Layout.h"
+#include "widgets/PanelStyle.h"
+#include "widgets/SegmentedControl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+static TestHome testHome;
+
+using Tab = MenuPanelView::Tab;
+Q_DECLARE_METATYPE(MenuPanelView::Tab)
+
+// The panel as people see it, read from its pixels: every text and every control's edge against what lies
+// behind it (WCAG 2.x contrast), in light and dark, at the scale the test runs at (1x, and 2x from a second
+// run); and the way the keyboard walks it.
+namespace {
+
+// The plain Fusion palette, whose accent (#308cc6) is paler than most desktops' and so the hardest case.
+QPalette lightPalette()
+{
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion->standardPalette();
+}
+
+QPalette darkPalette()
+{
+    return ColorSchemeFollower::darkPalette(lightPalette().color(QPalette::Highlight));
+}
+
+// What a reader sees of a part of the panel: its background (the colour most of its pixels have) and the
+// pixel that stands out from it the most (the core of a stroke).
+struct Reading {
+    double ratio = 21;
+    QColor background;
+    QColor foreground;
+};
+
+Reading read(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> counts;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    }
+    Reading reading;
+    if (counts.isEmpty())
+        return reading;
+    QRgb background = counts.constBegin().key();
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    reading.background = QColor(background);
+    reading.ratio = 1;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        const double ratio = Style::contrast(QColor(it.key()), reading.background);
+        if (ratio > reading.ratio) {
+            reading.ratio = ratio;
+            reading.foreground = QColor(it.key());
+        }
+    }
+    return reading;
+}
+
+// Along a short line across the widget's left edge, at half its height: the most a pixel of the edge stands
+// out from the pixel just outside it.
+Reading readEdge(const QImage &image, const QPoint &outside, int across)
+{
+    Reading reading;
+    reading.background = QColor(image.pixel(outside));
+    reading.ratio = 1;
+    for (int x = outside.x() + 1; x <= outside.x() + across; ++x) {
+        const QColor pixel(image.pixel(x, outside.y()));
+        const double ratio = Style::contrast(pixel, reading.background);
+        if (ratio > reading.ratio) {
+            reading.ratio = ratio;
+            reading.foreground = pixel;
+        }
+    }
+    return reading;
+}
+
+struct Check {
+    QString what;
+    Reading reading;
+    double minimum;
+};
+
+QString describe(const QWidget *widget)
+{
+    QString name = widget->accessibleName();
+    if (name.isEmpty()) {
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            name = label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            name = button->text();
+        else if (const auto *field = qobject_cast<const QLineEdit *>(widget))
+            name = field->placeholderText();
+    }
+    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(widget->metaObject()->className()), name.left(30));
+}
+
+// Every text and every control edge the panel shows, each with the contrast it needs: 4.5:1 for text, 3:1
+// for a symbol standing alone and for a control's boundary.
+QList<Check> measure(QWidget *panel)
+{
+    const QImage image = panel->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    const auto pixels = [panel, scale](const QWidget *widget, const QRect &local) {
+        const QRect r(widget->mapTo(panel, local.topLeft()), local.size());
+        return QRect((QPointF(r.topLeft()) * scale).toPoint(), (QSizeF(r.size()) * scale).toSize());
+    };
+    QList<Check> checks;
+    for (QWidget *widget : panel->findChildren<QWidget *>()) {
+        // Whatever is switched off, or shown faded as not applicable yet, need not stand out.
+        if (!widget->isVisibleTo(panel) || widget->width() <= 2 || widget->height() <= 2 || !widget->isEnabled() ||
+            widget->graphicsEffect())
+            continue;
+        const QString name = describe(widget);
+        const char *type = widget->metaObject()->className();
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()) {
+            checks.append({name, read(image, pixels(label, label->contentsRect())), 4.5});
+        } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            // The text, or the placeholder in its place; the clear button is a symbol of its own.
+            checks.append({name, read(image, pixels(field, field->rect().adjusted(4, 4, -24, -4))), 4.5});
+            const QPoint outside = pixels(field, QRect(-2, field->height() / 2, 1, 1)).topLeft();
+            checks.append({name + QStringLiteral(" edge"), readEdge(image, outside, int(5 * scale)), 3.0});
+        } else if (qstrcmp(type, "TabButton") == 0) {
+            checks.append({name, read(image, pixels(widget, widget->rect().adjusted(4, 4, -4, -4))), 3.0});
+        } else if (qstrcmp(type, "ColorSwatch") == 0) {
+            checks.append({name + QStringLiteral(" hex"),
+                           read(image, pixels(widget, QRect(0, 36, widget->width(), widget->height() - 36))), 4.5});
+        } else if (qstrcmp(type, "FormatRow") == 0) {
+            checks.append({name, read(image, pixels(widget, QRect(4, 0, 46, widget->height()))), 4.5});
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            const bool symbolOnly = button->text().isEmpty();
+            if (qstrcmp(type, "HoverDeleteButton") == 0 || qstrcmp(type, "PaletteSwatch") == 0 ||
+                qstrcmp(type, "ColorSwatch") == 0 || qstrcmp(type, "IconCell") == 0)
+                continue;
+            checks.append(
+                {name, read(image, pixels(button, button->rect().adjusted(2, 2, -2, -2))), symbolOnly ? 3.0 : 4.5});
+            if (qobject_cast<QPushButton *>(button)) {
+                const QPoint outside = pixels(button, QRect(-2, button->height() / 2, 1, 1)).topLeft();
+                checks.append({name + QStringLiteral(" edge"), readEdge(image, outside, int(5 * scale)), 3.0});
+            }
+        } else if (qobject_cast<SegmentedControl *>(widget) ||
+                   (qobject_cast<InsetBox *>(widget) && qobject_cast<InsetBox *>(widget)->framesField())) {
+            const QPoint outside = pixels(widget, QRect(-2, widget->height() / 2, 1, 1)).topLeft();
+            checks.append({name + QStringLiteral(" edge"), readEdge(image, outside, int(5 * scale)), 3.0});
+        }
+    }
+    return checks;
+}
+
+void waitUntilSettled(MenuPanelView &panel, Tab tab)
+{
+    QTRY_VERIFY(panel.section() && !panel.section()->graphicsEffect());
+    QTRY_COMPARE(panel.width(), MenuPanelView::panelWidth(tab));
+    settle();
+}
+
+// Tab until the walk comes back where it started; each widget the focus visited, in order.
+QList<QWidget *> tabWalk(QWidget *start)
+{
+    QList<QWidget *> visited{start};
+    for (int step = 0; step < 200; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *now = QApplication::focusWidget();
+        if (!now || now == start)
+            break;
+        visited.append(now);
+    }
+    return visited;
+}
+
+// A grid walked with the arrow keys: the parent of tiles that take the focus by click only.
+bool isTileOfGrid(const QWidget *widget)
+{
+    return widget->property("tileNavigation").toBool();
+}
+
+} // namespace
+
+class tst_PanelLook : public QObject
+{
+    Q_OBJECT
+
+    RecentColorsStore m_colors;
+    RecentGlyphsStore m_glyphs;
+    IconifyFixture m_iconify;
+
+    void fillRecents()
+    {
+        m_colors.clear();
+        for (const char *hex : {"#F2C14E", "#1A2B3C", "#FFFFFF", "#308CC6", "#262729", "#3F7CF0"})
+            m_colors.add(QString::fromLatin1(hex));
+        for (const char *glyph : {"\u2122", "\u20BF", "\u2713", "\u2014", "\u2192"})
+            m_glyphs.add(QString::fromUtf8(glyph));
+    }
+
+    // Fills what the tab shows only once the user has given it something: search results, a text to work on.
+    static void giveContent(MenuPanelView &panel)
+    {
+        if (auto *editor = panel.section()->findChild<QPlainTextEdit *>()) {
+            editor->setPlainText(QStringLiteral("banana, ripe;\ncherry.\napple"));
+            return;
+        }
+        searchIcons(panel);
+    }
+
+    static void searchIcons(MenuPanelView &panel)
+    {
+        auto *field = panel.section()->findChild<QLineEdit *>();
+        QVERIFY(field);
+        field->setText(QStringLiteral("arrow"));
+        QTRY_VERIFY(panel.section()->findChildren<QAbstractButton *>().size() > 20);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        SpringAnimation::setSpeed(20);
+        PanelStyle::install();
+        Endpoints::overrideForTesting({{}, {}, {}, m_iconify.base()});
+    }
+
+    void init() { fillRecents(); }
+
+    void contrast_data()
+    {
+        QTest::addColumn<Tab>("tab");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<bool>("withContent");
+        for (bool dark : {false, true}) {
+            for (Tab tab : MenuPanelView::allTabs()) {
+                const QString name =
+                    MenuPanelView::rawValue(tab) + (dark ? QLatin1String(" dark") : QLatin1String(" light"));
+                QTest::newRow(qPrintable(name)) << tab << dark << false;
+            }
+            QTest::newRow(dark ? "icons with results dark" : "icons with results light") << Tab::icons << dark << true;
+        }
+    }
+
+    // Texts at 4.5:1, symbols standing alone and control edges at 3:1, against what each lies on.
+    void contrast()
+    {
+        QFETCH(Tab, tab);
+        QFETCH(bool, dark);
+        QFETCH(bool, withContent);
+        Style::setApplicationPalette(dark ? darkPalette() : lightPalette());
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        panel.selectTab(tab);
+        panel.showMessage(QStringLiteral("Copied https://placehold.co/1920x1080.png"));
+        waitUntilSettled(panel, tab);
+        if (withContent)
+            giveContent(panel);
+
+        const QList<Check> checks = measure(&panel);
+        QVERIFY(checks.size() > 5);
+        const Check *worstText = nullptr;
+        const Check *worstEdge = nullptr;
+        QStringList failures;
+        for (const Check &check : checks) {
+            const Check *&worst = check.minimum > 4 ? worstText : worstEdge;
+            if (!worst || check.reading.ratio < worst->reading.ratio)
+                worst = &check;
+            if (check.reading.ratio < check.minimum)
+                failures.append(QStringLiteral("%1: %2:1 (%3 on %4), needs %5:1")
+                                    .arg(check.what)
+                                    .arg(check.reading.ratio, 0, 'f', 2)
+                                    .arg(check.reading.foreground.name(), check.reading.background.name())
+                                    .arg(check.minimum));
+        }
+        for (const Check *worst : {worstText, worstEdge}) {
+            if (worst)
+                qInfo("worst %s: %.2f:1 %s", worst == worstText ? "text" : "edge or symbol", worst->reading.ratio,
+                      qPrintable(worst->what));
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+    }
+
+    void keyboard_data()
+    {
+        QTest::addColumn<Tab>("tab");
+        QTest::addColumn<bool>("withContent");
+        QTest::addColumn<int>("grids");
+        for (Tab tab : MenuPanelView::allTabs()) {
+            // The tile grids each tab shows with recent items stored: the recent colours and the two
+            // palette rows; the recent glyphs and the category's glyphs.
+            const int grids = tab == Tab::color ? 3 : tab == Tab::glyphs ? 2 : 0;
+            QTest::newRow(qPrintable(MenuPanelView::rawValue(tab))) << tab << false << grids;
+        }
+        QTest::newRow("icons with results") << Tab::icons << true << 1;
+    }
+
+    // Tab goes through the panel in reading order, enters each tile grid once and ends at Quit.
+    void keyboard()
+    {
+        QFETCH(Tab, tab);
+        QFETCH(bool, withContent);
+        QFETCH(int, grids);
+        Style::setApplicationPalette(lightPalette());
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        panel.selectTab(tab);
+        waitUntilSettled(panel, tab);
+        if (withContent)
+            searchIcons(panel);
+
+        QWidget *first = panel.tabStrip()->button(0);
+        first->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        const QList<QWidget *> walk = tabWalk(first);
+        QVERIFY2(walk.size() > 6, qPrintable(QString::number(walk.size())));
+
+        // Quit is the last stop before the walk starts again.
+        auto *quit = qobject_cast<QAbstractButton *>(walk.last());
+        QVERIFY(quit);
+        QCOMPARE(quit->text(), QStringLiteral("Quit Tessellon"));
+
+        // Each stop lies below the one before, or beside it on its right.
+        for (qsizetype i = 1; i < walk.size(); ++i) {
+            const QRect before(walk[i - 1]->mapTo(&panel, QPoint(0, 0)), walk[i - 1]->size());
+            const QRect after(walk[i]->mapTo(&panel, QPoint(0, 0)), walk[i]->size());
+            const bool below = after.top() >= before.bottom() - 2;
+            const bool besideRight = after.top() < before.bottom() && after.left() >= before.right() - 2;
+            QVERIFY2(below || besideRight,
+                     qPrintable(QStringLiteral("%1 after %2").arg(describe(walk[i]), describe(walk[i - 1]))));
+        }
+
+        // One stop per tile grid.
+        QHash<QWidget *, int> stopsPerGrid;
+        for (QWidget *stop : walk) {
+            if (isTileOfGrid(stop))
+                ++stopsPerGrid[stop->parentWidget()];
+        }
+        QCOMPARE(stopsPerGrid.size(), grids);
+        for (auto it = stopsPerGrid.constBegin(); it != stopsPerGrid.constEnd(); ++it)
+            QCOMPARE(it.value(), 1);
+    }
+
+    void arrowKeys_data()
+    {
+        QTest::addColumn<Tab>("tab");
+        QTest::addColumn<QString>("grid");
+        QTest::newRow("glyphs") << Tab::glyphs << QStringLiteral("glyphGrid");
+        QTest::newRow("recent glyphs") << Tab::glyphs << QStringLiteral("recentGlyphs");
+        QTest::newRow("recent colours") << Tab::color << QStringLiteral("recentColors");
+        QTest::newRow("icons") << Tab::icons << QStringLiteral("iconGrid");
+    }
+
+    // Inside a grid the arrow keys move by columns and rows, Home and End to its ends, Enter presses the tile,
+    // and the tile reached is the grid's Tab stop from then on.
+    void arrowKeys()
+    {
+        QFETCH(Tab, tab);
+        QFETCH(QString, grid);
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        panel.selectTab(tab);
+        waitUntilSettled(panel, tab);
+        if (tab == Tab::icons)
+            searchIcons(panel);
+        auto *gridWidget = panel.section()->findChild<QWidget *>(grid);
+        QVERIFY(gridWidget);
+        QList<QAbstractButton *> tiles;
+        for (auto *tile : gridWidget->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
+            if (tile->focusPolicy() != Qt::NoFocus && tile->isVisible())
+                tiles.append(tile);
+        }
+        QVERIFY(tiles.size() >= 5);
+        // Which tiles share the first row.
+        int columns = 0;
+        while (columns < tiles.size() && tiles[columns]->y() == tiles[0]->y())
+            ++columns;
+
+        tiles[0]->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), tiles[0]);
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        press(Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), tiles[1]);
+        press(Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), tiles[0]);
+        press(Qt::Key_Left); // stays at the edge
+        QCOMPARE(QApplication::focusWidget(), tiles[0]);
+        if (columns < tiles.size()) {
+            press(Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), tiles[columns]);
+            press(Qt::Key_Up);
+            QCOMPARE(QApplication::focusWidget(), tiles[0]);
+        }
+        press(Qt::Key_End);
+        QCOMPARE(QApplication::focusWidget(), tiles.last());
+        press(Qt::Key_Home);
+        QCOMPARE(QApplication::focusWidget(), tiles.first());
+        press(Qt::Key_Right);
+        // Only the tile reached takes Tab: leaving the grid and coming back lands on it again.
+        QCOMPARE(tiles[1]->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(tiles[0]->focusPolicy(), Qt::ClickFocus);
+        QSignalSpy pressed(tiles[1], &QAbstractButton::clicked);
+        press(Qt::Key_Return);
+        QTRY_COMPARE(pressed.count(), 1);
+    }
+
+    void deleteButtons_data()
+    {
+        QTest::addColumn<Tab>("tab");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("index");
+        QTest::newRow("first recent colour") << Tab::color << QStringLiteral("recentColors") << 0;
+        QTest::newRow("last recent colour in the row") << Tab::color << QStringLiteral("recentColors") << 4;
+        QTest::newRow("first recent glyph") << Tab::glyphs << QStringLiteral("recentGlyphs") << 0;
+        QTest::newRow("last recent glyph") << Tab::glyphs << QStringLiteral("recentGlyphs") << 4;
+    }
+
+    // The delete button of a hovered tile shows whole, inside its grid, and is big enough to hit.
+    void deleteButtons()
+    {
+        QFETCH(Tab, tab);
+        QFETCH(QString, grid);
+        QFETCH(int, index);
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        panel.selectTab(tab);
+        waitUntilSettled(panel, tab);
+        auto *gridWidget = panel.section()->findChild<QWidget *>(grid);
+        QVERIFY(gridWidget);
+        QList<QWidget *> tiles;
+        for (auto *tile : gridWidget->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
+            if (!qobject_cast<HoverDeleteButton *>(tile))
+                tiles.append(tile);
+        }
+        QVERIFY(index < tiles.size());
+        QWidget *tile = tiles[index];
+        QTest::mouseMove(tile, tile->rect().center());
+        HoverDeleteButton *remove = nullptr;
+        QTRY_VERIFY((remove = [&]() -> HoverDeleteButton * {
+            for (auto *button : gridWidget->findChildren<HoverDeleteButton *>()) {
+                if (button->tile() == tile && button->isVisible())
+                    return button;
+            }
+            return nullptr;
+        }()));
+        QVERIFY(remove->width() >= Style::kMinimumTarget && remove->height() >= Style::kMinimumTarget);
+        QVERIFY(gridWidget->rect().contains(remove->geometry()));
+        const QRectF disc = remove->disc().translated(remove->pos());
+        QVERIFY2(QRectF(gridWidget->rect()).contains(disc),
+                 qPrintable(QStringLiteral("disc at %1,%2").arg(disc.left()).arg(disc.top())));
+        QVERIFY(disc.intersects(QRectF(tile->geometry())));
+    }
+};
+
+QTEST_MAIN(tst_PanelLook)
+#include "tst_PanelLook.moc"
