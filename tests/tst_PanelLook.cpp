@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,6 +137,10 @@ QList<Check> measure(QWidget *panel)
         return QRect((QPointF(r.topLeft()) * scale).toPoint(), (QSizeF(r.size()) * scale).toSize());
     };
     QList<Check> checks;
+    const auto addEdge = [&](const QWidget *widget, const QString &name) {
+        const QPoint outside = pixels(widget, QRect(-2, widget->height() / 2, 1, 1)).topLeft();
+        checks.append({name + QStringLiteral(" edge"), readEdge(image, outside, int(5 * scale)), 3.0});
+    };
     for (QWidget *widget : panel->findChildren<QWidget *>()) {
         // Whatever is switched off, or shown faded as not applicable yet, need not stand out.
         if (!widget->isVisibleTo(panel) || widget->width() <= 2 || widget->height() <= 2 || !widget->isEnabled() ||
@@ -148,8 +153,7 @@ QList<Check> measure(QWidget *panel)
         } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
             // The text, or the placeholder in its place; the clear button is a symbol of its own.
             checks.append({name, read(image, pixels(field, field->rect().adjusted(4, 4, -24, -4))), 4.5});
-            const QPoint outside = pixels(field, QRect(-2, field->height() / 2, 1, 1)).topLeft();
-            checks.append({name + QStringLiteral(" edge"), readEdge(image, outside, int(5 * scale)), 3.0});
+            addEdge(field, name);
         } else if (qstrcmp(type, "TabButton") == 0) {
             checks.append({name, read(image, pixels(widget, widget->rect().adjusted(4, 4, -4, -4))), 3.0});
         } else if (qstrcmp(type, "ColorSwatch") == 0) {
@@ -164,14 +168,14 @@ QList<Check> measure(QWidget *panel)
                 continue;
             checks.append(
                 {name, read(image, pixels(button, button->rect().adjusted(2, 2, -2, -2))), symbolOnly ? 3.0 : 4.5});
-            if (qobject_cast<QPushButton *>(button)) {
-                const QPoint outside = pixels(button, QRect(-2, button->height() / 2, 1, 1)).topLeft();
-                checks.append({name + QStringLiteral(" edge"), readEdge(image, outside, int(5 * scale)), 3.0});
-            }
+            if (qobject_cast<QPushButton *>(button))
+                addEdge(button, name);
+        } else if (qobject_cast<QComboBox *>(widget)) {
+            checks.append({name, read(image, pixels(widget, widget->rect().adjusted(4, 4, -24, -4))), 4.5});
+            addEdge(widget, name);
         } else if (qobject_cast<SegmentedControl *>(widget) ||
                    (qobject_cast<InsetBox *>(widget) && qobject_cast<InsetBox *>(widget)->framesField())) {
-            const QPoint outside = pixels(widget, QRect(-2, widget->height() / 2, 1, 1)).topLeft();
-            checks.append({name + QStringLiteral(" edge"), readEdge(image, outside, int(5 * scale)), 3.0});
+            addEdge(widget, name);
         }
     }
     return checks;

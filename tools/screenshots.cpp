@@ -81,6 +81,35 @@ void waitForNamed(QWidget *section, const QString &name)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
+// The pointer over a widget, as far as the widget can tell: its hover look and its delete button.
+void hover(QWidget *widget)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    QEnterEvent enter(at, widget->mapTo(widget->window(), at), widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &enter);
+}
+
+// The keyboard's focus on a widget, ringed as after a Tab.
+void keyboardFocus(QWidget *widget)
+{
+    widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    widget->setFocus(Qt::TabFocusReason);
+}
+
+// The n-th focusable tile of a grid (by its object name).
+QWidget *tile(QWidget *section, const char *grid, int n)
+{
+    auto *gridWidget = section->findChild<QWidget *>(QLatin1String(grid));
+    if (!gridWidget)
+        return nullptr;
+    QList<QWidget *> tiles;
+    for (QAbstractButton *button : gridWidget->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
+        if (button->focusPolicy() != Qt::NoFocus)
+            tiles.append(button);
+    }
+    return tiles.value(n);
+}
+
 void type(QWidget *section, const QString &text)
 {
     if (auto *field = section->findChild<QLineEdit *>())
@@ -133,6 +162,36 @@ QList<Scene> scenes()
                      for (const char *glyph : {"\u2122", "\u20BF", "\u2713", "\u2014", "\u2192"})
                          g.add(QString::fromUtf8(glyph));
                  }});
+    // Hover, keyboard focus and selection side by side: the delete button, the focus ring, the active ring.
+    const auto recentColors = [](RecentColorsStore &c, RecentGlyphsStore &) {
+        for (const char *hex : {"#F2C14E", "#1A2B3C", "#E4572E", "#76B041", "#17BEBB", "#3F7CF0"})
+            c.add(QString::fromLatin1(hex));
+    };
+    list.append({QStringLiteral("color-hover-focus"), Tab::color, recentColors, [](QWidget *s) {
+                     QCoreApplication::processEvents();
+                     if (QWidget *t = tile(s, "recentColors", 2))
+                         keyboardFocus(t);
+                     if (QWidget *t = tile(s, "recentColors", 1))
+                         hover(t);
+                 }});
+    list.append({QStringLiteral("glyphs-hover-focus"), Tab::glyphs,
+                 [](RecentColorsStore &, RecentGlyphsStore &g) {
+                     for (const char *glyph : {"\u2122", "\u20BF", "\u2713", "\u2014", "\u2192"})
+                         g.add(QString::fromUtf8(glyph));
+                 },
+                 [](QWidget *s) {
+                     QCoreApplication::processEvents();
+                     if (QWidget *t = tile(s, "glyphGrid", 3))
+                         keyboardFocus(t);
+                     if (QWidget *t = tile(s, "recentGlyphs", 1))
+                         hover(t);
+                 }});
+    list.append({QStringLiteral("placeholders-focus"), Tab::placeholders, {}, [](QWidget *s) {
+                     for (QAbstractButton *button : s->findChildren<QAbstractButton *>()) {
+                         if (button->text() == QLatin1String("Copy URL"))
+                             keyboardFocus(button);
+                     }
+                 }});
     return list;
 }
 
@@ -168,6 +227,7 @@ int main(int argc, char *argv[])
                 scene.before(colors, glyphs);
             MenuPanelView panel(colors, glyphs);
             panel.show();
+            panel.activateWindow();
             if (scene.tab != MenuPanelView::Tab::placeholders) {
                 settle();
                 panel.selectTab(scene.tab);

@@ -106,6 +106,19 @@ void PanelStyle::drawControl(ControlElement element, const QStyleOption *option,
 void PanelStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                                     const QWidget *widget) const
 {
+    if (control == CC_ComboBox) {
+        // A button like the others, with the arrow where the style puts it.
+        QColor fill = option->palette.color(QPalette::Button);
+        if ((option->state & State_MouseOver) && (option->state & State_Enabled))
+            fill = blend(fill, option->palette.color(QPalette::ButtonText), 0.06f);
+        drawControlBox(painter, option->rect, fill,
+                       (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange),
+                       option->palette);
+        QStyleOption arrow = *option;
+        arrow.rect = subControlRect(CC_ComboBox, option, SC_ComboBoxArrow, widget).adjusted(3, 3, -3, -3);
+        proxy()->drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+        return;
+    }
     if (control != CC_ScrollBar) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
@@ -113,7 +126,7 @@ void PanelStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
     if (!bar || bar->minimum == bar->maximum)
         return;
-    // Only the thumb, on whatever lies under the bar: a track would cover the content's edge.
+    // Only the thumb, in a narrow gutter beside the content: no track, no arrow buttons.
     const QRect slider = subControlRect(CC_ScrollBar, option, SC_ScrollBarSlider, widget);
     const bool vertical = bar->orientation == Qt::Vertical;
     const bool active = (bar->state & State_MouseOver) || (bar->state & State_Sunken);
@@ -188,8 +201,6 @@ int PanelStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, cons
         return kScrollBarExtent;
     case PM_ScrollBarSliderMin:
         return kThumbMinimum;
-    case PM_ScrollView_ScrollBarOverlap:
-        return kScrollBarExtent;
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -199,8 +210,6 @@ int PanelStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWid
                           QStyleHintReturn *returnData) const
 {
     switch (hint) {
-    case SH_ScrollBar_Transient:
-        return 1;
     case SH_ScrollBar_ContextMenu:
         return 0;
     default:

@@ -6,8 +6,9 @@
 // push buttons, the editor) read like the hand-drawn ones in light and dark:
 // - every field's and button's edge reaches 3:1 against the window and the field;
 // - keyboard focus is a 2-pixel ring, not a 1-pixel change of colour;
-// - scroll bars are thin, without arrow buttons, laid over the content's edge, and only there when the
-//   content overflows, their thumb at 3:1 against what lies under it;
+// - scroll bars are thin, a thumb alone without track or arrow buttons, only there when the content
+//   overflows, the thumb at 3:1 against the window; they take a narrow gutter rather than lie over the
+//   content, whose last column or word they would hide;
 // - the fields' clear button is the program's own symbol, sharp at any scale.
 class PanelStyle : public QProxyStyle
 {

@@ -18,9 +18,8 @@ namespace {
 constexpr int kCellMinimumWidth = 36;
 constexpr int kCellSpacing = 6;
 constexpr int kGlyphAreaHeight = 165;
-// Right of the last column: room for the delete buttons that stick out of a recent tile's corner and for
-// the scroll bar laid over the grid's edge.
-constexpr int kRightGutter = 8;
+// Right of the last column: room for the delete buttons that stick out of a recent tile's corner.
+constexpr int kRightGutter = 4;
 
 // Empties a tile grid. The tiles go later, not at once: the click that caused the rebuild may still be
 // running inside one of them.

@@ -100,8 +100,7 @@ IconFinderSection::IconFinderSection(Notify notify, QWidget *parent) : QWidget(p
     m_grid = new QWidget;
     m_grid->setObjectName(QStringLiteral("iconGrid"));
     auto *gridLayout = new AdaptiveGridLayout(IconCell::kMinimumWidth, kTileSpacing, kTileSpacing, m_grid);
-    // The right margin keeps the last column clear of the scroll bar laid over the grid's edge.
-    gridLayout->setContentsMargins(0, 2, 8, 2);
+    gridLayout->setContentsMargins(0, 2, 0, 2);
     makeTileGridNavigable(m_grid);
     m_scroll = tileScrollArea(m_grid, this);
     m_scroll->setFixedHeight(kGridHeight);
