@@ -26,6 +26,7 @@
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
+#include <QToolButton>
 
 #include <functional>
 #include <memory>
@@ -88,15 +89,18 @@ Reading read(const QImage &image, const QRect &area)
     return reading;
 }
 
-// Along a short line across the widget's left edge, at half its height: the most a pixel of the edge stands
-// out from the pixel just outside it.
-Reading readEdge(const QImage &image, const QPoint &outside, int across)
+// Along a short line into the widget across one of its edges: the most a pixel of the edge stands out from
+// the pixel just outside it.
+Reading readEdge(const QImage &image, const QPoint &outside, int across, Qt::Orientation direction)
 {
     Reading reading;
+    if (!image.rect().contains(outside))
+        return {1, {}, {}};
     reading.background = QColor(image.pixel(outside));
     reading.ratio = 1;
-    for (int x = outside.x() + 1; x <= outside.x() + across; ++x) {
-        const QColor pixel(image.pixel(x, outside.y()));
+    for (int step = 1; step <= across; ++step) {
+        const QPoint at = outside + (direction == Qt::Horizontal ? QPoint(step, 0) : QPoint(0, step));
+        const QColor pixel(image.pixel(at));
         const double ratio = Style::contrast(pixel, reading.background);
         if (ratio > reading.ratio) {
             reading.ratio = ratio;
@@ -104,6 +108,12 @@ Reading readEdge(const QImage &image, const QPoint &outside, int across)
         }
     }
     return reading;
+}
+
+// A field's own parts (its clear button) are read as the field.
+bool isPartOfField(const QWidget *widget)
+{
+    return qobject_cast<const QLineEdit *>(widget->parentWidget());
 }
 
 struct Check {
@@ -137,14 +147,18 @@ QList<Check> measure(QWidget *panel)
         return QRect((QPointF(r.topLeft()) * scale).toPoint(), (QSizeF(r.size()) * scale).toSize());
     };
     QList<Check> checks;
+    // The left edge, or the top one where a neighbour sits close on the left.
     const auto addEdge = [&](const QWidget *widget, const QString &name) {
-        const QPoint outside = pixels(widget, QRect(-2, widget->height() / 2, 1, 1)).topLeft();
-        checks.append({name + QStringLiteral(" edge"), readEdge(image, outside, int(5 * scale)), 3.0});
+        const QPoint left = pixels(widget, QRect(-2, widget->height() / 2, 1, 1)).topLeft();
+        const QPoint top = pixels(widget, QRect(widget->width() / 2, -2, 1, 1)).topLeft();
+        const Reading a = readEdge(image, left, int(5 * scale), Qt::Horizontal);
+        const Reading b = readEdge(image, top, int(5 * scale), Qt::Vertical);
+        checks.append({name + QStringLiteral(" edge"), a.ratio >= b.ratio ? a : b, 3.0});
     };
     for (QWidget *widget : panel->findChildren<QWidget *>()) {
         // Whatever is switched off, or shown faded as not applicable yet, need not stand out.
         if (!widget->isVisibleTo(panel) || widget->width() <= 2 || widget->height() <= 2 || !widget->isEnabled() ||
-            widget->graphicsEffect())
+            widget->graphicsEffect() || isPartOfField(widget))
             continue;
         const QString name = describe(widget);
         const char *type = widget->metaObject()->className();
@@ -168,7 +182,7 @@ QList<Check> measure(QWidget *panel)
                 continue;
             checks.append(
                 {name, read(image, pixels(button, button->rect().adjusted(2, 2, -2, -2))), symbolOnly ? 3.0 : 4.5});
-            if (qobject_cast<QPushButton *>(button))
+            if (qobject_cast<QPushButton *>(button) || qobject_cast<QToolButton *>(button))
                 addEdge(button, name);
         } else if (qobject_cast<QComboBox *>(widget)) {
             checks.append({name, read(image, pixels(widget, widget->rect().adjusted(4, 4, -24, -4))), 4.5});
@@ -234,7 +248,8 @@ class tst_PanelLook : public QObject
             editor->setPlainText(QStringLiteral("banana, ripe;\ncherry.\napple"));
             return;
         }
-        searchIcons(panel);
+        if (panel.selectedTab() == Tab::icons)
+            searchIcons(panel);
     }
 
     static void searchIcons(MenuPanelView &panel)
@@ -307,6 +322,39 @@ private Q_SLOTS:
                       qPrintable(worst->what));
         }
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+    }
+
+    // Nothing a pointer aims at is under 24 px in either direction, no text is under 10 px, and a tooltip
+    // says more than the label it hovers over.
+    void targetsAndText()
+    {
+        for (Tab tab : MenuPanelView::allTabs()) {
+            MenuPanelView panel(m_colors, m_glyphs);
+            panel.show();
+            panel.selectTab(tab);
+            panel.showMessage(QStringLiteral("Copied"));
+            waitUntilSettled(panel, tab);
+            giveContent(panel);
+            for (QWidget *widget : panel.findChildren<QWidget *>()) {
+                if (!widget->isVisibleTo(&panel) || isPartOfField(widget))
+                    continue;
+                const QString name = MenuPanelView::rawValue(tab) + QLatin1Char(' ') + describe(widget);
+                const QFont font = widget->font();
+                const qreal pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72;
+                if (qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget) ||
+                    qobject_cast<QLineEdit *>(widget))
+                    QVERIFY2(pixels >= 10, qPrintable(name));
+                if (widget->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton *>(widget))
+                    continue;
+                if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLineEdit *>(widget) ||
+                    qobject_cast<QComboBox *>(widget))
+                    QVERIFY2(
+                        qMin(widget->width(), widget->height()) >= Style::kMinimumTarget,
+                        qPrintable(QStringLiteral("%1: %2x%3").arg(name).arg(widget->width()).arg(widget->height())));
+                if (auto *button = qobject_cast<QAbstractButton *>(widget); button && !button->text().isEmpty())
+                    QVERIFY2(button->toolTip() != button->text(), qPrintable(name));
+            }
+        }
     }
 
     void keyboard_data()

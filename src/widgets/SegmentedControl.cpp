@@ -11,7 +11,9 @@
 
 namespace {
 
-constexpr int kHeight = 22;
+// The control draws 22 pixels tall, as designed, inside a 24-pixel target.
+constexpr int kHeight = Style::kMinimumTarget;
+constexpr int kInset = (kHeight - 22) / 2;
 constexpr int kSymbolSize = 14;
 constexpr qreal kRadius = 5;
 
@@ -60,7 +62,7 @@ void SegmentButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area = QRectF(rect()).adjusted(2, 2, -2, -2);
+    const QRectF area = QRectF(rect()).adjusted(2, 2 + kInset, -2, -2 - kInset);
     const QPalette &pal = palette();
     QColor foreground = Style::color(pal, Style::Tone::Primary);
     if (isChecked()) {
@@ -87,7 +89,7 @@ void SegmentButton::paintEvent(QPaintEvent *)
         SymbolIcons::paint(painter, symbolRect, m_symbol, foreground);
     }
     if (Style::showsFocusRing(this))
-        Style::paintFocusRing(painter, rect(), kRadius, pal);
+        Style::paintFocusRing(painter, QRectF(rect()).adjusted(0, kInset, 0, -kInset), kRadius, pal);
 }
 
 SegmentedControl::SegmentedControl(const QString &accessibleName, QWidget *parent) : QWidget(parent)
@@ -156,7 +158,7 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     track.setAlphaF(0.06f);
     painter.setPen(QPen(Style::color(palette(), Style::Tone::ControlEdge), 1));
     painter.setBrush(track);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5 + kInset, -0.5, -0.5 - kInset), kRadius, kRadius);
     // Hairlines between unselected neighbours, as on a joined control: a faint divider, not an edge.
     QColor divider = Style::color(palette(), Style::Tone::Primary);
     divider.setAlphaF(0.16f);
@@ -165,6 +167,6 @@ void SegmentedControl::paintEvent(QPaintEvent *)
         if (i == m_current || i - 1 == m_current)
             continue;
         const qreal x = m_buttons.at(i)->geometry().left() + 0.5;
-        painter.drawLine(QPointF(x, 6), QPointF(x, height() - 6));
+        painter.drawLine(QPointF(x, 6 + kInset), QPointF(x, height() - 6 - kInset));
     }
 }

@@ -22,7 +22,7 @@ QToolButton *stepButton(const QString &text, const QString &name, QWidget *paren
     button->setToolTip(name);
     button->setAccessibleName(name);
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setFixedSize(24, 22);
+    button->setFixedSize(Style::kMinimumTarget, Style::kMinimumTarget);
     button->setAutoRepeat(true);
     return button;
 }
