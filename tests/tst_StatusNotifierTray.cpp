@@ -13,6 +13,8 @@
 #include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -137,6 +139,12 @@ private Q_SLOTS:
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), testHome.path() + QStringLiteral("/runtime"));
+        // The symbolic icon installed where the package puts it, beside the system's icon themes.
+        const QString icons = testHome.path() + QStringLiteral("/share/icons/hicolor/symbolic/apps");
+        QDir().mkpath(icons);
+        QFile::copy(QStringLiteral(TESSELLON_SOURCE_DIR "/packaging/tessellon-symbolic.svg"),
+                    icons + QStringLiteral("/tessellon-symbolic.svg"));
+        env.insert(QStringLiteral("XDG_DATA_DIRS"), testHome.path() + QStringLiteral("/share:/usr/share"));
         m_app.setProcessEnvironment(env);
         m_app.setProcessChannelMode(QProcess::ForwardedChannels);
         m_app.start(QStringLiteral(TESSELLON_BINARY), {});
@@ -171,6 +179,8 @@ private Q_SLOTS:
         QCOMPARE(itemProperty(QStringLiteral("Title")).toString(), QStringLiteral("Tessellon"));
         QCOMPARE(itemProperty(QStringLiteral("Status")).toString(), QStringLiteral("Active"));
         QVERIFY(!panelVisible()); // launching shows only the icon
+        // By name, the symbolic icon, which the host draws in its own text colour.
+        QCOMPARE(itemProperty(QStringLiteral("IconName")).toString(), QStringLiteral("tessellon-symbolic"));
     }
 
     void aClickTogglesThePanel()

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -26,27 +27,67 @@ bool isWayland()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// The tray bar may be light or dark whatever our own palette is, so the symbol sits on an accent badge.
+// The installed symbolic icon, which trays that look icons up by name draw in their own text colour.
+const QString kSymbolicIconName = QStringLiteral("tessellon-symbolic");
+
+// The tray bar may be light or dark whatever our own palette is, so the symbol sits on an accent badge,
+// drawn afresh at each size a tray asks for (a 22-pixel icon on a 2x screen is a 44-pixel drawing, not a
+// blown-up bitmap). To a tray that reads the icon's name (a StatusNotifierItem host) it also names the
+// symbolic icon, when one is installed.
+class TrayIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const qreal side = qMin(rect.width(), rect.height());
+        const QRectF frame =
+            QRectF(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side)
+                .adjusted(0.5, 0.5, -0.5, -0.5);
+        QPainterPath badge;
+        badge.addRoundedRect(frame, side * 0.22, side * 0.22);
+        painter->fillPath(badge, Style::brandAccent());
+        const qreal inset = side * 0.17;
+        SymbolIcons::paint(*painter, frame.adjusted(inset, inset, -inset, -inset),
+                           QStringLiteral("square.on.square.dashed"), Qt::white);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        }
+        pixmap.setDevicePixelRatio(scale > 0 ? scale : 1.0);
+        return pixmap;
+    }
+
+    // The sizes trays ask for at 1x and 2x, for hosts that take a list of bitmaps.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : {16, 22, 24, 32, 44, 48, 64, 96})
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QString iconName() override { return QIcon::hasThemeIcon(kSymbolicIconName) ? kSymbolicIconName : QString(); }
+    QIconEngine *clone() const override { return new TrayIconEngine; }
+    QString key() const override { return QStringLiteral("TessellonTray"); }
+};
+
 QIcon trayIcon()
 {
-    QIcon icon;
-    // Every size a tray asks for at 1x and 2x, so none is a scaled copy of another.
-    for (int size : {16, 22, 24, 32, 44, 48, 64, 96}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath badge;
-        const QRectF frame(QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-        badge.addRoundedRect(frame, size * 0.22, size * 0.22);
-        painter.fillPath(badge, Style::brandAccent());
-        const qreal inset = size * 0.17;
-        SymbolIcons::paint(painter, frame.adjusted(inset, inset, -inset, -inset),
-                           QStringLiteral("square.on.square.dashed"), Qt::white);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new TrayIconEngine);
 }
 
 } // namespace
