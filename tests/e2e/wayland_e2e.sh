@@ -128,8 +128,14 @@ echo "         the clipboard holds $(timeout 5 wl-paste --no-newline 2>/dev/null
 # The compositor moves the focus to the empty desktop: the panel, no longer active, closes.
 click_at 300 500
 check "a click on the desktop closes the panel" wait_for 10 panel_hidden
-click_at 1266 15
-check "and the icon opens it again" wait_for 10 panel_shown
+# A click on the icon within a quarter of a second of the panel closing is taken for the click that closed
+# it (the icon's click takes the activation from the panel before it arrives); a person's next click comes
+# later. So the test clicks again when a click a moment after the closing opened nothing.
+reopen() {
+    click_at 1266 15
+    wait_for 1 panel_shown
+}
+check "and the icon opens it again" wait_for 10 reopen
 
 kill "$WAYBAR_PID"
 wait "$WAYBAR_PID" 2>/dev/null
