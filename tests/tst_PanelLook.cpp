@@ -252,6 +252,18 @@ class tst_PanelLook : public QObject
             searchIcons(panel);
     }
 
+    // The panel shown and active on the tab, at rest, with the tab's content when asked for.
+    static void open(MenuPanelView &panel, Tab tab, bool withContent)
+    {
+        panel.show();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        panel.selectTab(tab);
+        waitUntilSettled(panel, tab);
+        if (withContent)
+            giveContent(panel);
+    }
+
     static void searchIcons(MenuPanelView &panel)
     {
         auto *field = panel.section()->findChild<QLineEdit *>();
@@ -379,13 +391,8 @@ private Q_SLOTS:
         QFETCH(int, grids);
         Style::setApplicationPalette(lightPalette());
         MenuPanelView panel(m_colors, m_glyphs);
-        panel.show();
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
-        panel.selectTab(tab);
-        waitUntilSettled(panel, tab);
-        if (withContent)
-            searchIcons(panel);
+        open(panel, tab, withContent);
+        QVERIFY(!QTest::currentTestFailed());
 
         QWidget *first = panel.tabStrip()->button(0);
         first->setFocus(Qt::TabFocusReason);
@@ -436,13 +443,8 @@ private Q_SLOTS:
         QFETCH(Tab, tab);
         QFETCH(QString, grid);
         MenuPanelView panel(m_colors, m_glyphs);
-        panel.show();
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
-        panel.selectTab(tab);
-        waitUntilSettled(panel, tab);
-        if (tab == Tab::icons)
-            searchIcons(panel);
+        open(panel, tab, tab == Tab::icons);
+        QVERIFY(!QTest::currentTestFailed());
         auto *gridWidget = panel.section()->findChild<QWidget *>(grid);
         QVERIFY(gridWidget);
         QList<QAbstractButton *> tiles;

@@ -50,14 +50,14 @@ QColor over(const QColor &foreground, const QColor &background)
                             foreground.blueF() * a + background.blueF() * (1 - a));
 }
 
+} // namespace
+
 QColor mix(const QColor &from, const QColor &to, double t)
 {
     return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
                             float(from.greenF() + (to.greenF() - from.greenF()) * t),
                             float(from.blueF() + (to.blueF() - from.blueF()) * t));
 }
-
-} // namespace
 
 double luminance(const QColor &color)
 {

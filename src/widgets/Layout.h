@@ -39,6 +39,8 @@ double contrast(const QColor &foreground, const QColor &background);
 // The foreground, drawn over the background, moved towards black or white (whichever lies farther from the
 // background) just far enough to reach `minimum` against it; opaque.
 QColor withContrast(const QColor &foreground, const QColor &background, double minimum);
+// `from` moved the fraction `t` of the way to `to`; opaque.
+QColor mix(const QColor &from, const QColor &to, double t);
 
 // The panel's palette made readable: tooltips in the panel's own colours, placeholder text and links at
 // 4.5:1. Installed as the application's palette, and used for tooltips too.

@@ -18,17 +18,6 @@ constexpr int kThumbWidth = 6;
 constexpr int kThumbMinimum = 24;
 constexpr int kFieldPadding = 4;
 
-QColor blend(const QColor &base, const QColor &toward, float amount)
-{
-    QColor tint = toward;
-    tint.setAlphaF(amount);
-    QColor result = base;
-    const float a = tint.alphaF();
-    result.setRgbF(base.redF() * (1 - a) + tint.redF() * a, base.greenF() * (1 - a) + tint.greenF() * a,
-                   base.blueF() * (1 - a) + tint.blueF() * a);
-    return result;
-}
-
 // A rounded box with the panel's control edge, filled, ringed when it shows the focus.
 void drawControlBox(QPainter *painter, const QRectF &rect, const QColor &fill, bool focusRing, const QPalette &palette)
 {
@@ -69,9 +58,9 @@ void PanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opt
         QColor fill = option->palette.color(QPalette::Button);
         const QColor text = option->palette.color(QPalette::ButtonText);
         if (option->state & (State_Sunken | State_On))
-            fill = blend(fill, text, 0.14f);
+            fill = Style::mix(fill, text, 0.14);
         else if ((option->state & State_MouseOver) && (option->state & State_Enabled))
-            fill = blend(fill, text, 0.06f);
+            fill = Style::mix(fill, text, 0.06);
         drawControlBox(painter, option->rect, fill,
                        (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange),
                        option->palette);
@@ -110,7 +99,7 @@ void PanelStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
         // A button like the others, with the arrow where the style puts it.
         QColor fill = option->palette.color(QPalette::Button);
         if ((option->state & State_MouseOver) && (option->state & State_Enabled))
-            fill = blend(fill, option->palette.color(QPalette::ButtonText), 0.06f);
+            fill = Style::mix(fill, option->palette.color(QPalette::ButtonText), 0.06);
         drawControlBox(painter, option->rect, fill,
                        (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange),
                        option->palette);
