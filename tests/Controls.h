@@ -81,3 +81,25 @@ inline bool pressContextMenuItem(QWidget *widget, const QString &item)
     QApplication::sendEvent(widget, &event);
     return QTest::qWaitFor([&] { return pressed && !QApplication::activePopupWidget(); });
 }
+
+// The same by the pointer: a right click on the widget, then a left click on the item where the menu shows
+// it. Returns whether the item was found and clicked, and the menu then closed.
+inline bool clickContextMenuItem(QWidget *widget, const QString &item)
+{
+    const QPoint at = widget->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    QMenu *menu = nullptr;
+    if (!QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())); }))
+        return false;
+    if (!QTest::qWaitForWindowExposed(menu))
+        return false;
+    for (QAction *action : menu->actions()) {
+        if (action->text() == item) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return QTest::qWaitFor([] { return !QApplication::activePopupWidget(); });
+        }
+    }
+    menu->close();
+    return false;
+}

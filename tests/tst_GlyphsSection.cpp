@@ -145,7 +145,7 @@ private Q_SLOTS:
         QTest::mouseClick(control<QAbstractButton>(f.picker(), QStringLiteral("Math")), Qt::LeftButton);
         f.click(f.grid(), QStringLiteral("∞"));
         QCOMPARE(f.recents(), QStringLiteral("∞→"));
-        QCOMPARE(f.tile(f.recentsGrid(), QStringLiteral("∞"))->toolTip(), QStringLiteral("Infinity"));
+        QCOMPARE(f.tile(f.recentsGrid(), QStringLiteral("∞"))->toolTip(), QStringLiteral("Infinity\nU+221E"));
 
         // A recent tile copies too, and moves to the front.
         f.click(f.recentsGrid(), QStringLiteral("→"));
@@ -181,7 +181,7 @@ private Q_SLOTS:
         Fixture f({QStringLiteral("✓"), QStringLiteral("€"), QStringLiteral("\u2603")});
         QCOMPARE(f.recents(), QStringLiteral("✓€\u2603"));
         // An entry from outside the catalogue names itself.
-        QCOMPARE(f.tile(f.recentsGrid(), QStringLiteral("\u2603"))->toolTip(), QStringLiteral("\u2603"));
+        QCOMPARE(f.tile(f.recentsGrid(), QStringLiteral("\u2603"))->toolTip(), QStringLiteral("\u2603\nU+2603"));
         ClipboardService::copy(QStringLiteral("before"));
 
         GlyphTile *euro = f.tile(f.recentsGrid(), QStringLiteral("€"));
@@ -208,14 +208,47 @@ private Q_SLOTS:
         QCOMPARE(f.shown(), QStringLiteral("→←↑↓↔↕⇒⇐⇔↩↪⤴⤵↻↺"));
     }
 
-    // Even a glyph that is also recent gets neither a delete button nor a context menu in the grid.
+    void menuForms_data()
+    {
+        QTest::addColumn<bool>("inRecents");
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("glyph");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("HTML entity, grid, keyboard") << false << true << "Copy as HTML entity" << "→" << "&rarr;";
+        QTest::newRow("escape, recents, mouse") << true << false << "Copy as escape" << "€" << "\\u20AC";
+        QTest::newRow("CSS escape, grid, mouse") << false << false << "Copy as CSS escape" << "⇒" << "\\21D2";
+        QTest::newRow("code point, recents, keyboard") << true << true << "Copy code point" << "€" << "U+20AC";
+        QTest::newRow("the glyph, grid, mouse") << false << false << "Copy" << "↑" << "↑";
+    }
+
+    // Each form from a tile's menu, by the pointer and by the Menu key, in both grids: the form on the
+    // clipboard, the banner saying so, the glyph itself first among the recents.
+    void menuForms()
+    {
+        QFETCH(bool, inRecents);
+        QFETCH(bool, byKeyboard);
+        QFETCH(QString, item);
+        QFETCH(QString, glyph);
+        QFETCH(QString, copied);
+        Fixture f({QStringLiteral("✓"), QStringLiteral("€")});
+        GlyphTile *target = f.tile(inRecents ? f.recentsGrid() : f.grid(), glyph);
+        QVERIFY(target);
+        QVERIFY(byKeyboard ? pressContextMenuItem(target, item) : clickContextMenuItem(target, item));
+        QCOMPARE(clipboardText(), copied);
+        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied ") + copied});
+        QTRY_COMPARE(f.store.glyphs().value(0), glyph);
+    }
+
+    // Even a glyph that is also recent gets neither a delete button nor a "Remove" item in the grid.
     void gridTilesCannotBeRemoved()
     {
         Fixture f({QStringLiteral("→")});
         GlyphTile *tile = f.tile(f.grid(), QStringLiteral("→"));
         QVERIFY(!tile->isRemovable());
         settle();
-        QCOMPARE(tile->contextMenuPolicy(), Qt::NoContextMenu);
+        for (const QAction *action : tile->actions())
+            QVERIFY(action->text() != QStringLiteral("Remove"));
         QVERIFY(f.grid()->findChildren<HoverDeleteButton *>().isEmpty());
         QCOMPARE(f.recentsGrid()->findChildren<HoverDeleteButton *>().size(), 1);
     }

@@ -11,7 +11,7 @@
 GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, QWidget *parent) : HoverButton(parent)
 {
     setText(glyph);
-    setToolTip(name);
+    setToolTip(name + QLatin1Char('\n') + GlyphForms::codePoints(glyph));
     setAccessibleName(name);
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::StrongFocus);
@@ -19,16 +19,39 @@ GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, 
     QFont glyphFont = font();
     glyphFont.setPixelSize(20);
     setFont(glyphFont);
+    for (GlyphForms::Form form : GlyphForms::allForms()) {
+        auto *copy = new QAction(menuTitle(form), this);
+        connect(copy, &QAction::triggered, this, [this, form] { Q_EMIT copyRequested(text(), form); });
+        addAction(copy);
+    }
     if (removable) {
+        auto *separator = new QAction(this);
+        separator->setSeparator(true);
+        addAction(separator);
         m_removeAction = new QAction(tr("Remove"), this);
         addAction(m_removeAction);
-        giveTileContextMenu(this);
         connect(m_removeAction, &QAction::triggered, this, [this] { Q_EMIT removeRequested(text()); });
         auto *remove = new HoverDeleteButton(this, tr("Remove ") + glyph);
         connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(text()); });
-    } else {
-        setContextMenuPolicy(Qt::NoContextMenu);
     }
+    giveTileContextMenu(this);
+}
+
+QString GlyphTile::menuTitle(GlyphForms::Form form)
+{
+    switch (form) {
+    case GlyphForms::Form::glyph:
+        return tr("Copy");
+    case GlyphForms::Form::htmlEntity:
+        return tr("Copy as HTML entity");
+    case GlyphForms::Form::escape:
+        return tr("Copy as escape");
+    case GlyphForms::Form::cssEscape:
+        return tr("Copy as CSS escape");
+    case GlyphForms::Form::codePoints:
+        return tr("Copy code point");
+    }
+    return {};
 }
 
 void GlyphTile::paintEvent(QPaintEvent *)

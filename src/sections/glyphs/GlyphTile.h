@@ -1,12 +1,14 @@
 #pragma once
 
+#include "services/GlyphForms.h"
 #include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 
 class QAction;
 
-// One glyph on a rounded face, 36 × 32, its name as tooltip and accessible name. A removable tile (a recent
-// glyph) also has a delete button on hover and a "Remove" context item.
+// One glyph on a rounded face, 36 × 32, its name as accessible name and, with its code points, as tooltip.
+// Its context menu copies it in each of the glyph's forms; a removable tile (a recent glyph) also has a
+// delete button on hover and a "Remove" item.
 class GlyphTile : public HoverButton
 {
     Q_OBJECT
@@ -20,8 +22,12 @@ public:
 
     QSize sizeHint() const override { return {36, 32}; }
 
+    static QString menuTitle(GlyphForms::Form form);
+
 Q_SIGNALS:
     void removeRequested(const QString &glyph);
+    // A context item asked for the glyph in this form (a click copies the glyph itself, through clicked()).
+    void copyRequested(const QString &glyph, GlyphForms::Form form);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -144,6 +144,7 @@ void GlyphsSection::rebuildRecents()
         auto *tile = new GlyphTile(glyph, GlyphCatalog::name(glyph).value_or(glyph), true, m_recentsGrid);
         connect(tile, &QAbstractButton::clicked, this, [this, glyph] { copyGlyph(glyph); });
         connect(tile, &GlyphTile::removeRequested, this, [this](const QString &g) { m_store.remove(g); });
+        connect(tile, &GlyphTile::copyRequested, this, &GlyphsSection::copyGlyphAs);
         m_recentsGrid->layout()->addWidget(tile);
     }
     m_recentsBlock->setVisible(!glyphs.isEmpty());
@@ -157,6 +158,7 @@ void GlyphsSection::rebuildGrid()
     for (const Glyph &glyph : glyphs) {
         auto *tile = new GlyphTile(glyph.character, glyph.name, false, m_grid);
         connect(tile, &QAbstractButton::clicked, this, [this, g = glyph.character] { copyGlyph(g); });
+        connect(tile, &GlyphTile::copyRequested, this, &GlyphsSection::copyGlyphAs);
         m_grid->layout()->addWidget(tile);
     }
     m_area->setCurrentIndex(glyphs.isEmpty() ? 1 : 0);
@@ -164,7 +166,13 @@ void GlyphsSection::rebuildGrid()
 
 void GlyphsSection::copyGlyph(const QString &glyph)
 {
-    ClipboardService::copy(glyph);
-    m_notify(tr("Copied ") + glyph);
+    copyGlyphAs(glyph, GlyphForms::Form::glyph);
+}
+
+void GlyphsSection::copyGlyphAs(const QString &glyph, GlyphForms::Form form)
+{
+    const QString text = GlyphForms::write(glyph, form);
+    ClipboardService::copy(text);
+    m_notify(tr("Copied ") + text);
     m_store.add(glyph);
 }

@@ -2,6 +2,7 @@
 
 #include "sections/Notify.h"
 #include "services/GlyphCatalog.h"
+#include "services/GlyphForms.h"
 #include "stores/RecentGlyphsStore.h"
 
 #include <QWidget>
@@ -30,6 +31,8 @@ private:
     void rebuildRecents();
     void rebuildGrid();
     void copyGlyph(const QString &glyph);
+    // Copies the glyph in that form, reports what was copied, and puts the glyph first among the recents.
+    void copyGlyphAs(const QString &glyph, GlyphForms::Form form);
 
     Notify m_notify;
     RecentGlyphsStore &m_store;

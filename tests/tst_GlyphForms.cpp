@@ -1,0 +1,160 @@
+#include "services/GlyphCatalog.h"
+#include "services/GlyphForms.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using GlyphForms::Form;
+
+namespace {
+
+// Reads a form back into the glyph's code points, by the form's own grammar; an empty list when the text
+// does not follow it.
+QList<uint> readBack(const QString &text, const QString &pattern, const QString &unit)
+{
+    if (!QRegularExpression(QStringLiteral("^(%1)+$").arg(pattern)).match(text).hasMatch())
+        return {};
+    QList<uint> units;
+    auto matches = QRegularExpression(unit).globalMatch(text);
+    while (matches.hasNext())
+        units.append(matches.next().captured(1).toUInt(nullptr, 16));
+    return units;
+}
+
+} // namespace
+
+class tst_GlyphForms : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void forms_data()
+    {
+        QTest::addColumn<QString>("glyph");
+        QTest::addColumn<QString>("entity");
+        QTest::addColumn<QString>("escape");
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<QString>("codePoints");
+        QTest::newRow("an arrow HTML names") << "→"
+                                             << "&rarr;"
+                                             << "\\u2192"
+                                             << "\\2192"
+                                             << "U+2192";
+        // Two names for it; HTML 4's is the one people know.
+        QTest::newRow("the ellipsis, by its HTML 4 name") << "…"
+                                                          << "&hellip;"
+                                                          << "\\u2026"
+                                                          << "\\2026"
+                                                          << "U+2026";
+        QTest::newRow("lower case before upper") << "©"
+                                                 << "&copy;"
+                                                 << "\\u00A9"
+                                                 << "\\A9"
+                                                 << "U+00A9";
+        QTest::newRow("no name: a number") << "₿"
+                                           << "&#x20BF;"
+                                           << "\\u20BF"
+                                           << "\\20BF"
+                                           << "U+20BF";
+        QTest::newRow("beyond U+FFFF: a surrogate pair for the escape") << "😀"
+                                                                        << "&#x1F600;"
+                                                                        << "\\uD83D\\uDE00"
+                                                                        << "\\1F600"
+                                                                        << "U+1F600";
+        QTest::newRow("a variation selector is kept") << "✔\uFE0F"
+                                                      << "&#x2714;&#xFE0F;"
+                                                      << "\\u2714\\uFE0F"
+                                                      << "\\2714\\FE0F"
+                                                      << "U+2714 U+FE0F";
+        QTest::newRow("a combining mark keeps its own code point") << "e\u0301"
+                                                                   << "&#x65;&#x301;"
+                                                                   << "\\u0065\\u0301"
+                                                                   << "\\65\\301"
+                                                                   << "U+0065 U+0301";
+        QTest::newRow("a sequence HTML names as a whole") << "\u2242\u0338"
+                                                          << "&nesim;"
+                                                          << "\\u2242\\u0338"
+                                                          << "\\2242\\338"
+                                                          << "U+2242 U+0338";
+        QTest::newRow("markup's own characters") << "&"
+                                                 << "&amp;"
+                                                 << "\\u0026"
+                                                 << "\\26"
+                                                 << "U+0026";
+    }
+
+    void forms()
+    {
+        QFETCH(QString, glyph);
+        QFETCH(QString, entity);
+        QFETCH(QString, escape);
+        QFETCH(QString, css);
+        QFETCH(QString, codePoints);
+        QCOMPARE(GlyphForms::write(glyph, Form::htmlEntity), entity);
+        QCOMPARE(GlyphForms::write(glyph, Form::escape), escape);
+        QCOMPARE(GlyphForms::write(glyph, Form::cssEscape), css);
+        QCOMPARE(GlyphForms::write(glyph, Form::codePoints), codePoints);
+        QCOMPARE(GlyphForms::write(glyph, Form::glyph), glyph);
+    }
+
+    void cssEscapeEndsWhereItMust_data()
+    {
+        QTest::addColumn<QString>("following");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing after it") << QString() << "\\2192";
+        QTest::newRow("a hex digit would run on") << "a"
+                                                  << "\\2192 ";
+        QTest::newRow("a digit would run on") << "0"
+                                              << "\\2192 ";
+        QTest::newRow("a space would be swallowed") << " "
+                                                    << "\\2192 ";
+        QTest::newRow("a letter past F reads apart") << "g"
+                                                     << "\\2192";
+        QTest::newRow("another escape reads apart") << "\\2190"
+                                                    << "\\2192";
+    }
+
+    void cssEscapeEndsWhereItMust()
+    {
+        QFETCH(QString, following);
+        QFETCH(QString, expected);
+        QCOMPARE(GlyphForms::cssEscape(QStringLiteral("→"), following), expected);
+    }
+
+    // Every glyph of the catalogue, in every form: well formed, and read back to the very glyph.
+    void wholeCatalogue()
+    {
+        const QList<Glyph> all = GlyphCatalog::all();
+        QCOMPARE(all.size(), 133);
+        for (const Glyph &glyph : all) {
+            const QList<uint> codePoints = glyph.character.toUcs4();
+            const QString what = glyph.name;
+            QList<uint> units;
+            for (QChar c : glyph.character)
+                units.append(c.unicode());
+            QCOMPARE(readBack(GlyphForms::write(glyph.character, Form::escape), QStringLiteral("\\\\u[0-9A-F]{4}"),
+                              QStringLiteral("\\\\u([0-9A-F]{4})")),
+                     units);
+            QCOMPARE(readBack(GlyphForms::write(glyph.character, Form::cssEscape), QStringLiteral("\\\\[0-9A-F]{1,6}"),
+                              QStringLiteral("\\\\([0-9A-F]{1,6})")),
+                     codePoints);
+            QCOMPARE(readBack(GlyphForms::write(glyph.character, Form::codePoints) + QLatin1Char(' '),
+                              QStringLiteral("U\\+[0-9A-F]{4,6} "), QStringLiteral("U\\+([0-9A-F]{4,6})")),
+                     codePoints);
+            // A name, or the code points in hexadecimal.
+            const QString entity = GlyphForms::write(glyph.character, Form::htmlEntity);
+            QVERIFY2(QRegularExpression(QStringLiteral("^(&([A-Za-z][A-Za-z0-9]*|#x[0-9A-F]+);)+$"))
+                         .match(entity)
+                         .hasMatch(),
+                     qPrintable(what + QLatin1Char(' ') + entity));
+            if (!entity.contains(QLatin1Char('#')) && codePoints.size() == 1)
+                QCOMPARE(GlyphForms::entityName(glyph.character), entity.mid(1).chopped(1));
+            else if (entity.startsWith(QLatin1String("&#x")))
+                QCOMPARE(readBack(entity, QStringLiteral("&#x[0-9A-F]+;"), QStringLiteral("&#x([0-9A-F]+);")),
+                         codePoints);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_GlyphForms)
+#include "tst_GlyphForms.moc"
