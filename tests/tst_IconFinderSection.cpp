@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -403,6 +404,81 @@ private Q_SLOTS:
         for (const QString &file : std::as_const(files))
             shown.prepend(QUrl::fromLocalFile(downloads + file).toString());
         QTRY_COMPARE(m_fileManager.shown, shown);
+    }
+
+    void menuForms_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::addColumn<QString>("clipboard"); // empty: left alone
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("files");
+        const QString markup =
+            QString::fromUtf8(IconifyFixture().svg(QStringLiteral("lucide"), QStringLiteral("house")));
+        const QString compact = IconifyService::compactDataURI(markup);
+        const qsizetype base64 = IconifyService::base64DataURI(markup).size();
+        QTest::newRow("SVG, by keyboard") << "Copy SVG" << true << markup << "Copied lucide:house" << QStringList{};
+        QTest::newRow("data URI, by mouse") << "Copy data URI" << false << IconifyService::base64DataURI(markup)
+                                            << "Copied data URI \u2014 lucide:house" << QStringList{};
+        QTest::newRow("download, by keyboard")
+            << "Download SVG" << true << QString() << "Saved lucide-house.svg to Downloads"
+            << QStringList{"lucide-house.svg"};
+        QTest::newRow("name, by mouse") << "Copy name" << false << "lucide:house"
+                                        << "Copied lucide:house" << QStringList{};
+        QTest::newRow("compact data URI, by keyboard")
+            << "Copy compact data URI" << true << compact
+            << QStringLiteral("Copied compact data URI \u2014 lucide:house, %1 bytes, %2 % smaller than base64")
+                   .arg(compact.size())
+                   .arg(qRound(100.0 * double(base64 - compact.size()) / double(base64)))
+            << QStringList{};
+    }
+
+    // The tile's menu gives every form whatever the control says a click does (it stays on Download here).
+    void menuForms()
+    {
+        QFETCH(QString, item);
+        QFETCH(bool, byKeyboard);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, message);
+        QFETCH(QStringList, files);
+        ClipboardService::copy(QStringLiteral("before"));
+        Fixture f;
+        f.type(QStringLiteral("house"));
+        QTRY_VERIFY(f.cell(QStringLiteral("lucide:house")));
+        QTest::mouseClick(f.actions()->button(2), Qt::LeftButton);
+        IconCell *cell = f.cell(QStringLiteral("lucide:house"));
+        QVERIFY(byKeyboard ? pressContextMenuItem(cell, item) : clickContextMenuItem(cell, item));
+        QTRY_COMPARE(f.log.messages, QStringList{message});
+        QCOMPARE(clipboardText(), clipboard.isEmpty() ? QStringLiteral("before") : clipboard);
+        const QString downloads = testHome.path() + QStringLiteral("/Downloads/");
+        QCOMPARE(QDir(downloads).entryList(QDir::Files, QDir::Name), files);
+    }
+
+    // The PNG: the stated size at the screen's scale, every pixel that shows in the text colour.
+    void copyAsPng()
+    {
+        Fixture f;
+        f.type(QStringLiteral("house"));
+        QTRY_VERIFY(f.cell(QStringLiteral("lucide:house")));
+        QVERIFY(pressContextMenuItem(f.cell(QStringLiteral("lucide:house")), QStringLiteral("Copy as PNG")));
+        QTRY_COMPARE(f.log.messages, QStringList{QStringLiteral("Copied lucide:house as PNG")});
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data->hasFormat(QStringLiteral("image/png")));
+        const QImage image = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+        const int side = qRound(IconFinderSection::kPngSize * f.section->devicePixelRatioF());
+        QCOMPARE(image.size(), QSize(side, side));
+        const QColor ink = Style::color(QApplication::palette(), Style::Tone::Primary);
+        int opaque = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.alpha() == 255) {
+                    ++opaque;
+                    QCOMPARE(pixel.rgb(), ink.rgb());
+                }
+            }
+        }
+        QVERIFY(opaque > side); // a drawing, not a speck
     }
 
     // A click keeps the action it started with, and reports even after the tab has gone.

@@ -45,38 +45,38 @@
 <context>
     <name>ColorSection</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="147"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="152"/>
         <source>Color Grabber</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="149"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="154"/>
         <source>Clear</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="150"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="155"/>
         <source>Forget every recent color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="160"/>
-        <location filename="../src/sections/color/ColorSection.cpp" line="189"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="165"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="194"/>
         <source>Pick Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="168"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="173"/>
         <source>No colors sampled yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="254"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="259"/>
         <source>Picked &amp; copied </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="322"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="328"/>
         <source>Copied </source>
         <translation type="unfinished"></translation>
     </message>
@@ -84,17 +84,17 @@
 <context>
     <name>ColorSwatch</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="49"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="52"/>
         <source>Show formats for </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="55"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="58"/>
         <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="59"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="62"/>
         <source>Remove </source>
         <translation type="unfinished"></translation>
     </message>
@@ -165,7 +165,7 @@ Try “tessellon --help”.
 <context>
     <name>FormatRow</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="100"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="105"/>
         <source>Copy </source>
         <translation type="unfinished"></translation>
     </message>
@@ -841,85 +841,110 @@ Try “tessellon --help”.
 <context>
     <name>GlyphTile</name>
     <message>
-        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="23"/>
+        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="31"/>
         <source>Remove</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="27"/>
+        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="34"/>
         <source>Remove </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="44"/>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="46"/>
+        <source>Copy as HTML entity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="48"/>
+        <source>Copy as escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="50"/>
+        <source>Copy as CSS escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/glyphs/GlyphTile.cpp" line="52"/>
+        <source>Copy code point</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>GlyphsSection</name>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="44"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="46"/>
         <source>Glyphs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="48"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="50"/>
         <source>Search glyphs…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="49"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="51"/>
         <source>Search glyphs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="58"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="60"/>
         <source>Recent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="72"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="74"/>
         <source>Category</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="89"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="93"/>
         <source>No glyphs found</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="116"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="121"/>
         <source>Arrows</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="118"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="123"/>
         <source>Math</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="120"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="125"/>
         <source>Punctuation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="122"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="127"/>
         <source>Marks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="124"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="129"/>
         <source>Box</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="126"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="131"/>
         <source>Currency</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="128"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="133"/>
         <source>Legal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="163"/>
+        <location filename="../src/sections/glyphs/GlyphsSection.cpp" line="176"/>
         <source>Copied </source>
         <translation type="unfinished"></translation>
     </message>
@@ -940,100 +965,146 @@ Try “tessellon --help”.
 <context>
     <name>IconFinderSection</name>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="55"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="57"/>
         <source>Data URI</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="57"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="59"/>
         <source>Download</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="73"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="75"/>
         <source>Icon Finder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="77"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="79"/>
         <source>Search 200k+ icons…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="78"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="80"/>
         <source>Search icons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="83"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="85"/>
         <source>Click action</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="171"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="175"/>
         <source>Search failed — </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="204"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="215"/>
         <source>No icons found</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="205"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="216"/>
         <source>Type to search Lucide, Heroicons, Tabler, Material…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="237"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="268"/>
+        <source>Copy SVG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="270"/>
+        <source>Copy data URI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="272"/>
+        <source>Download SVG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="274"/>
+        <source>Copy name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="276"/>
+        <source>Copy as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="278"/>
+        <source>Copy compact data URI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="288"/>
         <source>Failed — </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="249"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="291"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="315"/>
         <source>Copied </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/icons/IconFinderSection.cpp" line="253"/>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="319"/>
         <source>Copied data URI — </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="325"/>
+        <source>Copied compact data URI — %1, %2 bytes, %3 % smaller than base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="334"/>
+        <source>Failed — the icon could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/icons/IconFinderSection.cpp" line="338"/>
+        <source>Copied %1 as PNG</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>IconifyService</name>
     <message>
-        <location filename="../src/services/IconifyService.cpp" line="88"/>
+        <location filename="../src/services/IconifyService.cpp" line="90"/>
         <source>The search reply is not valid JSON (%1 at byte %2).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/IconifyService.cpp" line="94"/>
+        <location filename="../src/services/IconifyService.cpp" line="96"/>
         <source>The search reply has no “icons” list.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/IconifyService.cpp" line="97"/>
+        <location filename="../src/services/IconifyService.cpp" line="99"/>
         <source>The search reply’s “icons” is not a list.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/IconifyService.cpp" line="104"/>
+        <location filename="../src/services/IconifyService.cpp" line="106"/>
         <source>The search reply’s “icons” holds something other than text.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/IconifyService.cpp" line="116"/>
+        <location filename="../src/services/IconifyService.cpp" line="118"/>
         <source>Couldn&apos;t build the Iconify request.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/IconifyService.cpp" line="118"/>
+        <location filename="../src/services/IconifyService.cpp" line="120"/>
         <source>Iconify returned HTTP %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/IconifyService.cpp" line="120"/>
+        <location filename="../src/services/IconifyService.cpp" line="122"/>
         <source>Iconify returned no usable data.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1128,37 +1199,37 @@ Try “tessellon --help”.
 <context>
     <name>MenuPanelView</name>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="63"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="64"/>
         <source>Placeholders</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="64"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="65"/>
         <source>Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="65"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="66"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="66"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="67"/>
         <source>Icons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="67"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="68"/>
         <source>Glyphs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="68"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="69"/>
         <source>Text Tools</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="158"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="159"/>
         <source>Quit Tessellon</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1166,32 +1237,32 @@ Try “tessellon --help”.
 <context>
     <name>PaletteView</name>
     <message>
-        <location filename="../src/sections/color/PaletteView.cpp" line="71"/>
+        <location filename="../src/sections/color/PaletteView.cpp" line="68"/>
         <source>Shades</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/PaletteView.cpp" line="73"/>
+        <location filename="../src/sections/color/PaletteView.cpp" line="70"/>
         <source>Copy all (CSS)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/PaletteView.cpp" line="77"/>
+        <location filename="../src/sections/color/PaletteView.cpp" line="71"/>
         <source>Copy the shades as CSS custom properties</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/PaletteView.cpp" line="84"/>
+        <location filename="../src/sections/color/PaletteView.cpp" line="78"/>
         <source>Copied </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/PaletteView.cpp" line="97"/>
+        <location filename="../src/sections/color/PaletteView.cpp" line="95"/>
         <source>Harmony</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/PaletteView.cpp" line="111"/>
+        <location filename="../src/sections/color/PaletteView.cpp" line="112"/>
         <source>Copied shade ramp as CSS</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1363,23 +1434,23 @@ Try “tessellon --help”.
 <context>
     <name>TessellonApp</name>
     <message>
-        <location filename="../src/app/TessellonApp.cpp" line="56"/>
-        <location filename="../src/app/TessellonApp.cpp" line="81"/>
+        <location filename="../src/app/TessellonApp.cpp" line="98"/>
+        <location filename="../src/app/TessellonApp.cpp" line="123"/>
         <source>Open Tessellon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TessellonApp.cpp" line="58"/>
+        <location filename="../src/app/TessellonApp.cpp" line="100"/>
         <source>Start at Login</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TessellonApp.cpp" line="63"/>
+        <location filename="../src/app/TessellonApp.cpp" line="105"/>
         <source>Quit Tessellon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TessellonApp.cpp" line="82"/>
+        <location filename="../src/app/TessellonApp.cpp" line="124"/>
         <source>Pick Color</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1392,113 +1463,113 @@ Try “tessellon --help”.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="48"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="49"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="58"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="60"/>
         <source>Paste or type text…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="95"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="97"/>
         <source>Sort</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="97"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="99"/>
         <source>Sort lines alphabetically, A to Z (case-insensitive)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="100"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="102"/>
         <source>Sort lines alphabetically, Z to A (case-insensitive)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="102"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="104"/>
         <source>Length</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="102"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="104"/>
         <source>Sort lines by length, shortest first</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="105"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="107"/>
         <source>Lines</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="106"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="108"/>
         <source>Trim</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="106"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="108"/>
         <source>Collapse repeated spaces and strip trailing whitespace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="111"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="113"/>
         <source>Remove blanks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="111"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="113"/>
         <source>Delete empty or whitespace-only lines</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="116"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="118"/>
         <source>Dedupe</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="116"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="118"/>
         <source>Remove duplicate lines, keeping the first</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="122"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="124"/>
         <source>e.g. ,.;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="123"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="125"/>
         <source>Characters to strip</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="127"/>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="133"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="129"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="135"/>
         <source>Strip</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="127"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="129"/>
         <source>Remove every character you typed in the field from the text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="137"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="139"/>
         <source>Copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="138"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="140"/>
         <source>Copy the result to the clipboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="225"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="227"/>
         <source>Type the characters to remove, then press Strip</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="286"/>
+        <location filename="../src/sections/textTools/TextToolsSection.cpp" line="288"/>
         <source>Copied</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1506,7 +1577,7 @@ Try “tessellon --help”.
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="47"/>
+        <location filename="../src/app/main.cpp" line="57"/>
         <source>Tessellon is already running but does not answer.
 </source>
         <translation type="unfinished"></translation>

@@ -37,4 +37,11 @@ void copy(const Svg &svg)
     replaceClipboard(data);
 }
 
+void copy(const Png &png)
+{
+    auto *data = new QMimeData;
+    data->setData(QStringLiteral("image/png"), png.bytes);
+    replaceClipboard(data);
+}
+
 } // namespace ClipboardService

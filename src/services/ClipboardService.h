@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The one place that writes to the system clipboard. It never reads it.
@@ -16,5 +17,13 @@ struct Svg {
 // Replaces the clipboard with one item carrying the markup both as plain text and as image/svg+xml,
 // so that editors paste the code and image programs paste the picture.
 void copy(const Svg &svg);
+
+// An image, kept apart from text likewise: PNG bytes.
+struct Png {
+    QByteArray bytes;
+};
+
+// Replaces the clipboard with one item holding the image as image/png.
+void copy(const Png &png);
 
 } // namespace ClipboardService

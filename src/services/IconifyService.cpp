@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 
+#include <cstring>
+
 namespace IconifyService {
 
 namespace {
@@ -174,6 +176,25 @@ AsyncTask *download(const IconID &icon, QObject *context,
         else
             done(std::get<DownloadsFolder::Saved>(saved));
     });
+}
+
+QString base64DataURI(const QString &markup)
+{
+    return QStringLiteral("data:image/svg+xml;base64,") + QString::fromLatin1(markup.toUtf8().toBase64());
+}
+
+QString compactDataURI(const QString &markup)
+{
+    static constexpr char kMustEscape[] = "%\"#&\\'";
+    QString out = QStringLiteral("data:image/svg+xml,");
+    for (const char c : markup.toUtf8()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7f || std::strchr(kMustEscape, c))
+            out += QStringLiteral("%%1").arg(uint(byte), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            out += QLatin1Char(c);
+    }
+    return out;
 }
 
 } // namespace IconifyService

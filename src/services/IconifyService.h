@@ -69,6 +69,14 @@ constexpr int kSearchLimit = 48;
 // "&" and "#" reach the service as themselves.
 QUrl searchURL(const QString &query);
 
+// The markup as a data URI: "data:image/svg+xml;base64," and its UTF-8 bytes in standard base64.
+QString base64DataURI(const QString &markup);
+// The markup as a data URI without base64, about a third shorter: "data:image/svg+xml," and its UTF-8 bytes,
+// percent-encoded only where it must be to stay one valid value inside CSS's url("…") and an HTML attribute
+// in double quotes: "%", the quotes, "#", "&", the backslash, line breaks and other controls, and every
+// byte beyond ASCII. Decoding gives back the very bytes of the markup.
+QString compactDataURI(const QString &markup);
+
 // base + prefix + "/" + name + ".svg", as plain text; none when it is not a valid URL.
 std::optional<QUrl> svgURL(const IconID &icon);
 

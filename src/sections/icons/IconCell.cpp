@@ -5,6 +5,7 @@
 #include "widgets/Spinner.h"
 #include "widgets/SymbolIcons.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -91,37 +92,60 @@ void IconCell::resizeEvent(QResizeEvent *event)
                     content.top() + (content.height() - m_spinner->height()) / 2);
 }
 
-QImage IconCell::tintedImage(const QSize &size, qreal devicePixelRatio, const QColor &color)
-{
-    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
-    if (m_tinted.size() == pixels && m_tintedColor == color)
-        return m_tinted;
+namespace {
 
+// The icon scaled to fit `pixels`, keeping its own proportions (a viewBox need not be square), its shape
+// filled with `color`.
+QImage drawTemplate(QSvgRenderer *svg, const QImage &raster, const QSize &pixels, const QColor &color)
+{
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        // Scaled to fit, keeping the icon's own proportions (a viewBox need not be square).
-        const QSizeF natural =
-            m_svg ? (m_svg->viewBoxF().isEmpty() ? QSizeF(m_svg->defaultSize()) : m_svg->viewBoxF().size())
-                  : QSizeF(m_raster.size());
+        const QSizeF natural = svg ? (svg->viewBoxF().isEmpty() ? QSizeF(svg->defaultSize()) : svg->viewBoxF().size())
+                                   : QSizeF(raster.size());
         const QSizeF fitted = natural.scaled(QSizeF(pixels), Qt::KeepAspectRatio);
         // On whole pixels: a half-pixel offset would blur every edge.
         const QRectF target(QPointF(std::round((pixels.width() - fitted.width()) / 2),
                                     std::round((pixels.height() - fitted.height()) / 2)),
                             fitted);
-        if (m_svg)
-            m_svg->render(&painter, target);
+        if (svg)
+            svg->render(&painter, target);
         else
-            painter.drawImage(target, m_raster);
+            painter.drawImage(target, raster);
     }
     SymbolIcons::applyTemplateColor(image, color);
+    return image;
+}
+
+} // namespace
+
+QImage IconCell::tintedImage(const QSize &size, qreal devicePixelRatio, const QColor &color)
+{
+    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
+    if (m_tinted.size() == pixels && m_tintedColor == color)
+        return m_tinted;
+    QImage image = drawTemplate(m_svg.get(), m_raster, pixels, color);
     image.setDevicePixelRatio(devicePixelRatio);
     m_tinted = image;
     m_tintedColor = color;
     return image;
+}
+
+QByteArray IconCell::renderPng(const QByteArray &svgBytes, int size, qreal scale, const QColor &color)
+{
+    QSvgRenderer svg(svgBytes);
+    if (!svg.isValid() || (svg.viewBoxF().isEmpty() && svg.defaultSize().isEmpty()))
+        return {};
+    const int side = qMax(1, qRound(size * scale));
+    const QImage image = drawTemplate(&svg, {}, QSize(side, side), color);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
 }
 
 void IconCell::paintEvent(QPaintEvent *)

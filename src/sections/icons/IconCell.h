@@ -34,6 +34,10 @@ public:
 
     QSize sizeHint() const override { return {kMinimumWidth, kContentSize + 2 * kInset}; }
 
+    // An icon's SVG drawn `size` points square at `scale` pixels a point, its shape in `color`, as PNG
+    // bytes; none when the markup is no picture.
+    static QByteArray renderPng(const QByteArray &svg, int size, qreal scale, const QColor &color);
+
     static constexpr int kMinimumWidth = 44;
     static constexpr int kContentSize = 26;
     static constexpr int kInset = 7;

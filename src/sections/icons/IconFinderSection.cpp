@@ -10,6 +10,8 @@
 #include "widgets/Spinner.h"
 #include "widgets/TileGrid.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -188,6 +190,13 @@ void IconFinderSection::setResults(const QList<IconID> &results)
         for (const IconID &icon : results) {
             auto *cell = new IconCell(icon, m_grid);
             connect(cell, &QAbstractButton::clicked, this, [this, icon] { handleTap(icon); });
+            // Every form at hand, whatever the control says a click does.
+            for (IconForm form : allIconForms()) {
+                auto *action = new QAction(menuTitle(form), cell);
+                connect(action, &QAction::triggered, this, [this, icon, form] { perform(icon, form); });
+                cell->addAction(action);
+            }
+            giveTileContextMenu(cell);
             m_grid->layout()->addWidget(cell);
             m_cells.append(cell);
         }
@@ -232,31 +241,57 @@ bool IconFinderSection::eventFilter(QObject *watched, QEvent *event)
 void IconFinderSection::handleTap(const IconID &icon)
 {
     // The action is read now: changing the control while the fetch runs does not change what this click does.
-    // Each click runs to its end even if the tab is left, and reports through the panel's notify.
-    const ClickAction action = m_action;
+    switch (m_action) {
+    case ClickAction::svgMarkup:
+        perform(icon, IconForm::svgMarkup);
+        return;
+    case ClickAction::dataURI:
+        perform(icon, IconForm::dataURI);
+        return;
+    case ClickAction::download:
+        perform(icon, IconForm::download);
+        return;
+    }
+}
+
+const QList<IconFinderSection::IconForm> &IconFinderSection::allIconForms()
+{
+    static const QList<IconForm> forms = {IconForm::svgMarkup, IconForm::dataURI, IconForm::download,
+                                          IconForm::name,      IconForm::png,     IconForm::compactDataURI};
+    return forms;
+}
+
+QString IconFinderSection::menuTitle(IconForm form)
+{
+    switch (form) {
+    case IconForm::svgMarkup:
+        return tr("Copy SVG");
+    case IconForm::dataURI:
+        return tr("Copy data URI");
+    case IconForm::download:
+        return tr("Download SVG");
+    case IconForm::name:
+        return tr("Copy name");
+    case IconForm::png:
+        return tr("Copy as PNG");
+    case IconForm::compactDataURI:
+        return tr("Copy compact data URI");
+    }
+    return {};
+}
+
+void IconFinderSection::perform(const IconID &icon, IconForm form)
+{
+    // Each request runs to its end even if the tab is left, and reports through the panel's notify.
     const Notify notify = m_notify;
     QObject *context = QCoreApplication::instance();
     auto failed = [notify](const IconifyService::Failure &why) { notify(tr("Failed \u2014 ") + why.description()); };
-    switch (action) {
-    case ClickAction::svgMarkup:
-    case ClickAction::dataURI:
-        IconifyService::fetchSVG(icon, context, [action, icon, notify, failed](const auto &result) {
-            if (const auto *why = std::get_if<IconifyService::Failure>(&result)) {
-                failed(*why);
-                return;
-            }
-            const QString &markup = std::get<QString>(result);
-            if (action == ClickAction::svgMarkup) {
-                ClipboardService::copy(ClipboardService::Svg{markup});
-                notify(tr("Copied ") + icon.id());
-            } else {
-                ClipboardService::copy(QStringLiteral("data:image/svg+xml;base64,") +
-                                       QString::fromLatin1(markup.toUtf8().toBase64()));
-                notify(tr("Copied data URI \u2014 ") + icon.id());
-            }
-        });
+    if (form == IconForm::name) {
+        ClipboardService::copy(icon.id());
+        notify(tr("Copied ") + icon.id());
         return;
-    case ClickAction::download:
+    }
+    if (form == IconForm::download) {
         IconifyService::download(icon, context, [notify, failed](const auto &result) {
             if (const auto *why = std::get_if<IconifyService::Failure>(&result))
                 failed(*why);
@@ -265,4 +300,47 @@ void IconFinderSection::handleTap(const IconID &icon)
         });
         return;
     }
+    // The picture's colour and scale are those of the moment of the click.
+    const QColor ink = Style::color(QApplication::palette(), Style::Tone::Primary);
+    const qreal scale = window() ? window()->devicePixelRatioF() : 1.0;
+    IconifyService::fetchSVG(icon, context, [form, icon, notify, failed, ink, scale](const auto &result) {
+        if (const auto *why = std::get_if<IconifyService::Failure>(&result)) {
+            failed(*why);
+            return;
+        }
+        const QString &markup = std::get<QString>(result);
+        switch (form) {
+        case IconForm::svgMarkup:
+            ClipboardService::copy(ClipboardService::Svg{markup});
+            notify(tr("Copied ") + icon.id());
+            return;
+        case IconForm::dataURI:
+            ClipboardService::copy(IconifyService::base64DataURI(markup));
+            notify(tr("Copied data URI \u2014 ") + icon.id());
+            return;
+        case IconForm::compactDataURI: {
+            const QString compact = IconifyService::compactDataURI(markup);
+            const qsizetype base64 = IconifyService::base64DataURI(markup).size();
+            ClipboardService::copy(compact);
+            notify(tr("Copied compact data URI \u2014 %1, %2 bytes, %3 % smaller than base64")
+                       .arg(icon.id())
+                       .arg(compact.size())
+                       .arg(qRound(100.0 * double(base64 - compact.size()) / double(base64))));
+            return;
+        }
+        case IconForm::png: {
+            const QByteArray png = IconCell::renderPng(markup.toUtf8(), kPngSize, scale, ink);
+            if (png.isEmpty()) {
+                notify(tr("Failed \u2014 the icon could not be drawn"));
+                return;
+            }
+            ClipboardService::copy(ClipboardService::Png{png});
+            notify(tr("Copied %1 as PNG").arg(icon.id()));
+            return;
+        }
+        case IconForm::name:
+        case IconForm::download:
+            return;
+        }
+    });
 }

@@ -27,7 +27,16 @@ public:
     static QString rawValue(ClickAction action);
     static const QList<ClickAction> &allClickActions();
 
+    // Every form a tile's context menu offers: the click's three, and three more. The menu's labels are
+    // menuTitle()'s.
+    enum class IconForm { svgMarkup, dataURI, download, name, png, compactDataURI };
+    static const QList<IconForm> &allIconForms();
+    static QString menuTitle(IconForm form);
+
     explicit IconFinderSection(Notify notify, QWidget *parent = nullptr);
+
+    // The PNG copy's side, in points: the screen's scale gives its pixels.
+    static constexpr int kPngSize = 64;
 
     static constexpr int kDebounceMs = 300;
     static constexpr int kGridHeight = 170;
@@ -45,6 +54,7 @@ private:
     void cancelSearch();
     void setResults(const QList<IconifyService::IconID> &results);
     void handleTap(const IconifyService::IconID &icon);
+    void perform(const IconifyService::IconID &icon, IconForm form);
     void refreshContent();
     void updateOnScreenTiles();
     QString trimmedQuery() const;
