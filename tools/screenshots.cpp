@@ -12,9 +12,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleFactory>
@@ -55,7 +57,29 @@ struct Scene {
     Tab tab;
     std::function<void(RecentColorsStore &, RecentGlyphsStore &)> before = {};
     std::function<void(QWidget *)> after = {};
+    // A tile whose context menu shows in the picture, as the Menu key opens it.
+    std::function<QWidget *(QWidget *)> menuOn = {};
 };
+
+// The panel with whatever menu is open over it, the menu drawn where it shows on the screen.
+QImage shoot(QWidget *panel)
+{
+    QWidget *menu = QApplication::activePopupWidget();
+    const QPixmap base = panel->grab();
+    if (!menu)
+        return base.toImage();
+    const QRect panelRect(panel->mapToGlobal(QPoint(0, 0)), panel->size());
+    const QRect menuRect(menu->mapToGlobal(QPoint(0, 0)), menu->size());
+    const QRect all = panelRect.united(menuRect);
+    const qreal scale = base.devicePixelRatio();
+    QImage image((QSizeF(all.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.drawPixmap(panelRect.topLeft() - all.topLeft(), base);
+    painter.drawPixmap(menuRect.topLeft() - all.topLeft(), menu->grab());
+    return image;
+}
 
 void clickNamed(QWidget *section, const QString &name)
 {
@@ -186,6 +210,23 @@ QList<Scene> scenes()
                      if (QWidget *t = tile(s, "recentGlyphs", 1))
                          hover(t);
                  }});
+    // The tiles' menus: a recent glyph's forms and its removal, an icon's forms.
+    list.append({QStringLiteral("glyphs-menu"),
+                 Tab::glyphs,
+                 [](RecentColorsStore &, RecentGlyphsStore &g) {
+                     for (const char *glyph : {"\u2122", "\u20BF", "\u2713"})
+                         g.add(QString::fromUtf8(glyph));
+                 },
+                 {},
+                 [](QWidget *s) { return tile(s, "recentGlyphs", 1); }});
+    list.append({QStringLiteral("icons-menu"),
+                 Tab::icons,
+                 {},
+                 [](QWidget *s) {
+                     type(s, QStringLiteral("home"));
+                     waitForNamed(s, QStringLiteral("mdi:home"));
+                 },
+                 [](QWidget *s) { return tile(s, "iconGrid", 1); }});
     list.append({QStringLiteral("placeholders-focus"), Tab::placeholders, {}, [](QWidget *s) {
                      for (QAbstractButton *button : s->findChildren<QAbstractButton *>()) {
                          if (button->text() == QLatin1String("Copy URL"))
@@ -235,8 +276,18 @@ int main(int argc, char *argv[])
             if (scene.after)
                 scene.after(panel.section());
             settle();
+            if (scene.menuOn) {
+                if (QWidget *tileWidget = scene.menuOn(panel.section())) {
+                    const QPoint at = tileWidget->rect().center();
+                    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, tileWidget->mapToGlobal(at));
+                    QApplication::sendEvent(tileWidget, &event);
+                    settle();
+                }
+            }
             const QString file = QStringLiteral("%1/panel-%2-%3.png").arg(outDir, scene.name, themeName);
-            panel.grab().save(file);
+            shoot(&panel).save(file);
+            if (QWidget *menu = QApplication::activePopupWidget())
+                menu->close();
             out << file << Qt::endl;
             colors.clear();
             for (const QString &glyph : QStringList(glyphs.glyphs()))
