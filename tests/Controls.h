@@ -61,7 +61,8 @@ struct NotifyLog {
 // accessibility action: the path screen readers and voice control take, which triggers the action while
 // the menu is still open. Whether the menu runs its own event loop or not, the press happens from the
 // event loop. Returns whether the item was found and pressed, and the menu then closed.
-inline bool pressContextMenuItem(QWidget *widget, const QString &item)
+// With `shiftF10`, the menu is opened by that key instead.
+inline bool pressContextMenuItem(QWidget *widget, const QString &item, bool shiftF10 = false)
 {
     bool pressed = false;
     QTimer::singleShot(0, [&] {
@@ -78,7 +79,16 @@ inline bool pressContextMenuItem(QWidget *widget, const QString &item)
     });
     const QPoint at = widget->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at));
-    QApplication::sendEvent(widget, &event);
+    if (shiftF10) {
+        // A key goes to the widget with the focus, in the active window.
+        widget->activateWindow();
+        widget->setFocus(Qt::TabFocusReason);
+        if (!QTest::qWaitFor([widget] { return widget->hasFocus(); }))
+            return false;
+        QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
+    }
+    else
+        QApplication::sendEvent(widget, &event);
     return QTest::qWaitFor([&] { return pressed && !QApplication::activePopupWidget(); });
 }
 

@@ -211,15 +211,25 @@ private Q_SLOTS:
     void menuForms_data()
     {
         QTest::addColumn<bool>("inRecents");
-        QTest::addColumn<bool>("byKeyboard");
+        QTest::addColumn<int>("way"); // 0: the pointer, 1: the Menu key, 2: Shift+F10
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("glyph");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("HTML entity, grid, keyboard") << false << true << "Copy as HTML entity" << "→" << "&rarr;";
-        QTest::newRow("escape, recents, mouse") << true << false << "Copy as escape" << "€" << "\\u20AC";
-        QTest::newRow("CSS escape, grid, mouse") << false << false << "Copy as CSS escape" << "⇒" << "\\21D2";
-        QTest::newRow("code point, recents, keyboard") << true << true << "Copy code point" << "€" << "U+20AC";
-        QTest::newRow("the glyph, grid, mouse") << false << false << "Copy" << "↑" << "↑";
+        QTest::newRow("HTML entity, grid, Menu key") << false << 1 << "Copy as HTML entity"
+                                                     << "→"
+                                                     << "&rarr;";
+        QTest::newRow("escape, recents, pointer") << true << 0 << "Copy as escape"
+                                                  << "€"
+                                                  << "\\u20AC";
+        QTest::newRow("CSS escape, grid, pointer") << false << 0 << "Copy as CSS escape"
+                                                   << "⇒"
+                                                   << "\\21D2";
+        QTest::newRow("code point, recents, Shift+F10") << true << 2 << "Copy code point"
+                                                        << "€"
+                                                        << "U+20AC";
+        QTest::newRow("the glyph, grid, Shift+F10") << false << 2 << "Copy"
+                                                    << "↑"
+                                                    << "↑";
     }
 
     // Each form from a tile's menu, by the pointer and by the Menu key, in both grids: the form on the
@@ -227,14 +237,14 @@ private Q_SLOTS:
     void menuForms()
     {
         QFETCH(bool, inRecents);
-        QFETCH(bool, byKeyboard);
+        QFETCH(int, way);
         QFETCH(QString, item);
         QFETCH(QString, glyph);
         QFETCH(QString, copied);
         Fixture f({QStringLiteral("✓"), QStringLiteral("€")});
         GlyphTile *target = f.tile(inRecents ? f.recentsGrid() : f.grid(), glyph);
         QVERIFY(target);
-        QVERIFY(byKeyboard ? pressContextMenuItem(target, item) : clickContextMenuItem(target, item));
+        QVERIFY(way == 0 ? clickContextMenuItem(target, item) : pressContextMenuItem(target, item, way == 2));
         QCOMPARE(clipboardText(), copied);
         QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied ") + copied});
         QTRY_COMPARE(f.store.glyphs().value(0), glyph);

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTimer>
 #include <QWidget>
 
@@ -25,6 +26,11 @@ void giveTileContextMenu(QWidget *tile)
         QObject::connect(menu, &QMenu::triggered, menu, &QMenu::close);
         menu->popup(tile->mapToGlobal(at));
     });
+    // The Menu key reaches the tile as a context-menu event; Shift+F10, its stand-in on keyboards without
+    // one, does not by itself.
+    auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), tile, nullptr, nullptr, Qt::WidgetShortcut);
+    QObject::connect(shiftF10, &QShortcut::activated, tile,
+                     [tile] { Q_EMIT tile->customContextMenuRequested(tile->rect().center()); });
 }
 
 QScrollArea *tileScrollArea(QWidget *grid, QWidget *parent)
