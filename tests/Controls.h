@@ -86,8 +86,7 @@ inline bool pressContextMenuItem(QWidget *widget, const QString &item, bool shif
         if (!QTest::qWaitFor([widget] { return widget->hasFocus(); }))
             return false;
         QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
-    }
-    else
+    } else
         QApplication::sendEvent(widget, &event);
     return QTest::qWaitFor([&] { return pressed && !QApplication::activePopupWidget(); });
 }
