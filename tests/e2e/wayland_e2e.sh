@@ -117,7 +117,16 @@ for tab in placeholders color text icons glyphs textTools; do
 done
 
 "$app" --tab placeholders
-wait_for 10 panel_placed_well
+# The panel springs from the wide tab back to its own width, passing it on the way: aim only once it is
+# at rest there, the same in two looks a moment apart.
+placeholders_at_rest() {
+    local first second
+    first=$(panel_rect) || return 1
+    sleep 0.1
+    second=$(panel_rect) || return 1
+    [[ "$first" == "$second" && "$(cut -d' ' -f3 <<<"$first")" == 300 ]]
+}
+wait_for 10 placeholders_at_rest
 read -r x y w h < <(panel_rect)
 clipboard_holds_a_url() { [[ "$(timeout 5 wl-paste --no-newline 2>/dev/null)" == https://* ]]; }
 # "Copy URL" is the first of the two buttons at the bottom of the placeholder tab.
