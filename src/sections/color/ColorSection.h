@@ -18,7 +18,8 @@ class QPushButton;
 class QVBoxLayout;
 class Spinner;
 
-// A recent colour: its swatch with the hex below. The active one has an accent border.
+// A recent colour: its swatch with the hex below. The active one is ringed in the text colour, a pixel off
+// its face, so the ring shows whatever the colour.
 class ColorSwatch : public QAbstractButton
 {
     Q_OBJECT
