@@ -294,6 +294,8 @@ private Q_SLOTS:
                 QTest::newRow(qPrintable(name)) << tab << dark << false;
             }
             QTest::newRow(dark ? "icons with results dark" : "icons with results light") << Tab::icons << dark << true;
+            QTest::newRow(dark ? "textTools with text dark" : "textTools with text light")
+                << Tab::textTools << dark << true;
         }
     }
 
