@@ -227,6 +227,12 @@ QList<Scene> scenes()
                      waitForNamed(s, QStringLiteral("mdi:home"));
                  },
                  [](QWidget *s) { return tile(s, "iconGrid", 1); }});
+    list.append({QStringLiteral("text-focus"), Tab::text, {}, [](QWidget *s) {
+                     for (QAbstractButton *button : s->findChildren<QAbstractButton *>()) {
+                         if (button->accessibleName() == QLatin1String("Increase count"))
+                             keyboardFocus(button);
+                     }
+                 }});
     list.append({QStringLiteral("placeholders-focus"), Tab::placeholders, {}, [](QWidget *s) {
                      for (QAbstractButton *button : s->findChildren<QAbstractButton *>()) {
                          if (button->text() == QLatin1String("Copy URL"))

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -69,8 +70,8 @@ void PanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opt
     case PE_FrameDefaultButton:
         return;
     case PE_FrameFocusRect:
-        // A push button rings itself in its panel; anything else gets the same ring here.
-        if (!qobject_cast<const QPushButton *>(widget))
+        // A push or tool button rings itself in its panel; anything else gets the same ring here.
+        if (!qobject_cast<const QPushButton *>(widget) && !qobject_cast<const QToolButton *>(widget))
             Style::paintFocusRing(*painter, option->rect, 3, option->palette);
         return;
     default:
