@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QToolButton>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QToolButton>
 
 namespace {
 
