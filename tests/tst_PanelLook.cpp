@@ -216,6 +216,17 @@ QList<QWidget *> tabWalk(QWidget *start)
     return visited;
 }
 
+// A grid's tiles, in order: its child buttons that take the focus (its delete buttons do not).
+QList<QAbstractButton *> tilesOf(const QWidget *grid)
+{
+    QList<QAbstractButton *> tiles;
+    for (auto *tile : grid->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
+        if (tile->focusPolicy() != Qt::NoFocus && tile->isVisible())
+            tiles.append(tile);
+    }
+    return tiles;
+}
+
 // A grid walked with the arrow keys: the parent of tiles that take the focus by click only.
 bool isTileOfGrid(const QWidget *widget)
 {
@@ -449,11 +460,7 @@ private Q_SLOTS:
         QVERIFY(!QTest::currentTestFailed());
         auto *gridWidget = panel.section()->findChild<QWidget *>(grid);
         QVERIFY(gridWidget);
-        QList<QAbstractButton *> tiles;
-        for (auto *tile : gridWidget->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
-            if (tile->focusPolicy() != Qt::NoFocus && tile->isVisible())
-                tiles.append(tile);
-        }
+        const QList<QAbstractButton *> tiles = tilesOf(gridWidget);
         QVERIFY(tiles.size() >= 5);
         // Which tiles share the first row.
         int columns = 0;
@@ -512,11 +519,7 @@ private Q_SLOTS:
         waitUntilSettled(panel, tab);
         auto *gridWidget = panel.section()->findChild<QWidget *>(grid);
         QVERIFY(gridWidget);
-        QList<QWidget *> tiles;
-        for (auto *tile : gridWidget->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
-            if (!qobject_cast<HoverDeleteButton *>(tile))
-                tiles.append(tile);
-        }
+        const QList<QAbstractButton *> tiles = tilesOf(gridWidget);
         QVERIFY(index < tiles.size());
         QWidget *tile = tiles[index];
         QTest::mouseMove(tile, tile->rect().center());

@@ -157,7 +157,6 @@ MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore 
     auto *quitRow = new QHBoxLayout;
     quitRow->addStretch(1);
     auto *quit = new PlainButton(tr("Quit Tessellon"), Style::TextStyle::Caption, Style::Tone::Secondary, footer);
-    m_quit = quit;
     connect(quit, &QAbstractButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     quitRow->addWidget(quit);
     footerColumn->addLayout(quitRow);
@@ -325,9 +324,10 @@ void MenuPanelView::focusMainInput()
         }
     }
     for (QWidget *candidate : focusableInReadingOrder(m_section)) {
+        if (target)
+            break;
         // Relative to the section, which a change of tab has only just added (it shows a moment later).
-        if (!target && (candidate->focusPolicy() & Qt::TabFocus) && candidate->isVisibleTo(m_section) &&
-            candidate->isEnabled())
+        if ((candidate->focusPolicy() & Qt::TabFocus) && candidate->isVisibleTo(m_section) && candidate->isEnabled())
             target = candidate;
     }
     if (!target)

@@ -82,6 +82,5 @@ private:
     QVBoxLayout *m_contentLayout;
     QPointer<QWidget> m_section;
     BannerView *m_banner;
-    QWidget *m_quit;
     SpringAnimation m_width;
 };

@@ -42,14 +42,6 @@ constexpr double kTextTarget = 4.7;
 constexpr double kSmallTextTarget = 5.6;
 constexpr double kEdgeTarget = 3.2;
 
-QColor over(const QColor &foreground, const QColor &background)
-{
-    const float a = foreground.alphaF();
-    return QColor::fromRgbF(foreground.redF() * a + background.redF() * (1 - a),
-                            foreground.greenF() * a + background.greenF() * (1 - a),
-                            foreground.blueF() * a + background.blueF() * (1 - a));
-}
-
 } // namespace
 
 QColor mix(const QColor &from, const QColor &to, double t)
@@ -58,6 +50,16 @@ QColor mix(const QColor &from, const QColor &to, double t)
                             float(from.greenF() + (to.greenF() - from.greenF()) * t),
                             float(from.blueF() + (to.blueF() - from.blueF()) * t));
 }
+
+namespace {
+
+// A translucent colour as it shows, drawn over the background.
+QColor over(const QColor &foreground, const QColor &background)
+{
+    return mix(background, foreground, foreground.alphaF());
+}
+
+} // namespace
 
 double luminance(const QColor &color)
 {

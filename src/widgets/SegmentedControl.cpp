@@ -12,8 +12,9 @@
 namespace {
 
 // The control draws 22 pixels tall, as designed, inside a 24-pixel target.
+constexpr int kDrawnHeight = 22;
 constexpr int kHeight = Style::kMinimumTarget;
-constexpr int kInset = (kHeight - 22) / 2;
+constexpr int kInset = (kHeight - kDrawnHeight) / 2;
 constexpr int kSymbolSize = 14;
 constexpr qreal kRadius = 5;
 
