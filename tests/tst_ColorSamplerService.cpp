@@ -208,6 +208,373 @@ private Q_SLOTS:
         QVERIFY(css.contains(QStringLiteral("\n  --shade-50: #eff3fb;\n")));
         QVERIFY(css.endsWith(QStringLiteral("--shade-900: #0e1d39;\n}")));
     }
+
+    // Expected values from colorjs.io 0.7.1 (the CSS Color 4 editors' library), not from this code.
+    void moreNotations_data()
+    {
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QString>("oklch");
+        QTest::addColumn<QString>("rgb");
+        QTest::addColumn<QString>("hsl");
+        QTest::addColumn<QString>("code"); // lower-case hex, bare hex, QColor, Flutter, 0x literal
+        QTest::newRow("blue") << "#3F7CF0"
+                              << "oklch(60.80% 0.1860 261.72)"
+                              << "rgb(63 124 240)"
+                              << "hsl(219 86% 59%)"
+                              << "#3f7cf0 3F7CF0 QColor(63, 124, 240) Color(0xFF3F7CF0) 0x3F7CF0";
+        QTest::newRow("black") << "#000000"
+                               << "oklch(0.00% 0.0000 0.00)"
+                               << "rgb(0 0 0)"
+                               << "hsl(0 0% 0%)"
+                               << "#000000 000000 QColor(0, 0, 0) Color(0xFF000000) 0x000000";
+        QTest::newRow("white: a grey, hue 0") << "#FFFFFF"
+                                              << "oklch(100.00% 0.0000 0.00)"
+                                              << "rgb(255 255 255)"
+                                              << "hsl(0 0% 100%)"
+                                              << "#ffffff FFFFFF QColor(255, 255, 255) Color(0xFFFFFFFF) 0xFFFFFF";
+        QTest::newRow("mid grey") << "#808080"
+                                  << "oklch(59.99% 0.0000 0.00)"
+                                  << "rgb(128 128 128)"
+                                  << "hsl(0 0% 50%)"
+                                  << "#808080 808080 QColor(128, 128, 128) Color(0xFF808080) 0x808080";
+        QTest::newRow("near black") << "#010101"
+                                    << "oklch(6.72% 0.0000 0.00)"
+                                    << "rgb(1 1 1)"
+                                    << "hsl(0 0% 0%)"
+                                    << "#010101 010101 QColor(1, 1, 1) Color(0xFF010101) 0x010101";
+        QTest::newRow("near white") << "#FEFEFE"
+                                    << "oklch(99.70% 0.0000 0.00)"
+                                    << "rgb(254 254 254)"
+                                    << "hsl(0 0% 100%)"
+                                    << "#fefefe FEFEFE QColor(254, 254, 254) Color(0xFFFEFEFE) 0xFEFEFE";
+        QTest::newRow("red") << "#FF0000"
+                             << "oklch(62.80% 0.2577 29.23)"
+                             << "rgb(255 0 0)"
+                             << "hsl(0 100% 50%)"
+                             << "#ff0000 FF0000 QColor(255, 0, 0) Color(0xFFFF0000) 0xFF0000";
+        QTest::newRow("green") << "#00FF00"
+                               << "oklch(86.64% 0.2948 142.50)"
+                               << "rgb(0 255 0)"
+                               << "hsl(120 100% 50%)"
+                               << "#00ff00 00FF00 QColor(0, 255, 0) Color(0xFF00FF00) 0x00FF00";
+        QTest::newRow("blue primary, the largest chroma")
+            << "#0000FF"
+            << "oklch(45.20% 0.3132 264.05)"
+            << "rgb(0 0 255)"
+            << "hsl(240 100% 50%)"
+            << "#0000ff 0000FF QColor(0, 0, 255) Color(0xFF0000FF) 0x0000FF";
+        QTest::newRow("magenta") << "#FF00FF"
+                                 << "oklch(70.17% 0.3225 328.36)"
+                                 << "rgb(255 0 255)"
+                                 << "hsl(300 100% 50%)"
+                                 << "#ff00ff FF00FF QColor(255, 0, 255) Color(0xFFFF00FF) 0xFF00FF";
+        QTest::newRow("dark slate") << "#1A2B3C"
+                                    << "oklch(28.26% 0.0388 249.34)"
+                                    << "rgb(26 43 60)"
+                                    << "hsl(210 40% 17%)"
+                                    << "#1a2b3c 1A2B3C QColor(26, 43, 60) Color(0xFF1A2B3C) 0x1A2B3C";
+        QTest::newRow("unreadable: the grey fallback, like the other rows")
+            << "NOT A COLOR"
+            << "oklch(59.99% 0.0000 0.00)"
+            << "rgb(128 128 128)"
+            << "hsl(0 0% 50%)"
+            << "#808080 808080 QColor(128, 128, 128) Color(0xFF808080) 0x808080";
+    }
+
+    void moreNotations()
+    {
+        QFETCH(QString, hex);
+        QFETCH(QString, oklch);
+        QFETCH(QString, rgb);
+        QFETCH(QString, hsl);
+        QFETCH(QString, code);
+        QCOMPARE(oklchString(hex), oklch);
+        QCOMPARE(rgbSpaceString(hex), rgb);
+        QCOMPARE(hslSpaceString(hex), hsl);
+        QCOMPARE(QStringList({lowerHexString(hex), bareHexString(hex), qColorString(hex), flutterString(hex),
+                              hexLiteralString(hex)})
+                     .join(u' '),
+                 code);
+    }
+
+    // Ratios from colorjs.io 0.7.1; the greys are the usual boundary cases on white.
+    void contrast_data()
+    {
+        QTest::addColumn<QString>("foreground");
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<QString>("ratio");
+        QTest::addColumn<QString>("passes"); // the levels met, easiest first
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("black on white") << "#000000"
+                                        << "#FFFFFF"
+                                        << "21.00:1"
+                                        << "AA large, AA, AAA large, AAA"
+                                        << "#000000 on #FFFFFF \u2014 21.00:1, AAA";
+        QTest::newRow("white on black, the same") << "#FFFFFF"
+                                                  << "#000000"
+                                                  << "21.00:1"
+                                                  << "AA large, AA, AAA large, AAA"
+                                                  << "#FFFFFF on #000000 \u2014 21.00:1, AAA";
+        QTest::newRow("equal colours") << "#3F7CF0"
+                                       << "#3F7CF0"
+                                       << "1.00:1"
+                                       << ""
+                                       << "#3F7CF0 on #3F7CF0 \u2014 1.00:1, fails AA large";
+        QTest::newRow("3.03: large text only") << "#949494"
+                                               << "#FFFFFF"
+                                               << "3.03:1"
+                                               << "AA large"
+                                               << "#949494 on #FFFFFF \u2014 3.03:1, AA large";
+        QTest::newRow("2.99: nothing") << "#959595"
+                                       << "#FFFFFF"
+                                       << "2.99:1"
+                                       << ""
+                                       << "#959595 on #FFFFFF \u2014 2.99:1, fails AA large";
+        // 2.998 would round to 3.00 and still fail: it is cut, so what is shown agrees with the marks.
+        QTest::newRow("2.998 shows as 2.99") << "#595959"
+                                             << "#000000"
+                                             << "2.99:1"
+                                             << ""
+                                             << "#595959 on #000000 \u2014 2.99:1, fails AA large";
+        QTest::newRow("4.54: AA") << "#767676"
+                                  << "#FFFFFF"
+                                  << "4.54:1"
+                                  << "AA large, AA, AAA large"
+                                  << "#767676 on #FFFFFF \u2014 4.54:1, AA, AAA large";
+        QTest::newRow("4.478: not AA") << "#777777"
+                                       << "#FFFFFF"
+                                       << "4.47:1"
+                                       << "AA large"
+                                       << "#777777 on #FFFFFF \u2014 4.47:1, AA large";
+        QTest::newRow("7.005: AAA") << "#595959"
+                                    << "#FFFFFF"
+                                    << "7.00:1"
+                                    << "AA large, AA, AAA large, AAA"
+                                    << "#595959 on #FFFFFF \u2014 7.00:1, AAA";
+        QTest::newRow("6.897: not AAA") << "#5A5A5A"
+                                        << "#FFFFFF"
+                                        << "6.89:1"
+                                        << "AA large, AA, AAA large"
+                                        << "#5A5A5A on #FFFFFF \u2014 6.89:1, AA, AAA large";
+        QTest::newRow("a blue on white") << "#3F7CF0"
+                                         << "#FFFFFF"
+                                         << "3.92:1"
+                                         << "AA large"
+                                         << "#3F7CF0 on #FFFFFF \u2014 3.92:1, AA large";
+    }
+
+    void contrast()
+    {
+        QFETCH(QString, foreground);
+        QFETCH(QString, background);
+        QFETCH(QString, ratio);
+        QFETCH(QString, passes);
+        QFETCH(QString, summary);
+        const Contrast value = ColorSamplerService::contrast(foreground, background);
+        QCOMPARE(value.ratioText(), ratio);
+        QStringList met, spoken;
+        for (ContrastLevel level :
+             {ContrastLevel::AALarge, ContrastLevel::AA, ContrastLevel::AAALarge, ContrastLevel::AAA}) {
+            if (value.passes(level))
+                met.append(levelName(level));
+            spoken.append((value.passes(level) ? QStringLiteral("passes ") : QStringLiteral("fails ")) +
+                          levelName(level));
+        }
+        QCOMPARE(met.join(QStringLiteral(", ")), passes);
+        QCOMPARE(value.spokenMarks(), spoken.join(QStringLiteral(", ")));
+        QCOMPARE(contrastSummary(foreground, background), summary);
+    }
+
+    // What a person types or pastes. Expected hexes of the oklch() rows are colorjs.io's.
+    void parseAccepted_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<double>("alpha"); // -1: none given
+        QTest::addColumn<bool>("clipped");
+        QTest::newRow("#6") << "#3F7CF0"
+                            << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("6 without #, lower case") << "3f7cf0"
+                                                 << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("#3") << "#3a7"
+                            << "#33AA77" << -1.0 << false;
+        QTest::newRow("3 without #, letters only") << "fab"
+                                                   << "#FFAABB" << -1.0 << false;
+        QTest::newRow("#4 has alpha") << "#3a78"
+                                      << "#33AA77" << 0x88 / 255.0 << false;
+        QTest::newRow("8 without #") << "3F7CF080"
+                                     << "#3F7CF0" << 0x80 / 255.0 << false;
+        QTest::newRow("surrounding space and newline") << "  #3F7CF0\n"
+                                                       << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("rgb commas") << "rgb(63, 124, 240)"
+                                    << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("rgb tight commas") << "rgb(63,124,240)"
+                                          << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("rgb spaces") << "rgb(63 124 240)"
+                                    << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("RGB upper case, inner spaces") << "RGB( 63  124 240 )"
+                                                      << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("rgba commas") << "rgba(63, 124, 240, 0.5)"
+                                     << "#3F7CF0" << 0.5 << false;
+        QTest::newRow("rgb spaces, slash alpha") << "rgb(63 124 240 / 25%)"
+                                                 << "#3F7CF0" << 0.25 << false;
+        QTest::newRow("rgba without alpha") << "rgba(63 124 240)"
+                                            << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("percent channels, halves round up") << "rgb(50%, 25%, 100%)"
+                                                           << "#8040FF" << -1.0 << false;
+        QTest::newRow("fractional channels") << "rgb(62.5 124.4 239.6)"
+                                             << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("none is zero") << "rgb(none 124 240)"
+                                      << "#007CF0" << -1.0 << false;
+        QTest::newRow("hsl commas") << "hsl(220, 60%, 50%)"
+                                    << "#3366CC" << -1.0 << false;
+        QTest::newRow("hsl spaces") << "hsl(220 60% 50%)"
+                                    << "#3366CC" << -1.0 << false;
+        QTest::newRow("hsl spaces, bare numbers") << "hsl(220 60 50)"
+                                                  << "#3366CC" << -1.0 << false;
+        QTest::newRow("hsla with alpha") << "hsla(220, 60%, 50%, 1)"
+                                         << "#3366CC" << 1.0 << false;
+        QTest::newRow("hue in deg") << "hsl(220deg 60% 50%)"
+                                    << "#3366CC" << -1.0 << false;
+        QTest::newRow("hue in turns") << "hsl(0.5turn 100% 50%)"
+                                      << "#00FFFF" << -1.0 << false;
+        QTest::newRow("hue past 360 wraps") << "hsl(480 100% 50%)"
+                                            << "#00FF00" << -1.0 << false;
+        QTest::newRow("negative hue") << "hsl(-120, 100%, 50%)"
+                                      << "#0000FF" << -1.0 << false;
+        QTest::newRow("oklch percent") << "oklch(60.80% 0.1860 261.72)"
+                                       << "#3F7CF0" << -1.0 << false;
+        QTest::newRow("oklch number lightness") << "oklch(0.7 0.1 30)"
+                                                << "#D58679" << -1.0 << false;
+        QTest::newRow("oklch chroma percent") << "oklch(62.8% 40% 29.23)"
+                                              << "#D85B4C" << -1.0 << false;
+        QTest::newRow("oklch white") << "oklch(100% 0 0)"
+                                     << "#FFFFFF" << -1.0 << false;
+        QTest::newRow("oklch black, alpha") << "oklch(0% 0 0 / 0.5)"
+                                            << "#000000" << 0.5 << false;
+        QTest::newRow("oklch of blue: rounding is not clipping") << "oklch(45.20% 0.3132 264.05)"
+                                                                 << "#0000FF" << -1.0 << false;
+        QTest::newRow("oklch outside sRGB") << "oklch(90% 0.4 140)"
+                                            << "#00FF00" << -1.0 << true;
+        QTest::newRow("named") << "rebeccapurple"
+                               << "#663399" << -1.0 << false;
+        QTest::newRow("named, mixed case") << " CornflowerBlue "
+                                           << "#6495ED" << -1.0 << false;
+        QTest::newRow("named grey spelling") << "darkslategrey"
+                                             << "#2F4F4F" << -1.0 << false;
+    }
+
+    void parseAccepted()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, hex);
+        QFETCH(double, alpha);
+        QFETCH(bool, clipped);
+        const ParsedColor parsed = parseColor(text);
+        QVERIFY2(parsed.ok(), qPrintable(parsed.problem));
+        QCOMPARE(parsed.hex, hex);
+        QCOMPARE(parsed.alpha.has_value(), alpha >= 0);
+        if (parsed.alpha)
+            QVERIFY(qAbs(*parsed.alpha - alpha) < 1e-9);
+        QCOMPARE(parsed.clipped, clipped);
+        QVERIFY(parsed.problem.isEmpty());
+    }
+
+    void parseRejected_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("unknown word") << "blurple"
+                                      << "Not a color name or code: \u201Cblurple\u201D";
+        QTest::newRow("two words") << "dark blue"
+                                   << "Not a color name or code: \u201Cdark blue\u201D";
+        QTest::newRow("long paste is cut") << "the quick brown fox jumps over the lazy dog"
+                                           << "Not a color name or code: \u201Cthe quick brown fox jum\u2026\u201D";
+        QTest::newRow("five digits") << "#12345"
+                                     << "A hex color has 3, 4, 6 or 8 digits, not 5";
+        QTest::newRow("seven digits, no #") << "1234567"
+                                            << "A hex color has 3, 4, 6 or 8 digits, not 7";
+        QTest::newRow("# alone") << "#"
+                                 << "A hex color has 3, 4, 6 or 8 digits, not 0";
+        QTest::newRow("bad digit") << "#3F7CG0"
+                                   << "\u201CG\u201D is not a hex digit";
+        QTest::newRow("two #") << "##3F7CF0"
+                               << "\u201C#\u201D is not a hex digit";
+        QTest::newRow("hex, then more") << "#3F7CF0 x"
+                                        << "Unexpected \u201Cx\u201D after the color";
+        QTest::newRow("function, then more") << "rgb(1, 2, 3);"
+                                             << "Unexpected \u201C;\u201D after the color";
+        QTest::newRow("unknown function") << "lab(50% 40 59)"
+                                          << "Unknown color function: lab()";
+        QTest::newRow("no closing parenthesis") << "rgb(1, 2, 3"
+                                                << "Missing \u201C)\u201D at the end of rgb()";
+        QTest::newRow("two values") << "rgb(1, 2)"
+                                    << "rgb() takes 3 values and an optional alpha, not 2";
+        QTest::newRow("five values") << "rgba(1, 2, 3, 4, 5)"
+                                     << "rgba() takes 3 values and an optional alpha, not 5";
+        QTest::newRow("four values with spaces") << "rgb(1 2 3 4)"
+                                                 << "rgb() takes 3 values and an optional alpha, not 4";
+        QTest::newRow("empty") << "rgb()"
+                               << "rgb() takes 3 values and an optional alpha, not 0";
+        QTest::newRow("empty value") << "rgb(1, , 3)"
+                                     << "A value is missing in rgb()";
+        QTest::newRow("commas and slash") << "rgb(1, 2, 3 / 0.5)"
+                                          << "rgb() takes commas or spaces, not both";
+        QTest::newRow("two alphas") << "rgb(1 2 3 / 0.5 1)"
+                                    << "rgb() takes one alpha after \u201C/\u201D";
+        QTest::newRow("oklch with commas") << "oklch(0.7, 0.1, 30)"
+                                           << "oklch() takes values separated by spaces, not commas";
+        QTest::newRow("not a number") << "rgb(1, x, 3)"
+                                      << "Not understood in rgb(): \u201Cx\u201D";
+        QTest::newRow("angle on a channel") << "rgb(1deg 2 3)"
+                                            << "Not understood in rgb(): \u201C1deg\u201D";
+        QTest::newRow("percent hue") << "hsl(50% 50% 50%)"
+                                     << "Not understood in hsl(): \u201C50%\u201D";
+        QTest::newRow("none in the old syntax") << "rgb(none, 2, 3)"
+                                                << "Not understood in rgb(): \u201Cnone\u201D";
+        QTest::newRow("channel above 255") << "rgb(300, 0, 0)"
+                                           << "300 is out of range in rgb(), which takes 0 to 255, or 0% to 100%";
+        QTest::newRow("negative channel") << "rgb(-1 0 0)"
+                                          << "-1 is out of range in rgb(), which takes 0 to 255, or 0% to 100%";
+        QTest::newRow("percent above 100") << "rgb(101% 0 0)"
+                                           << "101% is out of range in rgb(), which takes 0 to 255, or 0% to 100%";
+        QTest::newRow("alpha above 1") << "rgba(1, 2, 3, 1.5)"
+                                       << "1.5 is out of range in rgba(), which takes 0 to 1, or 0% to 100%";
+        QTest::newRow("saturation above 100%") << "hsl(10, 120%, 50%)"
+                                               << "120% is out of range in hsl(), which takes 0% to 100%";
+        QTest::newRow("old hsl wants percent") << "hsl(220, 0.6, 0.5)"
+                                               << "hsl() takes a percentage here, not \u201C0.6\u201D";
+        QTest::newRow("oklch lightness above 1") << "oklch(1.5 0.1 30)"
+                                                 << "1.5 is out of range in oklch(), which takes 0% to 100%, or 0 to 1";
+        QTest::newRow("negative chroma") << "oklch(0.5 -0.1 30)"
+                                         << "-0.1 is out of range in oklch(), which takes 0 or more";
+        QTest::newRow("number too large to hold") << "rgb(1e999 0 0)"
+                                                  << "Not understood in rgb(): \u201C1e999\u201D";
+    }
+
+    void parseRejected()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        const ParsedColor parsed = parseColor(text);
+        QVERIFY(!parsed.ok());
+        QCOMPARE(parsed.problem, problem);
+    }
+
+    // Every colour name Qt knows (its own SVG list) reads as Qt reads it.
+    void namedColorsAgreeWithQt()
+    {
+        const QStringList names = QColor::colorNames();
+        QVERIFY(names.size() >= 147);
+        for (const QString &name : names) {
+            if (name == QStringLiteral("transparent"))
+                continue;
+            const ParsedColor parsed = parseColor(name);
+            QVERIFY2(parsed.ok(), qPrintable(name));
+            QCOMPARE(parsed.hex, QColor(name).name().toUpper());
+        }
+        QVERIFY(!parseColor(QStringLiteral("transparent")).ok());
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_ColorSamplerService)

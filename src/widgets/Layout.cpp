@@ -1,5 +1,6 @@
 #include "widgets/Layout.h"
 
+#include "services/ColorSamplerService.h"
 #include "widgets/SymbolIcons.h"
 
 #include <QApplication>
@@ -61,18 +62,9 @@ QColor over(const QColor &foreground, const QColor &background)
 
 } // namespace
 
-double luminance(const QColor &color)
-{
-    auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    const QColor rgb = color.toRgb();
-    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
-}
-
 double contrast(const QColor &foreground, const QColor &background)
 {
-    const double a = luminance(over(foreground, background));
-    const double b = luminance(background);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    return ColorSamplerService::contrastRatio(over(foreground, background), background);
 }
 
 QColor withContrast(const QColor &foreground, const QColor &background, double minimum)

@@ -32,9 +32,8 @@ inline QColor brandAccent()
 // faded into the window only so far that the edge still reaches 3:1 against the window and the field.
 QColor color(const QPalette &palette, Tone tone);
 
-// WCAG 2.x contrast: the relative luminance of an opaque colour, and the ratio of two colours (1 to 21),
-// a translucent foreground taken as drawn over the background.
-double luminance(const QColor &color);
+// WCAG 2.x contrast ratio of two colours (1 to 21), a translucent foreground taken as drawn over the
+// background.
 double contrast(const QColor &foreground, const QColor &background);
 // The foreground, drawn over the background, moved towards black or white (whichever lies farther from the
 // background) just far enough to reach `minimum` against it; opaque.
