@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
@@ -138,9 +139,9 @@ QString describe(const QWidget *widget)
 
 // Every text and every control edge the panel shows, each with the contrast it needs: 4.5:1 for text, 3:1
 // for a symbol standing alone and for a control's boundary.
-QList<Check> measure(QWidget *panel)
+QList<Check> measure(MenuPanelView *panel)
 {
-    const QImage image = panel->grab().toImage();
+    QImage image = panel->grab().toImage();
     const qreal scale = image.devicePixelRatio();
     const auto pixels = [panel, scale](const QWidget *widget, const QRect &local) {
         const QRect r(widget->mapTo(panel, local.topLeft()), local.size());
@@ -155,11 +156,26 @@ QList<Check> measure(QWidget *panel)
         const Reading b = readEdge(image, top, int(5 * scale), Qt::Vertical);
         checks.append({name + QStringLiteral(" edge"), a.ratio >= b.ratio ? a : b, 3.0});
     };
+    // On a screen too short for the whole section it scrolls: each control is measured where it shows.
+    QScrollArea *scroll = panel->scrollArea();
+    const auto inView = [scroll](const QWidget *widget) {
+        if (!scroll->viewport()->isAncestorOf(widget))
+            return true;
+        const QRect area(widget->mapTo(scroll->viewport(), QPoint(-3, -3)), widget->size() + QSize(6, 6));
+        return scroll->viewport()->rect().contains(area);
+    };
     for (QWidget *widget : panel->findChildren<QWidget *>()) {
         // Whatever is switched off, or shown faded as not applicable yet, need not stand out.
         if (!widget->isVisibleTo(panel) || widget->width() <= 2 || widget->height() <= 2 || !widget->isEnabled() ||
             widget->graphicsEffect() || isPartOfField(widget))
             continue;
+        if (!inView(widget)) {
+            scroll->ensureWidgetVisible(widget, 8, 8);
+            QCoreApplication::processEvents();
+            image = panel->grab().toImage();
+            if (!inView(widget))
+                continue;
+        }
         const QString name = describe(widget);
         const char *type = widget->metaObject()->className();
         if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()) {

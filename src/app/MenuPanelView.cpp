@@ -13,11 +13,14 @@
 #include "widgets/PlainButton.h"
 #include "widgets/TileGrid.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -140,14 +143,32 @@ MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore 
     column->addWidget(m_tabStrip);
     column->addWidget(new Divider(this));
 
-    auto *content = new QWidget(this);
-    m_contentLayout = new QVBoxLayout(content);
+    // The section shows whole; only on a screen too short for it does it scroll, so that the tabs, the
+    // banner and Quit stay on screen.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    m_content = new QWidget;
+    m_content->setAutoFillBackground(false);
+    m_contentLayout = new QVBoxLayout(m_content);
     m_contentLayout->setContentsMargins(kContentPadding, kContentPadding, kContentPadding, kContentPadding);
     m_contentLayout->setSpacing(0);
-    column->addWidget(content);
+    m_scroll->setWidget(m_content);
+    // The content's own changes of size reach the panel through here, as the scroll area keeps them.
+    m_content->installEventFilter(this);
+    column->addWidget(m_scroll);
     column->addWidget(new Divider(this));
+    // The keyboard never goes where it cannot be seen.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && m_content->isAncestorOf(now))
+            m_scroll->ensureWidgetVisible(now, 0, 8);
+    });
 
     auto *footer = new QWidget(this);
+    m_footer = footer;
     auto *footerColumn = new QVBoxLayout(footer);
     footerColumn->setContentsMargins(12, 8, 12, 8);
     footerColumn->setSpacing(6);
@@ -261,10 +282,37 @@ void MenuPanelView::notify(const QString &message)
     }
 }
 
+namespace {
+
+int heightFor(const QLayout *layout, int width)
+{
+    const int forWidth = layout->totalHeightForWidth(width);
+    return forWidth > 0 ? forWidth : layout->totalSizeHint().height();
+}
+
+} // namespace
+
+int MenuPanelView::sectionHeight(int width) const
+{
+    const int section = heightFor(m_contentLayout, width);
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return section;
+    // A few pixels short of the screen's free height, where a placed panel keeps off its edges.
+    const int room = shownOn->availableGeometry().height() - 8 - chromeHeight(width);
+    // Too short a screen: the section scrolls, its text laid out beside the scroll bar.
+    return std::min(section, std::max(room, 120));
+}
+
+int MenuPanelView::chromeHeight(int width) const
+{
+    // Tabs, two dividers and the footer.
+    return m_tabStrip->sizeHint().height() + 2 + heightFor(m_footer->layout(), width);
+}
+
 int MenuPanelView::naturalHeight(int width) const
 {
-    const int forWidth = layout()->totalHeightForWidth(width);
-    return forWidth > 0 ? forWidth : layout()->totalSizeHint().height();
+    return chromeHeight(width) + sectionHeight(width);
 }
 
 QSize MenuPanelView::sizeHint() const
@@ -279,6 +327,10 @@ void MenuPanelView::fitHeight()
     // managers and compositors (sway, i3) instead of being stretched into a tile, and the window shown
     // without a tray cannot be dragged larger than its content.
     const QSize natural = sizeHint();
+    // The section's share is set, not left to the layout, which would hand part of it to the footer.
+    const int section = natural.height() - chromeHeight(natural.width());
+    if (m_scroll->minimumHeight() != section || m_scroll->maximumHeight() != section)
+        m_scroll->setFixedHeight(section);
     if (size() != natural || minimumSize() != natural || maximumSize() != natural)
         setFixedSize(natural);
 }
@@ -298,6 +350,13 @@ bool MenuPanelView::event(QEvent *event)
     if (event->type() == QEvent::LayoutRequest)
         fitHeight();
     return handled;
+}
+
+bool MenuPanelView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_content && event->type() == QEvent::LayoutRequest)
+        fitHeight();
+    return QWidget::eventFilter(watched, event);
 }
 
 void MenuPanelView::paintEvent(QPaintEvent *)

@@ -13,6 +13,7 @@ class BannerView;
 class RecentColorsStore;
 class RecentGlyphsStore;
 class TabStrip;
+class QScrollArea;
 class QVBoxLayout;
 
 // The panel: the tab strip, the selected tab's section, and the footer with the banner and the quit button.
@@ -44,6 +45,8 @@ public:
     QWidget *section() const { return m_section; }
     std::optional<QString> toast() const { return m_toast; }
     TabStrip *tabStrip() const { return m_tabStrip; }
+    // Where the section shows, scrolling only on a screen too short for it.
+    QScrollArea *scrollArea() const { return m_scroll; }
     // How long a message stays up (3 s); tests shorten it rather than wait it out.
     void setToastInterval(int milliseconds) { m_toastTimer.setInterval(milliseconds); }
 
@@ -55,6 +58,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -68,6 +72,8 @@ private:
     void showSection(Tab tab);
     QWidget *makeSection(Tab tab);
     int naturalHeight(int width) const;
+    int chromeHeight(int width) const;
+    int sectionHeight(int width) const;
     void fitHeight();
 
     RecentColorsStore &m_recentColors;
@@ -79,6 +85,9 @@ private:
     QElapsedTimer m_heldToastAge;
 
     TabStrip *m_tabStrip;
+    QScrollArea *m_scroll;
+    QWidget *m_content;
+    QWidget *m_footer;
     QVBoxLayout *m_contentLayout;
     QPointer<QWidget> m_section;
     BannerView *m_banner;
