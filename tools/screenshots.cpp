@@ -3,18 +3,21 @@
 
 #include "app/ColorSchemeFollower.h"
 #include "app/MenuPanelView.h"
+#include "sections/color/ContrastRow.h"
 #include "services/Endpoints.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 #include "widgets/Layout.h"
 #include "widgets/PanelStyle.h"
 #include "widgets/SegmentedControl.h"
+#include <QMenu>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -198,6 +201,27 @@ QList<Scene> scenes()
                      if (QWidget *t = tile(s, "recentColors", 1))
                          hover(t);
                  }});
+    // The colour tab's extras: every notation unfolded, the contrast against the previous colour; the
+    // choice of the second colour; a colour typed in.
+    list.append({QStringLiteral("color-more"), Tab::color, recentColors, [](QWidget *s) {
+                     clickNamed(s, QStringLiteral("More formats"));
+                     if (auto *picker = s->findChild<SecondColorButton *>()) {
+                         settle();
+                         picker->click();
+                         for (QAction *action : picker->menu()->actions()) {
+                             if (action->text() == QLatin1String("White"))
+                                 action->trigger();
+                         }
+                         picker->menu()->close();
+                     }
+                 }});
+    list.append({QStringLiteral("color-contrast-menu"), Tab::color, recentColors, [](QWidget *s) {
+                     settle();
+                     for (QAbstractButton *button : s->findChildren<QAbstractButton *>()) {
+                         if (button->accessibleName().startsWith(QLatin1String("Contrast on")))
+                             button->click();
+                     }
+                 }});
     list.append({QStringLiteral("glyphs-hover-focus"), Tab::glyphs,
                  [](RecentColorsStore &, RecentGlyphsStore &g) {
                      for (const char *glyph : {"\u2122", "\u20BF", "\u2713", "\u2014", "\u2192"})
@@ -250,8 +274,17 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Off screen, on a screen tall enough for every tab at its full height (the default one is 800 by 600,
+    // where the longest tabs would scroll).
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    QFile screens(home.filePath(QStringLiteral("screens.json")));
+    if (platform.isEmpty() || platform == QLatin1String("offscreen")) {
+        if (screens.open(QIODevice::WriteOnly))
+            screens.write(R"({"screens": [{"name": "shots", "x": 0, "y": 0, "width": 2560, "height": 3200,
+                                            "logicalDpi": 96, "dpr": 1}]})");
+        screens.close();
+        qputenv("QT_QPA_PLATFORM", (QStringLiteral("offscreen:configfile=") + screens.fileName()).toLocal8Bit());
+    }
 
     QApplication app(argc, argv);
     PanelStyle::install();

@@ -32,6 +32,22 @@ void HoverButton::paintTileFace(QPainter &painter, qreal radius, qreal restingOp
         Style::paintFocusRing(painter, rect(), radius, palette());
 }
 
+void HoverButton::paintRowFace(QPainter &painter, qreal radius) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (isHovered() || isDown()) {
+        QColor wash = Style::color(palette(), Style::Tone::Primary);
+        wash.setAlphaF(isDown() ? 0.12f : 0.06f);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(wash);
+        painter.drawRoundedRect(QRectF(rect()), radius, radius);
+    }
+    painter.restore();
+    if (Style::showsFocusRing(this))
+        Style::paintFocusRing(painter, rect(), radius, palette());
+}
+
 void HoverButton::leaveEvent(QEvent *event)
 {
     m_hovered = false;

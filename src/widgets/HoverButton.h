@@ -24,6 +24,9 @@ protected:
     // The face of a grid tile (a glyph, an icon): a rounded rectangle of the secondary tone at
     // `restingOpacity`, tinted with the accent while hovered or pressed, ringed while it has keyboard focus.
     void paintTileFace(QPainter &painter, qreal radius, qreal restingOpacity) const;
+    // The face of a list row (a notation to copy): nothing at rest, a faint wash of the text colour while
+    // hovered or pressed, ringed while it has keyboard focus.
+    void paintRowFace(QPainter &painter, qreal radius) const;
 
 private:
     bool m_hovered = false;

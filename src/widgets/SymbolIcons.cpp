@@ -51,6 +51,8 @@ const QHash<QString, Entry> &registry()
         {QStringLiteral("function"), {"square-function"}},
         {QStringLiteral("text.quote"), {"quote"}},
         {QStringLiteral("checkmark"), {"check"}},
+        {QStringLiteral("chevron.right"), {"chevron-right"}},
+        {QStringLiteral("chevron.down"), {"chevron-down"}},
         {QStringLiteral("tablecells"), {"table"}},
         {QStringLiteral("dollarsign"), {"dollar-sign"}},
         {QStringLiteral("c.circle"), {"copyright"}},

@@ -1,5 +1,6 @@
 #include "sections/color/ColorSection.h"
 
+#include "sections/color/ContrastRow.h"
 #include "sections/color/PaletteView.h"
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"
@@ -11,12 +12,17 @@
 #include "widgets/TileGrid.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,6 +35,10 @@ constexpr int kSwatchGap = 3;
 constexpr int kSwatchMargin = 5;
 constexpr int kLabelColumn = 46;
 constexpr int kFormatRowHeight = Style::kMinimumTarget;
+// Longer than any colour anyone types; a stray paste of a whole document stops here.
+constexpr int kColorFieldLength = 256;
+const QString kWhite = QStringLiteral("#FFFFFF");
+const QString kBlack = QStringLiteral("#000000");
 
 // A pick outlives the section that started it (a tab switch rebuilds the section), so whether one is under
 // way is kept here, where every colour tab shown meanwhile can show it.
@@ -62,6 +72,18 @@ ColorSwatch::ColorSwatch(const QString &hex, bool active, QWidget *parent)
     auto *remove = new HoverDeleteButton(this, tr("Remove ") + hex);
     remove->setFaceMargins(QMargins(kSwatchMargin, kSwatchMargin, kSwatchMargin, 0));
     connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(m_hex); });
+}
+
+void ColorSwatch::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_clickModifiers = event->modifiers();
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void ColorSwatch::keyPressEvent(QKeyEvent *event)
+{
+    m_clickModifiers = event->modifiers();
+    QAbstractButton::keyPressEvent(event);
 }
 
 QSize ColorSwatch::sizeHint() const
@@ -99,11 +121,11 @@ void ColorSwatch::paintEvent(QPaintEvent *)
         Style::paintFocusRing(painter, rect(), 8, palette());
 }
 
-FormatRow::FormatRow(const QString &label, const QString &value, QWidget *parent)
+FormatRow::FormatRow(const QString &label, const QString &value, QWidget *parent, const QString &accessibleName)
     : HoverButton(parent), m_label(label), m_value(value)
 {
     setToolTip(tr("Copy ") + value);
-    setAccessibleName(label);
+    setAccessibleName(accessibleName.isEmpty() ? label : accessibleName);
     setAccessibleDescription(toolTip());
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -119,15 +141,7 @@ void FormatRow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (isHovered() || isDown()) {
-        QColor hover = Style::color(palette(), Style::Tone::Primary);
-        hover.setAlphaF(isDown() ? 0.12f : 0.06f);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(hover);
-        painter.drawRoundedRect(rect(), 4, 4);
-    }
-    if (Style::showsFocusRing(this))
-        Style::paintFocusRing(painter, rect(), 4, palette());
+    paintRowFace(painter, 4);
     painter.setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
     painter.setPen(Style::color(palette(), Style::Tone::Secondary));
     painter.drawText(QRect(4, 0, kLabelColumn, height()), Qt::AlignVCenter | Qt::AlignLeft, m_label);
@@ -139,6 +153,36 @@ void FormatRow::paintEvent(QPaintEvent *)
                      QFontMetrics(painter.font()).elidedText(m_value, Qt::ElideRight, valueRect.width()));
     SymbolIcons::paint(painter, QRectF(width() - symbol - 4, (height() - symbol) / 2.0, symbol, symbol),
                        QStringLiteral("doc.on.clipboard"), Style::color(palette(), Style::Tone::Secondary));
+}
+
+DisclosureButton::DisclosureButton(const QString &text, QWidget *parent) : HoverButton(parent)
+{
+    setText(text);
+    setAccessibleName(text);
+    setCheckable(true);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize DisclosureButton::sizeHint() const
+{
+    return {200, kFormatRowHeight};
+}
+
+void DisclosureButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintRowFace(painter, 4);
+    const QColor secondary = Style::color(palette(), Style::Tone::Secondary);
+    const int symbol = 10;
+    SymbolIcons::paint(painter, QRectF(4, (height() - symbol) / 2.0, symbol, symbol),
+                       isChecked() ? QStringLiteral("chevron.down") : QStringLiteral("chevron.right"), secondary);
+    painter.setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
+    painter.setPen(secondary);
+    painter.drawText(QRect(4 + symbol + 4, 0, width() - symbol - 12, height()), Qt::AlignVCenter | Qt::AlignLeft,
+                     text());
 }
 
 ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent, Picker picker)
@@ -169,6 +213,36 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     m_pickSpinner->keepCentred();
     g_sections.append(this);
     showPicking(g_pickUnderWay != 0);
+
+    // A colour the user already has as text: typed, or pasted from a stylesheet or a design tool.
+    auto *entry = new QHBoxLayout;
+    entry->setSpacing(6);
+    m_colorField = new QLineEdit(this);
+    m_colorField->setPlaceholderText(tr("Type or paste a color"));
+    m_colorField->setAccessibleName(tr("Color as text"));
+    m_colorField->setToolTip(tr("Hex, rgb(), hsl(), oklch() or a CSS color name. Enter adds it to the recent "
+                                "colors; Ctrl+V anywhere on this tab adds the color on the clipboard."));
+    m_colorField->setMaxLength(kColorFieldLength);
+    entry->addWidget(m_colorField, 1);
+    m_addButton = borderedButton(tr("Add"), QString(), ControlSize::Regular, this);
+    m_addButton->setToolTip(tr("Add the typed color to the recent colors"));
+    m_addButton->setEnabled(false);
+    entry->addWidget(m_addButton);
+    layout->addLayout(entry);
+    connect(m_colorField, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_addButton->setEnabled(!text.trimmed().isEmpty()); });
+    connect(m_colorField, &QLineEdit::returnPressed, this, &ColorSection::addTyped);
+    connect(m_addButton, &QPushButton::clicked, this, &ColorSection::addTyped);
+    // The field takes its own Ctrl+V; anywhere else on the tab it adds what the clipboard holds.
+    auto *paste = new QShortcut(QKeySequence::Paste, this);
+    paste->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(paste, &QShortcut::activated, this, [this] {
+        const QString text = QGuiApplication::clipboard()->text().trimmed();
+        if (text.isEmpty())
+            return;
+        m_colorField->setText(text.left(kColorFieldLength));
+        addTyped();
+    });
 
     m_empty = new QLabel(tr("No colors sampled yet"), this);
     m_empty->setFont(Style::font(Style::TextStyle::Caption));
@@ -260,6 +334,69 @@ void ColorSection::pick()
              });
 }
 
+void ColorSection::addTyped()
+{
+    const QString text = m_colorField->text();
+    if (text.trimmed().isEmpty())
+        return;
+    const ColorSamplerService::ParsedColor parsed = ColorSamplerService::parseColor(text);
+    if (!parsed.ok()) {
+        // The text stays, to be mended.
+        m_notify(parsed.problem);
+        return;
+    }
+    // As a pick: stored first, so the new swatch is there, active, when its notations show. Nothing is
+    // copied: the colour came from the user, and the clipboard may hold something they still need.
+    m_store.add(parsed.hex);
+    select(parsed.hex);
+    m_colorField->clear();
+    QStringList dropped;
+    if (parsed.alpha && qRound(*parsed.alpha * 100) < 100)
+        dropped.append(tr("alpha %1% dropped").arg(qRound(*parsed.alpha * 100)));
+    if (parsed.clipped)
+        dropped.append(tr("outside sRGB, clipped"));
+    QString message = tr("Added ") + parsed.hex;
+    if (!dropped.isEmpty())
+        message += QStringLiteral(" (") + dropped.join(QStringLiteral("; ")) + u')';
+    m_notify(message);
+}
+
+std::optional<QString> ColorSection::heldPin() const
+{
+    // A recent colour chosen to check against holds only while it is still among the recent colours.
+    if (m_pinnedSecond &&
+        (*m_pinnedSecond == kWhite || *m_pinnedSecond == kBlack || m_store.colors().contains(*m_pinnedSecond)))
+        return m_pinnedSecond;
+    return std::nullopt;
+}
+
+QString ColorSection::secondHex() const
+{
+    if (const std::optional<QString> pin = heldPin())
+        return *pin;
+    const QStringList colors = m_store.colors();
+    // The colour picked before the active one: the pair one usually checks is the last two picks.
+    const std::optional<QString> active = activeHex();
+    const qsizetype at = active ? colors.indexOf(*active) : -1;
+    if (at >= 0 && at + 1 < colors.size())
+        return colors.at(at + 1);
+    return kWhite;
+}
+
+void ColorSection::setSecond(const std::optional<QString> &hex)
+{
+    m_pinnedSecond = hex;
+    showContrast();
+}
+
+void ColorSection::showContrast()
+{
+    const std::optional<QString> active = activeHex();
+    if (!m_contrast || !active)
+        return;
+    m_contrast->setColors(*active, secondHex(), heldPin(), m_store.colors());
+}
+
 void ColorSection::select(const QString &hex)
 {
     m_selectedHex = hex;
@@ -283,8 +420,15 @@ void ColorSection::rebuild()
     m_clear->setVisible(!colors.isEmpty());
     m_empty->setVisible(colors.isEmpty());
 
+    // The keyboard stays where it was: on the control of the same name in the new content.
+    QString focusedName;
+    const QWidget *focused = QApplication::focusWidget();
+    if (m_content && focused && m_content->isAncestorOf(focused))
+        focusedName = focused->accessibleName();
+
     // A fresh content widget each time, shown whole: the old one goes later, since the click that caused
     // this may still be running inside it.
+    m_contrast = nullptr;
     if (m_content) {
         m_content->hide();
         m_content->deleteLater();
@@ -306,7 +450,12 @@ void ColorSection::rebuild()
     gridLayout->setContentsMargins(0, 2, 0, 0);
     for (const QString &hex : colors) {
         auto *swatch = new ColorSwatch(hex, hex == *active, grid);
-        connect(swatch, &QAbstractButton::clicked, this, [this, hex] { select(hex); });
+        connect(swatch, &QAbstractButton::clicked, this, [this, swatch, hex] {
+            if (swatch->clickModifiers() & Qt::ControlModifier)
+                setSecond(hex);
+            else
+                select(hex);
+        });
         connect(swatch, &ColorSwatch::removeRequested, this, &ColorSection::removeColor);
         gridLayout->addWidget(swatch);
     }
@@ -321,17 +470,70 @@ void ColorSection::rebuild()
         {QStringLiteral("HSL"), ColorSamplerService::hslString(*active)},
         {QStringLiteral("SwiftUI"), ColorSamplerService::swiftUIString(*active)},
     };
-    for (const auto &[label, value] : rows) {
-        auto *row = new FormatRow(label, value, m_content);
-        connect(row, &QAbstractButton::clicked, this, [this, value = value] {
+    const auto addRow = [this](const QString &label, const QString &value, const QString &name, QVBoxLayout *rows,
+                               QWidget *parent) {
+        auto *row = new FormatRow(label, value, parent, name);
+        connect(row, &QAbstractButton::clicked, this, [this, value] {
             ClipboardService::copy(value);
             m_notify(tr("Copied ") + value);
         });
-        formats->addWidget(row);
-    }
+        rows->addWidget(row);
+    };
+    for (const auto &[label, value] : rows)
+        addRow(label, value, label, formats, m_content);
+
+    // More notations, folded away until asked for; open or not lasts as long as the tab.
+    auto *disclosure = new DisclosureButton(tr("More formats"), m_content);
+    disclosure->setChecked(m_moreFormatsOpen);
+    formats->addWidget(disclosure);
+    auto *more = new QWidget(m_content);
+    auto *moreRows = new QVBoxLayout(more);
+    moreRows->setContentsMargins(0, 0, 0, 0);
+    moreRows->setSpacing(0);
+    using namespace ColorSamplerService;
+    const struct {
+        const char *label;
+        const char *name; // for a screen reader, where the short label alone would be ambiguous
+        QString value;
+    } moreFormats[] = {
+        {"OKLCH", "OKLCH", oklchString(*active)},
+        {"rgb", QT_TR_NOOP("rgb, space-separated"), rgbSpaceString(*active)},
+        {"hsl", QT_TR_NOOP("hsl, space-separated"), hslSpaceString(*active)},
+        {"hex", QT_TR_NOOP("hex, lower case"), lowerHexString(*active)},
+        {"No #", QT_TR_NOOP("hex without #"), bareHexString(*active)},
+        {"Qt", QT_TR_NOOP("Qt QColor"), qColorString(*active)},
+        {"Flutter", QT_TR_NOOP("Flutter Color"), flutterString(*active)},
+        {"0x", QT_TR_NOOP("0x literal"), hexLiteralString(*active)},
+    };
+    for (const auto &format : moreFormats)
+        addRow(QString::fromUtf8(format.label), format.value, tr(format.name), moreRows, more);
+    more->setVisible(m_moreFormatsOpen);
+    formats->addWidget(more);
+    connect(disclosure, &QAbstractButton::toggled, this, [this, more](bool open) {
+        m_moreFormatsOpen = open;
+        more->setVisible(open);
+    });
     column->addLayout(formats);
+
+    m_contrast = new ContrastRow(m_content);
+    connect(m_contrast->button(), &QAbstractButton::clicked, this, [this] {
+        const QString summary = m_contrast->button()->summary();
+        ClipboardService::copy(summary);
+        m_notify(tr("Copied ") + summary);
+    });
+    connect(m_contrast->picker(), &SecondColorButton::chosen, this, &ColorSection::setSecond);
+    showContrast();
+    column->addWidget(m_contrast);
     column->addWidget(new PaletteView(*active, m_notify, m_content));
 
     m_contentLayout->addWidget(m_content);
     m_content->show();
+    if (!focusedName.isEmpty()) {
+        for (QWidget *widget : m_content->findChildren<QWidget *>()) {
+            if (widget->accessibleName() == focusedName && widget->isVisibleTo(m_content)) {
+                widget->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
 }

@@ -12,8 +12,10 @@
 
 #include <optional>
 
+class ContrastRow;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 class Spinner;
@@ -30,6 +32,8 @@ public:
     QString hex() const { return m_hex; }
     bool isActive() const { return m_active; }
     QAction *deleteAction() const { return m_delete; }
+    // The keys held at the last click: a Ctrl-click makes the swatch the contrast row's second colour.
+    Qt::KeyboardModifiers clickModifiers() const { return m_clickModifiers; }
     QSize sizeHint() const override;
 
 Q_SIGNALS:
@@ -37,20 +41,25 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_hex;
     bool m_active;
     QAction *m_delete;
+    Qt::KeyboardModifiers m_clickModifiers;
 };
 
-// One notation of the active colour ("HEX", "RGB", "HSL", "SwiftUI"); a click copies the value.
+// One notation of the active colour ("HEX", "RGB", "HSL", "SwiftUI", and more under "More formats"); a
+// click copies the value. The accessible name is the label unless a longer one says more.
 class FormatRow : public HoverButton
 {
     Q_OBJECT
 
 public:
-    FormatRow(const QString &label, const QString &value, QWidget *parent = nullptr);
+    FormatRow(const QString &label, const QString &value, QWidget *parent = nullptr,
+              const QString &accessibleName = {});
 
     QString label() const { return m_label; }
     QString value() const { return m_value; }
@@ -62,6 +71,19 @@ protected:
 private:
     QString m_label;
     QString m_value;
+};
+
+// A caption with a chevron that shows or hides what follows it.
+class DisclosureButton : public HoverButton
+{
+    Q_OBJECT
+
+public:
+    DisclosureButton(const QString &text, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // The colour tab: pick a colour from the screen, the recent colours, and the active colour's notations and
@@ -81,22 +103,35 @@ public:
     std::optional<QString> activeHex() const;
 
     void pick();
+    // Reads the colour field: a colour is added and selected as a pick is; anything else is explained.
+    void addTyped();
+    // The colour the active one is checked against.
+    QString secondHex() const;
 
 private:
     void rebuild();
     void select(const QString &hex);
     void removeColor(const QString &hex);
+    void setSecond(const std::optional<QString> &hex);
+    std::optional<QString> heldPin() const;
+    void showContrast();
     static void showPicking(bool picking);
 
     Notify m_notify;
     RecentColorsStore &m_store;
     Picker m_picker;
     std::optional<QString> m_selectedHex;
+    // White, black or a recent colour the user chose to check against; none: the previous recent colour.
+    std::optional<QString> m_pinnedSecond;
+    bool m_moreFormatsOpen = false;
 
     QPushButton *m_pickButton;
     Spinner *m_pickSpinner;
     QWidget *m_clear;
+    QLineEdit *m_colorField;
+    QPushButton *m_addButton;
     QLabel *m_empty;
+    ContrastRow *m_contrast = nullptr;
     QVBoxLayout *m_contentLayout;
     QWidget *m_content = nullptr;
 };
