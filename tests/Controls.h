@@ -62,10 +62,11 @@ struct NotifyLog {
 // the menu is still open. Whether the menu runs its own event loop or not, the press happens from the
 // event loop. Returns whether the item was found and pressed, and the menu then closed.
 // With `shiftF10`, the menu is opened by that key instead.
-inline bool pressContextMenuItem(QWidget *widget, const QString &item, bool shiftF10 = false)
+// Once the next menu pops up, presses its item of that name as a screen reader would; `pressed` tells
+// whether it was there.
+inline void pressItemOfNextMenu(const QString &item, bool &pressed)
 {
-    bool pressed = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, [&pressed, item] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QAccessibleInterface *menuInterface = menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
         for (int i = 0; menuInterface && i < menuInterface->childCount(); ++i) {
@@ -77,6 +78,30 @@ inline bool pressContextMenuItem(QWidget *widget, const QString &item, bool shif
             }
         }
     });
+}
+
+// A button that opens a menu: clicked, then the item clicked. Returns whether it was there, and the menu
+// closed.
+inline bool clickMenuItem(QAbstractButton *opener, const QString &item)
+{
+    // The menu pops up without waiting in a loop of its own, so it is there once the click is done.
+    QTest::mouseClick(opener, Qt::LeftButton);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (!menu || !QTest::qWaitForWindowExposed(menu))
+        return false;
+    for (QAction *action : menu->actions()) {
+        if (action->text() == item) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return QTest::qWaitFor([] { return !QApplication::activePopupWidget(); });
+        }
+    }
+    return false;
+}
+
+inline bool pressContextMenuItem(QWidget *widget, const QString &item, bool shiftF10 = false)
+{
+    bool pressed = false;
+    pressItemOfNextMenu(item, pressed);
     const QPoint at = widget->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at));
     if (shiftF10) {

@@ -2,6 +2,7 @@
 #include "TestHome.h"
 
 #include "sections/color/ColorSection.h"
+#include "sections/color/ContrastRow.h"
 #include "sections/color/PaletteView.h"
 #include "services/ClipboardService.h"
 #include "services/ColorSamplerService.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 static TestHome testHome;
@@ -82,6 +84,27 @@ struct Fixture {
         }
         return caption && caption->isVisibleTo(&section) && !format(QStringLiteral("HEX")) &&
                !control<QAbstractButton>(&section, QStringLiteral("Clear"));
+    }
+    ContrastRow *contrast() const
+    {
+        settle();
+        return section.findChild<ContrastRow *>();
+    }
+    // What the contrast row checks: "foreground on background".
+    QString contrastPair() const
+    {
+        const ContrastButton *button = contrast()->button();
+        return button->foreground() + QStringLiteral(" on ") + button->background();
+    }
+    void type(const QString &text, bool byButton = false)
+    {
+        auto *field = control<QLineEdit>(&section, QStringLiteral("Color as text"));
+        field->setText(text);
+        if (byButton)
+            QTest::mouseClick(control<QAbstractButton>(&section, QStringLiteral("Add")), Qt::LeftButton);
+        else
+            QTest::keyClick(field, Qt::Key_Return);
+        settle();
     }
     void pick(const QString &hex)
     {
@@ -318,6 +341,207 @@ private Q_SLOTS:
         // The old selection does not come back with the next pick of another colour.
         f.pick(QStringLiteral("#76B041"));
         QCOMPARE(f.activeSwatch(), QStringLiteral("#76B041"));
+    }
+
+    // The second colour: the one picked before the active one, else white, until the user chooses one;
+    // a chosen recent colour holds while it is still there.
+    void contrastFollowsSelectionAndSecond()
+    {
+        Fixture f({QStringLiteral("#3F7CF0"), QStringLiteral("#1A2B3C"), QStringLiteral("#E4572E")});
+        QCOMPARE(f.contrastPair(), QStringLiteral("#3F7CF0 on #1A2B3C"));
+        QTest::mouseClick(f.swatch(QStringLiteral("#1A2B3C")), Qt::LeftButton);
+        QCOMPARE(f.contrastPair(), QStringLiteral("#1A2B3C on #E4572E"));
+        QTest::mouseClick(f.swatch(QStringLiteral("#E4572E")), Qt::LeftButton);
+        QCOMPARE(f.contrastPair(), QStringLiteral("#E4572E on #FFFFFF"));
+
+        QVERIFY(clickMenuItem(f.contrast()->picker(), QStringLiteral("Black")));
+        QCOMPARE(f.contrastPair(), QStringLiteral("#E4572E on #000000"));
+        QCOMPARE(f.contrast()->picker()->accessibleName(), QStringLiteral("Contrast on #000000"));
+        QTest::mouseClick(f.swatch(QStringLiteral("#3F7CF0")), Qt::LeftButton);
+        QCOMPARE(f.contrastPair(), QStringLiteral("#3F7CF0 on #000000"));
+
+        // A Ctrl-click makes a swatch the second colour and leaves the selection alone.
+        QTest::mouseClick(f.swatch(QStringLiteral("#E4572E")), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(f.activeSwatch(), QStringLiteral("#3F7CF0"));
+        QCOMPARE(f.contrastPair(), QStringLiteral("#3F7CF0 on #E4572E"));
+        // A plain click after it selects again.
+        QTest::mouseClick(f.swatch(QStringLiteral("#1A2B3C")), Qt::LeftButton);
+        QCOMPARE(f.activeSwatch(), QStringLiteral("#1A2B3C"));
+        QCOMPARE(f.contrastPair(), QStringLiteral("#1A2B3C on #E4572E"));
+        // Gone from the recent colours, it no longer holds.
+        QVERIFY(pressContextMenuItem(f.swatch(QStringLiteral("#E4572E")), QStringLiteral("Delete")));
+        QCOMPARE(f.contrastPair(), QStringLiteral("#1A2B3C on #FFFFFF"));
+
+        QVERIFY(clickMenuItem(f.contrast()->picker(), QStringLiteral("#3F7CF0")));
+        QCOMPARE(f.contrastPair(), QStringLiteral("#1A2B3C on #3F7CF0"));
+        QVERIFY(clickMenuItem(f.contrast()->picker(), QStringLiteral("Previous Color")));
+        QTest::mouseClick(f.swatch(QStringLiteral("#3F7CF0")), Qt::LeftButton);
+        QCOMPARE(f.contrastPair(), QStringLiteral("#3F7CF0 on #1A2B3C"));
+        QVERIFY(f.log.messages.isEmpty());
+    }
+
+    // A click on the ratio or on the marks copies the summary; a screen reader hears the marks in words.
+    void contrastCopiesItsSummary()
+    {
+        Fixture f({QStringLiteral("#3F7CF0")});
+        ContrastRow *row = f.contrast();
+        QCOMPARE(row->button()->accessibleDescription(),
+                 QStringLiteral("3.92:1 on #FFFFFF, passes AA large, fails AA, fails AAA large, fails AAA"));
+        const QString summary = QStringLiteral("#3F7CF0 on #FFFFFF \u2014 3.92:1, AA large");
+        QCOMPARE(row->button()->toolTip(), QStringLiteral("Copy ") + summary);
+        QTest::mouseClick(row->button(), Qt::LeftButton);
+        QCOMPARE(clipboardText(), summary);
+        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied ") + summary});
+
+        ClipboardService::copy(QStringLiteral("before"));
+        QTest::mouseClick(row->marks(), Qt::LeftButton);
+        QCOMPARE(clipboardText(), summary);
+        QCOMPARE(f.log.messages.size(), 2);
+
+        // By the keyboard: the ratio is a stop of its own, and Space copies.
+        ClipboardService::copy(QStringLiteral("before"));
+        row->button()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(row->button(), Qt::Key_Space);
+        QCOMPARE(clipboardText(), summary);
+    }
+
+    void moreFormats_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("OKLCH") << "OKLCH"
+                               << "oklch(60.80% 0.1860 261.72)";
+        QTest::newRow("rgb") << "rgb, space-separated"
+                             << "rgb(63 124 240)";
+        QTest::newRow("hsl") << "hsl, space-separated"
+                             << "hsl(219 86% 59%)";
+        QTest::newRow("lower-case hex") << "hex, lower case"
+                                        << "#3f7cf0";
+        QTest::newRow("hex without #") << "hex without #"
+                                       << "3F7CF0";
+        QTest::newRow("Qt") << "Qt QColor"
+                            << "QColor(63, 124, 240)";
+        QTest::newRow("Flutter") << "Flutter Color"
+                                 << "Color(0xFF3F7CF0)";
+        QTest::newRow("0x") << "0x literal"
+                            << "0x3F7CF0";
+    }
+
+    // Folded away at first; once open, each row copies, and it stays open while the selection changes.
+    void moreFormats()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        Fixture f({QStringLiteral("#1A2B3C"), QStringLiteral("#3F7CF0")});
+        QVERIFY(!f.format(name) || !f.format(name)->isVisibleTo(&f.section));
+        auto *disclosure = control<QAbstractButton>(&f.section, QStringLiteral("More formats"));
+        QVERIFY(disclosure && !disclosure->isChecked());
+        QTest::mouseClick(disclosure, Qt::LeftButton);
+        QVERIFY(f.format(name)->isVisibleTo(&f.section));
+        QTest::mouseClick(f.swatch(QStringLiteral("#3F7CF0")), Qt::LeftButton);
+        FormatRow *row = f.format(name);
+        QVERIFY(row && row->isVisibleTo(&f.section));
+        QCOMPARE(row->toolTip(), QStringLiteral("Copy ") + value);
+        QTest::mouseClick(row, Qt::LeftButton);
+        QCOMPARE(clipboardText(), value);
+        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied ") + value});
+
+        // A section made anew (the tab shown again) starts folded.
+        ColorSection again(f.log.callback(), f.store);
+        settle();
+        QVERIFY(!control<QAbstractButton>(&again, QStringLiteral("More formats"))->isChecked());
+    }
+
+    void typedColor_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("byButton");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("front"); // the newest recent colour after it
+        QTest::newRow("hex, Enter") << "3f7cf0" << false << "Added #3F7CF0"
+                                    << "#3F7CF0";
+        QTest::newRow("name, Add") << "rebeccapurple" << true << "Added #663399"
+                                   << "#663399";
+        QTest::newRow("already there: moves to the front") << "#e4572e" << false << "Added #E4572E"
+                                                           << "#E4572E";
+        QTest::newRow("alpha is dropped, and said")
+            << "rgb(63 124 240 / 50%)" << false << "Added #3F7CF0 (alpha 50% dropped)"
+            << "#3F7CF0";
+        QTest::newRow("opaque alpha is no news") << "#3F7CF0FF" << false << "Added #3F7CF0"
+                                                 << "#3F7CF0";
+        QTest::newRow("outside sRGB") << "oklch(90% 0.4 140 / 0.25)" << false
+                                      << "Added #00FF00 (alpha 25% dropped; outside sRGB, clipped)"
+                                      << "#00FF00";
+        QTest::newRow("not a colour") << "rgb(300, 0, 0)" << false
+                                      << "300 is out of range in rgb(), which takes 0 to 255, or 0% to 100%"
+                                      << "#1A2B3C";
+    }
+
+    // A typed colour enters as a pick does, selected and at the front, but copies nothing; a text that is no
+    // colour is explained, stays in the field to be mended, and changes nothing.
+    void typedColor()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, byButton);
+        QFETCH(QString, message);
+        QFETCH(QString, front);
+        Fixture f({QStringLiteral("#1A2B3C"), QStringLiteral("#E4572E")});
+        ClipboardService::copy(QStringLiteral("before"));
+        f.type(text, byButton);
+        QCOMPARE(f.log.messages, QStringList{message});
+        QCOMPARE(f.swatches().first(), front);
+        QCOMPARE(f.activeSwatch(), front);
+        QCOMPARE(clipboardText(), QStringLiteral("before"));
+        const bool added = message.startsWith(QLatin1String("Added"));
+        QCOMPARE(f.swatches().size(), added && front != QLatin1String("#E4572E") ? 3 : 2);
+        QCOMPARE(control<QLineEdit>(&f.section, QStringLiteral("Color as text"))->text(), added ? QString() : text);
+    }
+
+    void typedColoursKeepTen()
+    {
+        Fixture f;
+        QStringList typed;
+        for (int i = 0; i < 11; ++i) {
+            const QString hex = QStringLiteral("#10%1F0").arg(i, 2, 16, QLatin1Char('0')).toUpper();
+            f.type(hex.toLower());
+            typed.prepend(hex);
+        }
+        QCOMPARE(f.swatches(), typed.mid(0, 10));
+        QCOMPARE(f.store.colors(), typed.mid(0, 10));
+    }
+
+    // Ctrl+V anywhere on the tab adds what the clipboard holds; blank space there does nothing.
+    void pasteOnTheTab()
+    {
+        Fixture f({QStringLiteral("#1A2B3C")});
+        f.section.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.section));
+        ClipboardService::copy(QStringLiteral("  hsl(220 60% 50%)\n"));
+        QWidget *swatch = f.swatch(QStringLiteral("#1A2B3C"));
+        swatch->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(swatch, Qt::Key_V, Qt::ControlModifier);
+        settle();
+        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Added #3366CC")});
+        QCOMPARE(f.activeSwatch(), QStringLiteral("#3366CC"));
+        ClipboardService::copy(QStringLiteral("   "));
+        QTest::keyClick(f.swatch(QStringLiteral("#3366CC")), Qt::Key_V, Qt::ControlModifier);
+        settle();
+        QCOMPARE(f.log.messages.size(), 1);
+    }
+
+    // Choosing a swatch by the keyboard rebuilds the list under it; the focus stays on that swatch.
+    void keyboardSelectionKeepsTheFocus()
+    {
+        Fixture f({QStringLiteral("#3F7CF0"), QStringLiteral("#1A2B3C")});
+        f.section.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.section));
+        ColorSwatch *swatch = f.swatch(QStringLiteral("#1A2B3C"));
+        swatch->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(swatch, Qt::Key_Space);
+        QCOMPARE(f.activeSwatch(), QStringLiteral("#1A2B3C"));
+        auto *focused = qobject_cast<ColorSwatch *>(QApplication::focusWidget());
+        QVERIFY(focused);
+        QCOMPARE(focused->hex(), QStringLiteral("#1A2B3C"));
     }
 
     // An edited settings file may hold anything: it shows as the grey fallback, described as such.

@@ -13,6 +13,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -326,6 +330,55 @@ private Q_SLOTS:
         for (QWidget *widget : expected)
             QVERIFY2(reached.contains(widget), qPrintable(widget->accessibleName() + QLatin1Char(' ') +
                                                           QLatin1String(widget->metaObject()->className())));
+    }
+
+    // The colour tab with ten colours and every notation unfolded is taller than this 600-pixel screen: the
+    // panel stops short of the screen's edge, the section scrolls, and wherever the keyboard goes shows.
+    void aShortScreenScrollsTheSection()
+    {
+        const auto forget = qScopeGuard([this] { m_colors.clear(); });
+        for (int i = 0; i < 10; ++i)
+            m_colors.add(QStringLiteral("#%1%1%1").arg(i * 20 + 10, 2, 16, QLatin1Char('0')).toUpper());
+        MenuPanelView panel(m_colors, m_glyphs);
+        panel.show();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QVERIFY(!panel.scrollArea()->verticalScrollBar()->isVisible());
+        panel.selectTab(Tab::color);
+        QCoreApplication::processEvents();
+        QAbstractButton *more = nullptr;
+        for (QAbstractButton *button : panel.section()->findChildren<QAbstractButton *>()) {
+            if (button->accessibleName() == QLatin1String("More formats"))
+                more = button;
+        }
+        QVERIFY(more);
+        more->click();
+        const int room = panel.screen()->availableGeometry().height() - 8;
+        QTRY_VERIFY(panel.scrollArea()->verticalScrollBar()->isVisible());
+        QCOMPARE(panel.height(), room);
+
+        QWidget *viewport = panel.scrollArea()->viewport();
+        panel.tabStrip()->button(0)->setFocus(Qt::TabFocusReason);
+        int inSection = 0;
+        for (int step = 0; step < 100; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focused = QApplication::focusWidget();
+            if (focused == panel.tabStrip()->button(0))
+                break;
+            if (!panel.section()->isAncestorOf(focused))
+                continue;
+            ++inSection;
+            const QRect shown(focused->mapTo(viewport, QPoint(0, 0)), focused->size());
+            QVERIFY2(viewport->rect().contains(shown), qPrintable(focused->accessibleName()));
+        }
+        QVERIFY(inSection > 20);
+
+        // Not only Tab: a shortcut that puts the focus on the tab's first control brings it into view too.
+        panel.scrollArea()->verticalScrollBar()->setValue(panel.scrollArea()->verticalScrollBar()->maximum());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2, Qt::ControlModifier);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(panel.section()->isAncestorOf(focused));
+        QVERIFY(viewport->rect().contains(QRect(focused->mapTo(viewport, QPoint(0, 0)), focused->size())));
     }
 
     void spaceSelectsAFocusedTab()
