@@ -22,79 +22,268 @@
 <context>
     <name>ColorSamplerService</name>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="66"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="75"/>
         <source>Complementary</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="67"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="76"/>
         <source>Analogous ሰ°</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="68"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="77"/>
         <source>Analogous +30°</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="69"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="78"/>
         <source>Triadic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="485"/>
+        <source>Unexpected %1 after the color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="503"/>
+        <source>%1 is not a hex digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="512"/>
+        <source>A hex color has 3, 4, 6 or 8 digits, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="534"/>
+        <source>Not understood in %1(): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="566"/>
+        <source>0 to 255, or 0% to 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="569"/>
+        <source>0 to 1, or 0% to 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="572"/>
+        <source>0% to 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="574"/>
+        <source>%1() takes a percentage here, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="577"/>
+        <source>0% to 100%, or 0 to 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="580"/>
+        <source>0 or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="587"/>
+        <source>%1 is out of range in %2(), which takes %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="598"/>
+        <source>Unknown color function: %1()</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="601"/>
+        <source>Missing “)” at the end of %1()</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="608"/>
+        <source>%1() takes 3 values and an optional alpha, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="614"/>
+        <source>oklch() takes values separated by spaces, not commas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="616"/>
+        <source>%1() takes commas or spaces, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="623"/>
+        <source>A value is missing in %1()</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="634"/>
+        <source>%1() takes one alpha after “/”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="699"/>
+        <source>Not a color name or code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ColorSamplerService::Contrast</name>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="422"/>
+        <source>passes %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/services/ColorSamplerService.cpp" line="422"/>
+        <source>fails %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ColorSection</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="152"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="196"/>
         <source>Color Grabber</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="154"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="198"/>
         <source>Clear</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="155"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="199"/>
         <source>Forget every recent color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="165"/>
-        <location filename="../src/sections/color/ColorSection.cpp" line="194"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="209"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="268"/>
         <source>Pick Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="173"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="221"/>
+        <source>Type or paste a color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="222"/>
+        <source>Color as text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="223"/>
+        <source>Hex, rgb(), hsl(), oklch() or a CSS color name. Enter adds it to the recent colors; Ctrl+V anywhere on this tab adds the color on the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="227"/>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="228"/>
+        <source>Add the typed color to the recent colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="247"/>
         <source>No colors sampled yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="259"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="333"/>
         <source>Picked &amp; copied </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="328"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="355"/>
+        <source>alpha %1% dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="357"/>
+        <source>outside sRGB, clipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="358"/>
+        <source>Added </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="478"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="522"/>
         <source>Copied </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="486"/>
+        <source>More formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="500"/>
+        <source>rgb, space-separated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="501"/>
+        <source>hsl, space-separated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="502"/>
+        <source>hex, lower case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="503"/>
+        <source>hex without #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="504"/>
+        <source>Qt QColor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="505"/>
+        <source>Flutter Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ColorSection.cpp" line="506"/>
+        <source>0x literal</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ColorSwatch</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="52"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="62"/>
         <source>Show formats for </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="58"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="68"/>
         <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="62"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="72"/>
         <source>Remove </source>
         <translation type="unfinished"></translation>
     </message>
@@ -150,6 +339,25 @@ Try “tessellon --help”.
     </message>
 </context>
 <context>
+    <name>ContrastButton</name>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="61"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="95"/>
+        <source>Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="72"/>
+        <source>Copy </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="74"/>
+        <source>%1 on %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DownloadsFolder</name>
     <message>
         <location filename="../src/services/DownloadsFolder.cpp" line="45"/>
@@ -165,7 +373,7 @@ Try “tessellon --help”.
 <context>
     <name>FormatRow</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="105"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="127"/>
         <source>Copy </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1199,37 +1407,37 @@ Try “tessellon --help”.
 <context>
     <name>MenuPanelView</name>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="64"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="67"/>
         <source>Placeholders</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="65"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="68"/>
         <source>Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="66"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="69"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="67"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="70"/>
         <source>Icons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="68"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="71"/>
         <source>Glyphs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="69"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="72"/>
         <source>Text Tools</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="159"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="180"/>
         <source>Quit Tessellon</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1420,6 +1628,46 @@ Try “tessellon --help”.
     <message>
         <location filename="../src/picking/ScreenColorPicker.cpp" line="22"/>
         <source>Can&apos;t pick colors here: this desktop offers no color picker</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SecondColorButton</name>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="172"/>
+        <source>Check against white, black or a recent color; Ctrl-click a swatch to pick it here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="187"/>
+        <source>Contrast on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="211"/>
+        <source>Previous Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="213"/>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="214"/>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="216"/>
+        <source>Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="223"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="237"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="238"/>
+        <source>on</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
