@@ -42,97 +42,97 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="485"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="501"/>
         <source>Unexpected %1 after the color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="503"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="519"/>
         <source>%1 is not a hex digit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="512"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="528"/>
         <source>A hex color has 3, 4, 6 or 8 digits, not %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="534"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="550"/>
         <source>Not understood in %1(): %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="566"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="582"/>
         <source>0 to 255, or 0% to 100%</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="569"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="585"/>
         <source>0 to 1, or 0% to 100%</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="572"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="588"/>
         <source>0% to 100%</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="574"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="590"/>
         <source>%1() takes a percentage here, not %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="577"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="593"/>
         <source>0% to 100%, or 0 to 1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="580"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="596"/>
         <source>0 or more</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="587"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="604"/>
         <source>%1 is out of range in %2(), which takes %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="598"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="615"/>
         <source>Unknown color function: %1()</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="601"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="618"/>
         <source>Missing “)” at the end of %1()</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="608"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="625"/>
         <source>%1() takes 3 values and an optional alpha, not %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="614"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="631"/>
         <source>oklch() takes values separated by spaces, not commas</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="616"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="633"/>
         <source>%1() takes commas or spaces, not both</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="623"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="640"/>
         <source>A value is missing in %1()</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="634"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="651"/>
         <source>%1() takes one alpha after “/”</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="699"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="716"/>
         <source>Not a color name or code: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -140,12 +140,12 @@
 <context>
     <name>ColorSamplerService::Contrast</name>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="422"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="433"/>
         <source>passes %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="422"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="433"/>
         <source>fails %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -153,119 +153,119 @@
 <context>
     <name>ColorSection</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="196"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="181"/>
         <source>Color Grabber</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="198"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="183"/>
         <source>Clear</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="199"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="184"/>
         <source>Forget every recent color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="209"/>
-        <location filename="../src/sections/color/ColorSection.cpp" line="268"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="194"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="253"/>
         <source>Pick Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="221"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="206"/>
         <source>Type or paste a color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="222"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="207"/>
         <source>Color as text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="223"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="208"/>
         <source>Hex, rgb(), hsl(), oklch() or a CSS color name. Enter adds it to the recent colors; Ctrl+V anywhere on this tab adds the color on the clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="227"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="212"/>
         <source>Add</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="228"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="213"/>
         <source>Add the typed color to the recent colors</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="247"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="232"/>
         <source>No colors sampled yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="333"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="318"/>
         <source>Picked &amp; copied </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="355"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="340"/>
         <source>alpha %1% dropped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="357"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="342"/>
         <source>outside sRGB, clipped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="358"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="343"/>
         <source>Added </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="478"/>
-        <location filename="../src/sections/color/ColorSection.cpp" line="522"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="463"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="507"/>
         <source>Copied </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="486"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="471"/>
         <source>More formats</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="500"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="485"/>
         <source>rgb, space-separated</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="501"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="486"/>
         <source>hsl, space-separated</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="502"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="487"/>
         <source>hex, lower case</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="503"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="488"/>
         <source>hex without #</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="504"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="489"/>
         <source>Qt QColor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="505"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="490"/>
         <source>Flutter Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="506"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="491"/>
         <source>0x literal</source>
         <translation type="unfinished"></translation>
     </message>
@@ -273,17 +273,17 @@
 <context>
     <name>ColorSwatch</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="62"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="53"/>
         <source>Show formats for </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="68"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="59"/>
         <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="72"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="63"/>
         <source>Remove </source>
         <translation type="unfinished"></translation>
     </message>
@@ -341,18 +341,18 @@ Try “tessellon --help”.
 <context>
     <name>ContrastButton</name>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="61"/>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="95"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="52"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="82"/>
         <source>Contrast</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="72"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="61"/>
         <source>Copy </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="74"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="63"/>
         <source>%1 on %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -373,7 +373,7 @@ Try “tessellon --help”.
 <context>
     <name>FormatRow</name>
     <message>
-        <location filename="../src/sections/color/ColorSection.cpp" line="127"/>
+        <location filename="../src/sections/color/ColorSection.cpp" line="118"/>
         <source>Copy </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1634,39 +1634,39 @@ Try “tessellon --help”.
 <context>
     <name>SecondColorButton</name>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="172"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="160"/>
         <source>Check against white, black or a recent color; Ctrl-click a swatch to pick it here</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="187"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="175"/>
         <source>Contrast on %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="211"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="199"/>
         <source>Previous Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="213"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="201"/>
         <source>White</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="214"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="202"/>
         <source>Black</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="216"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="204"/>
         <source>Recent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="223"/>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="237"/>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="238"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="211"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="225"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="226"/>
         <source>on</source>
         <translation type="unfinished"></translation>
     </message>

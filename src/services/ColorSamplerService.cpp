@@ -127,20 +127,36 @@ HSL hsl(const QString &hex)
     return {h * 60, s, l};
 }
 
-QString rgbString(const QString &hex)
+namespace {
+
+// The CSS functional notations, in the comma-separated form or the space-separated one.
+QString rgbNotation(const QString &hex, const QString &separator)
 {
     const RGB rgb = rgbComponents(hex);
-    return QStringLiteral("rgb(%1, %2, %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b);
+    // One pass over all four, so that no number is read as a placeholder.
+    return QStringLiteral("rgb(%1%4%2%4%3)")
+        .arg(QString::number(rgb.r), QString::number(rgb.g), QString::number(rgb.b), separator);
+}
+
+QString hslNotation(const QString &hex, const QString &separator)
+{
+    const HSL value = hsl(hex);
+    // The hue is not wrapped after rounding: 359.5 and above print as 360.
+    return QStringLiteral("hsl(%1%4%2%%4%3%)")
+        .arg(QString::number(rounded(value.h)), QString::number(rounded(value.s * 100)),
+             QString::number(rounded(value.l * 100)), separator);
+}
+
+} // namespace
+
+QString rgbString(const QString &hex)
+{
+    return rgbNotation(hex, QStringLiteral(", "));
 }
 
 QString hslString(const QString &hex)
 {
-    const HSL value = hsl(hex);
-    // The hue is not wrapped after rounding: 359.5 and above print as 360.
-    return QStringLiteral("hsl(%1, %2%, %3%)")
-        .arg(rounded(value.h))
-        .arg(rounded(value.s * 100))
-        .arg(rounded(value.l * 100));
+    return hslNotation(hex, QStringLiteral(", "));
 }
 
 QString swiftUIString(const QString &hex)
@@ -332,17 +348,12 @@ QString oklchString(const QString &hex)
 
 QString rgbSpaceString(const QString &hex)
 {
-    const RGB rgb = rgbComponents(hex);
-    return QStringLiteral("rgb(%1 %2 %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b);
+    return rgbNotation(hex, QStringLiteral(" "));
 }
 
 QString hslSpaceString(const QString &hex)
 {
-    const HSL value = hsl(hex);
-    return QStringLiteral("hsl(%1 %2% %3%)")
-        .arg(rounded(value.h))
-        .arg(rounded(value.s * 100))
-        .arg(rounded(value.l * 100));
+    return hslNotation(hex, QStringLiteral(" "));
 }
 
 QString bareHexString(const QString &hex)
@@ -464,13 +475,18 @@ std::optional<quint32> namedColor(const QString &name)
     return *it;
 }
 
-// Typed text inside a message: in quotes, and cut short, since anything may have been pasted.
-QString quoted(QStringView text)
+// Typed text inside a message is cut short, since anything may have been pasted.
+QString shortened(QStringView text)
 {
     QString shown = text.toString().simplified();
     if (shown.size() > 24)
         shown = shown.left(23) + u'\u2026';
-    return u'\u201C' + shown + u'\u201D';
+    return shown;
+}
+
+QString quoted(QStringView text)
+{
+    return u'\u201C' + shortened(text) + u'\u201D';
 }
 
 ParsedColor failure(const QString &problem)
@@ -584,7 +600,8 @@ Reading readPart(QStringView token, Part part, const QString &function, bool spa
     }
     const double upper = percent ? (part == Part::Chroma ? scale.numberMax : 100.0) : scale.numberMax;
     if (value < 0 || value > upper)
-        return {std::nullopt, tr("%1 is out of range in %2(), which takes %3").arg(token, function, tr(scale.range))};
+        return {std::nullopt,
+                tr("%1 is out of range in %2(), which takes %3").arg(shortened(token), function, tr(scale.range))};
     if (percent)
         return {value / 100 * scale.hundredPercent, {}};
     // Saturation and lightness without "%" still count in percent.

@@ -48,6 +48,20 @@ void HoverButton::paintRowFace(QPainter &painter, qreal radius) const
         Style::paintFocusRing(painter, rect(), radius, palette());
 }
 
+void HoverButton::becomeRow()
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void HoverButton::paintRowLabel(QPainter &painter, const QString &label, int column) const
+{
+    painter.setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
+    painter.setPen(Style::color(palette(), Style::Tone::Secondary));
+    painter.drawText(QRect(4, 0, column, height()), Qt::AlignVCenter | Qt::AlignLeft, label);
+}
+
 void HoverButton::leaveEvent(QEvent *event)
 {
     m_hovered = false;

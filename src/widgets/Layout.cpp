@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -44,6 +45,14 @@ constexpr double kSmallTextTarget = 5.6;
 constexpr double kEdgeTarget = 3.2;
 
 } // namespace
+
+QFont monospace(int pixelSize, QFont::Weight weight)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
 
 QColor mix(const QColor &from, const QColor &to, double t)
 {

@@ -22,6 +22,8 @@ enum class TextStyle { Callout, Subheadline, Caption };
 enum class Tone { Primary, Secondary, Tertiary, Accent, OnAccent, AccentFill, Link, FocusRing, ControlEdge };
 
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
+// The desktop's fixed-width face, for colour codes and other text one copies.
+QFont monospace(int pixelSize, QFont::Weight weight = QFont::Normal);
 
 // Tessellon's own blue: the tray badge, and the accent where the desktop gives none of its own.
 inline QColor brandAccent()

@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,7 +32,6 @@ constexpr int kSwatchGap = 3;
 // Room around a swatch's face for the selection ring (two pixels, one pixel off the face) and, outside
 // it, the keyboard focus ring around the whole tile; these margins are the grid's spacing too.
 constexpr int kSwatchMargin = 5;
-constexpr int kLabelColumn = 46;
 constexpr int kFormatRowHeight = Style::kMinimumTarget;
 // Longer than any colour anyone types; a stray paste of a whole document stops here.
 constexpr int kColorFieldLength = 256;
@@ -47,13 +45,6 @@ int g_pickUnderWay = 0;
 int g_lastPick = 0;
 QList<ColorSection *> g_sections;
 
-QFont monospace(int pixelSize)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 } // namespace
 
 ColorSwatch::ColorSwatch(const QString &hex, bool active, QWidget *parent)
@@ -61,7 +52,7 @@ ColorSwatch::ColorSwatch(const QString &hex, bool active, QWidget *parent)
 {
     setToolTip(tr("Show formats for ") + hex);
     setAccessibleName(hex);
-    setFont(monospace(10));
+    setFont(Style::monospace(10));
     setFixedSize(sizeHint());
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -127,9 +118,7 @@ FormatRow::FormatRow(const QString &label, const QString &value, QWidget *parent
     setToolTip(tr("Copy ") + value);
     setAccessibleName(accessibleName.isEmpty() ? label : accessibleName);
     setAccessibleDescription(toolTip());
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    becomeRow();
 }
 
 QSize FormatRow::sizeHint() const
@@ -142,10 +131,8 @@ void FormatRow::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     paintRowFace(painter, 4);
-    painter.setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
-    painter.setPen(Style::color(palette(), Style::Tone::Secondary));
-    painter.drawText(QRect(4, 0, kLabelColumn, height()), Qt::AlignVCenter | Qt::AlignLeft, m_label);
-    painter.setFont(monospace(10));
+    paintRowLabel(painter, m_label, kLabelColumn);
+    painter.setFont(Style::monospace(10));
     painter.setPen(Style::color(palette(), Style::Tone::Primary));
     const int symbol = 12;
     const QRect valueRect(4 + kLabelColumn, 0, width() - kLabelColumn - symbol - 12, height());
@@ -160,9 +147,7 @@ DisclosureButton::DisclosureButton(const QString &text, QWidget *parent) : Hover
     setText(text);
     setAccessibleName(text);
     setCheckable(true);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    becomeRow();
 }
 
 QSize DisclosureButton::sizeHint() const

@@ -61,6 +61,9 @@ public:
     FormatRow(const QString &label, const QString &value, QWidget *parent = nullptr,
               const QString &accessibleName = {});
 
+    // The width of the label column, which the contrast row lines up with.
+    static constexpr int kLabelColumn = 46;
+
     QString label() const { return m_label; }
     QString value() const { return m_value; }
     QSize sizeHint() const override;

@@ -1,11 +1,11 @@
 #include "sections/color/ContrastRow.h"
 
+#include "sections/color/ColorSection.h"
 #include "services/ColorSamplerService.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 
 #include <QActionGroup>
-#include <QFontDatabase>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kLabelColumn = 46;
 constexpr int kLineHeight = Style::kMinimumTarget;
 constexpr int kMarksHeight = 20;
 constexpr int kSymbol = 10;
@@ -21,14 +20,6 @@ constexpr QSize kPreview(30, 18);
 
 const QString kWhite = QStringLiteral("#FFFFFF");
 const QString kBlack = QStringLiteral("#000000");
-
-QFont monospace(int pixelSize, QFont::Weight weight = QFont::Normal)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
-}
 
 // A colour's face: filled, with a faint edge so that a colour of the window's own still shows its shape.
 void paintColorFace(QPainter &painter, const QRectF &rect, qreal radius, const QString &hex, const QPalette &palette)
@@ -59,9 +50,7 @@ QIcon colorIcon(const QString &hex, const QPalette &palette)
 ContrastButton::ContrastButton(QWidget *parent) : HoverButton(parent)
 {
     setAccessibleName(tr("Contrast"));
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    becomeRow();
 }
 
 void ContrastButton::setColors(const QString &foreground, const QString &background)
@@ -90,12 +79,11 @@ void ContrastButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     paintRowFace(painter, 4);
-    painter.setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
-    painter.setPen(Style::color(palette(), Style::Tone::Secondary));
-    painter.drawText(QRect(4, 0, kLabelColumn, height()), Qt::AlignVCenter | Qt::AlignLeft, tr("Contrast"));
+    paintRowLabel(painter, tr("Contrast"), FormatRow::kLabelColumn);
 
     // The selected colour as text on the second one.
-    const QRectF preview(4 + kLabelColumn, (height() - kPreview.height()) / 2.0, kPreview.width(), kPreview.height());
+    const QRectF preview(4 + FormatRow::kLabelColumn, (height() - kPreview.height()) / 2.0, kPreview.width(),
+                         kPreview.height());
     paintColorFace(painter, preview, 4, m_background, palette());
     QFont sample = Style::font(Style::TextStyle::Caption, QFont::Bold);
     sample.setPixelSize(12);
@@ -103,7 +91,7 @@ void ContrastButton::paintEvent(QPaintEvent *)
     painter.setPen(ColorSamplerService::color(m_foreground));
     painter.drawText(preview, Qt::AlignCenter, QStringLiteral("Aa"));
 
-    painter.setFont(monospace(11, QFont::DemiBold));
+    painter.setFont(Style::monospace(11, QFont::DemiBold));
     painter.setPen(Style::color(palette(), Style::Tone::Primary));
     const int ratioLeft = int(preview.right()) + 8;
     painter.drawText(QRect(ratioLeft, 0, width() - ratioLeft, height()), Qt::AlignVCenter | Qt::AlignLeft,
@@ -147,7 +135,7 @@ void ContrastMarks::paintEvent(QPaintEvent *)
     for (ContrastLevel level : kLevels)
         needed += kSymbol + 3 + metrics.horizontalAdvance(ColorSamplerService::levelName(level)) + 10;
     // Under the ratio where they fit, else from the row's left edge.
-    int x = 4 + kLabelColumn + needed - 10 <= width() - kCopySymbol - 12 ? 4 + kLabelColumn : 4;
+    int x = 4 + FormatRow::kLabelColumn + needed - 10 <= width() - kCopySymbol - 12 ? 4 + FormatRow::kLabelColumn : 4;
     painter.setFont(caption);
     const int middle = (height() - 4) / 2;
     for (ContrastLevel level : kLevels) {
@@ -221,7 +209,7 @@ void SecondColorButton::fillMenu()
 QSize SecondColorButton::sizeHint() const
 {
     const int on = QFontMetrics(Style::font(Style::TextStyle::Caption)).horizontalAdvance(tr("on"));
-    const int hex = QFontMetrics(monospace(10)).horizontalAdvance(m_hex.isEmpty() ? kWhite : m_hex);
+    const int hex = QFontMetrics(Style::monospace(10)).horizontalAdvance(m_hex.isEmpty() ? kWhite : m_hex);
     return {4 + on + 5 + 14 + 4 + hex + 4 + kSymbol + 4, kLineHeight};
 }
 
@@ -239,7 +227,7 @@ void SecondColorButton::paintEvent(QPaintEvent *)
     int x = 4 + on + 5;
     paintColorFace(painter, QRectF(x, (height() - 14) / 2.0, 14, 14), 3, m_hex, palette());
     x += 14 + 4;
-    painter.setFont(monospace(10));
+    painter.setFont(Style::monospace(10));
     painter.setPen(Style::color(palette(), Style::Tone::Primary));
     const int hex = QFontMetrics(painter.font()).horizontalAdvance(m_hex);
     painter.drawText(QRect(x, 0, hex + 1, height()), Qt::AlignVCenter | Qt::AlignLeft, m_hex);
