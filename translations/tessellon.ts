@@ -42,97 +42,97 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="501"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="500"/>
         <source>Unexpected %1 after the color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="519"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="518"/>
         <source>%1 is not a hex digit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="528"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="527"/>
         <source>A hex color has 3, 4, 6 or 8 digits, not %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="550"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="549"/>
         <source>Not understood in %1(): %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="582"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="581"/>
         <source>0 to 255, or 0% to 100%</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="585"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="584"/>
         <source>0 to 1, or 0% to 100%</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="588"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="587"/>
         <source>0% to 100%</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="590"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="589"/>
         <source>%1() takes a percentage here, not %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="593"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="592"/>
         <source>0% to 100%, or 0 to 1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="596"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="595"/>
         <source>0 or more</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="604"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="603"/>
         <source>%1 is out of range in %2(), which takes %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="615"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="614"/>
         <source>Unknown color function: %1()</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="618"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="617"/>
         <source>Missing “)” at the end of %1()</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="625"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="624"/>
         <source>%1() takes 3 values and an optional alpha, not %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="631"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="630"/>
         <source>oklch() takes values separated by spaces, not commas</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="633"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="632"/>
         <source>%1() takes commas or spaces, not both</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="640"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="639"/>
         <source>A value is missing in %1()</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="651"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="650"/>
         <source>%1() takes one alpha after “/”</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="716"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="715"/>
         <source>Not a color name or code: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -140,12 +140,12 @@
 <context>
     <name>ColorSamplerService::Contrast</name>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="433"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="432"/>
         <source>passes %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/services/ColorSamplerService.cpp" line="433"/>
+        <location filename="../src/services/ColorSamplerService.cpp" line="432"/>
         <source>fails %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -341,18 +341,18 @@ Try “tessellon --help”.
 <context>
     <name>ContrastButton</name>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="52"/>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="82"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="51"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="81"/>
         <source>Contrast</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="61"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="60"/>
         <source>Copy </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="63"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="62"/>
         <source>%1 on %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1407,37 +1407,37 @@ Try “tessellon --help”.
 <context>
     <name>MenuPanelView</name>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="67"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="68"/>
         <source>Placeholders</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="68"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="69"/>
         <source>Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="69"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="70"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="70"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="71"/>
         <source>Icons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="71"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="72"/>
         <source>Glyphs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="72"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="73"/>
         <source>Text Tools</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MenuPanelView.cpp" line="180"/>
+        <location filename="../src/app/MenuPanelView.cpp" line="181"/>
         <source>Quit Tessellon</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1634,39 +1634,39 @@ Try “tessellon --help”.
 <context>
     <name>SecondColorButton</name>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="160"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="156"/>
         <source>Check against white, black or a recent color; Ctrl-click a swatch to pick it here</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="175"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="171"/>
         <source>Contrast on %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="199"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="195"/>
         <source>Previous Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="201"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="197"/>
         <source>White</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="202"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="198"/>
         <source>Black</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="204"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="200"/>
         <source>Recent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="211"/>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="225"/>
-        <location filename="../src/sections/color/ContrastRow.cpp" line="226"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="207"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="221"/>
+        <location filename="../src/sections/color/ContrastRow.cpp" line="222"/>
         <source>on</source>
         <translation type="unfinished"></translation>
     </message>

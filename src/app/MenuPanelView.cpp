@@ -1,5 +1,6 @@
 #include "app/MenuPanelView.h"
 
+#include "app/PanelPlacement.h"
 #include "app/TabStrip.h"
 #include "sections/MainInput.h"
 #include "sections/color/ColorSection.h"
@@ -298,8 +299,8 @@ int MenuPanelView::sectionHeight(int width) const
     const QScreen *shownOn = screen();
     if (!shownOn)
         return section;
-    // A few pixels short of the screen's free height, where a placed panel keeps off its edges.
-    const int room = shownOn->availableGeometry().height() - 8 - chromeHeight(width);
+    // Short of the screen's free height by the margins a placed panel keeps off its edges.
+    const int room = shownOn->availableGeometry().height() - 2 * kPanelScreenMargin - chromeHeight(width);
     // Too short a screen: the section scrolls, its text laid out beside the scroll bar.
     return std::min(section, std::max(room, 120));
 }
@@ -328,7 +329,7 @@ void MenuPanelView::fitHeight()
     // without a tray cannot be dragged larger than its content.
     const QSize natural = sizeHint();
     // The section's share is set, not left to the layout, which would hand part of it to the footer.
-    const int section = natural.height() - chromeHeight(natural.width());
+    const int section = sectionHeight(natural.width());
     if (m_scroll->minimumHeight() != section || m_scroll->maximumHeight() != section)
         m_scroll->setFixedHeight(section);
     if (size() != natural || minimumSize() != natural || maximumSize() != natural)

@@ -7,9 +7,9 @@
 
 namespace {
 
-// Between the anchor and the panel, and between the panel and the screen's edges.
+// Between the anchor and the panel.
 constexpr int kGap = 4;
-constexpr int kMargin = 4;
+constexpr int kMargin = kPanelScreenMargin;
 
 int clampInto(int start, int length, int areaStart, int areaLength)
 {

@@ -10,3 +10,6 @@
 // the edge of the available area nearest the anchor. The panel stays wholly inside the available area, a
 // few pixels off its edges; one larger than the area keeps its top-left corner visible.
 QPoint panelPosition(const QRect &anchor, const QSize &panel, const QRect &available);
+
+// How far a placed panel keeps off the available area's edges.
+constexpr int kPanelScreenMargin = 4;

@@ -310,17 +310,17 @@ QString fixed(double value, int decimals)
 }
 
 struct LevelRow {
-    ContrastLevel level;
     int hundredths;
     const char *name;
 };
 
-constexpr LevelRow kLevels[] = {
-    {ContrastLevel::AALarge, 300, "AA large"},
-    {ContrastLevel::AA, 450, "AA"},
-    {ContrastLevel::AAALarge, 450, "AAA large"},
-    {ContrastLevel::AAA, 700, "AAA"},
-};
+// In the order of ContrastLevel.
+constexpr LevelRow kLevels[] = {{300, "AA large"}, {450, "AA"}, {450, "AAA large"}, {700, "AAA"}};
+
+const LevelRow &levelRow(ContrastLevel level)
+{
+    return kLevels[int(level)];
+}
 
 } // namespace
 
@@ -410,27 +410,26 @@ QString Contrast::ratioText() const
 
 bool Contrast::passes(ContrastLevel level) const
 {
-    for (const LevelRow &row : kLevels) {
-        if (row.level == level)
-            return hundredths >= row.hundredths;
-    }
-    return false;
+    return hundredths >= levelRow(level).hundredths;
+}
+
+const QList<ContrastLevel> &contrastLevels()
+{
+    static const QList<ContrastLevel> levels = {ContrastLevel::AALarge, ContrastLevel::AA, ContrastLevel::AAALarge,
+                                                ContrastLevel::AAA};
+    return levels;
 }
 
 QString levelName(ContrastLevel level)
 {
-    for (const LevelRow &row : kLevels) {
-        if (row.level == level)
-            return QString::fromLatin1(row.name);
-    }
-    return {};
+    return QString::fromLatin1(levelRow(level).name);
 }
 
 QString Contrast::spokenMarks() const
 {
     QStringList marks;
-    for (const LevelRow &row : kLevels)
-        marks.append((passes(row.level) ? tr("passes %1") : tr("fails %1")).arg(levelName(row.level)));
+    for (ContrastLevel level : contrastLevels())
+        marks.append((passes(level) ? tr("passes %1") : tr("fails %1")).arg(levelName(level)));
     return marks.join(QStringLiteral(", "));
 }
 

@@ -77,7 +77,11 @@ struct Contrast {
     QString spokenMarks() const;
 };
 Contrast contrast(const QString &foregroundHex, const QString &backgroundHex);
-QString levelName(ContrastLevel level); // "AA large"
+const QList<ContrastLevel> &contrastLevels(); // all four, easiest first
+QString levelName(ContrastLevel level);       // "AA large"
+// The colours every contrast check offers besides the recent ones.
+inline const QString kWhite = QStringLiteral("#FFFFFF");
+inline const QString kBlack = QStringLiteral("#000000");
 // One line to paste into a review: "#3F7CF0 on #FFFFFF — 3.92:1, AA large".
 QString contrastSummary(const QString &foregroundHex, const QString &backgroundHex);
 

@@ -35,8 +35,8 @@ constexpr int kSwatchMargin = 5;
 constexpr int kFormatRowHeight = Style::kMinimumTarget;
 // Longer than any colour anyone types; a stray paste of a whole document stops here.
 constexpr int kColorFieldLength = 256;
-const QString kWhite = QStringLiteral("#FFFFFF");
-const QString kBlack = QStringLiteral("#000000");
+using ColorSamplerService::kBlack;
+using ColorSamplerService::kWhite;
 
 // A pick outlives the section that started it (a tab switch rebuilds the section), so whether one is under
 // way is kept here, where every colour tab shown meanwhile can show it.

@@ -17,8 +17,8 @@ constexpr int kMarksHeight = 20;
 constexpr int kSymbol = 10;
 constexpr QSize kPreview(30, 18);
 
-const QString kWhite = QStringLiteral("#FFFFFF");
-const QString kBlack = QStringLiteral("#000000");
+using ColorSamplerService::kBlack;
+using ColorSamplerService::kWhite;
 
 // A colour's face: filled, with a faint edge so that a colour of the window's own still shows its shape.
 void paintColorFace(QPainter &painter, const QRectF &rect, qreal radius, const QString &hex, const QPalette &palette)
@@ -56,10 +56,10 @@ void ContrastButton::setColors(const QString &foreground, const QString &backgro
 {
     m_foreground = foreground;
     m_background = background;
-    const ColorSamplerService::Contrast contrast = ColorSamplerService::contrast(foreground, background);
+    m_contrast = ColorSamplerService::contrast(foreground, background);
     setToolTip(tr("Copy ") + summary());
     // What the marks show by shape and colour, said in words.
-    setAccessibleDescription(tr("%1 on %2, %3").arg(contrast.ratioText(), background, contrast.spokenMarks()));
+    setAccessibleDescription(tr("%1 on %2, %3").arg(m_contrast.ratioText(), background, m_contrast.spokenMarks()));
     update();
 }
 
@@ -94,7 +94,7 @@ void ContrastButton::paintEvent(QPaintEvent *)
     painter.setPen(Style::color(palette(), Style::Tone::Primary));
     const int ratioLeft = int(preview.right()) + 8;
     painter.drawText(QRect(ratioLeft, 0, width() - ratioLeft, height()), Qt::AlignVCenter | Qt::AlignLeft,
-                     ColorSamplerService::contrast(m_foreground, m_background).ratioText());
+                     m_contrast.ratioText());
 }
 
 ContrastMarks::ContrastMarks(ContrastButton *button, QWidget *parent) : QWidget(parent), m_button(button)
@@ -122,22 +122,19 @@ void ContrastMarks::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor primary = Style::color(palette(), Style::Tone::Primary);
     const QColor secondary = Style::color(palette(), Style::Tone::Secondary);
-    const ColorSamplerService::Contrast contrast =
-        ColorSamplerService::contrast(m_button->foreground(), m_button->background());
+    const ColorSamplerService::Contrast contrast = m_button->contrast();
     // A tick or a cross and the level's name, so that colour is never the only difference.
     const QFont caption = Style::font(Style::TextStyle::Caption);
     const QFontMetrics metrics(caption);
     constexpr int kCopySymbol = 12;
-    constexpr ContrastLevel kLevels[] = {ContrastLevel::AALarge, ContrastLevel::AA, ContrastLevel::AAALarge,
-                                         ContrastLevel::AAA};
     int needed = 0;
-    for (ContrastLevel level : kLevels)
+    for (ContrastLevel level : ColorSamplerService::contrastLevels())
         needed += kSymbol + 3 + metrics.horizontalAdvance(ColorSamplerService::levelName(level)) + 10;
     // Under the ratio where they fit, else from the row's left edge.
     int x = 4 + FormatRow::kLabelColumn + needed - 10 <= width() - kCopySymbol - 12 ? 4 + FormatRow::kLabelColumn : 4;
     painter.setFont(caption);
     const int middle = (height() - 4) / 2;
-    for (ContrastLevel level : kLevels) {
+    for (ContrastLevel level : ColorSamplerService::contrastLevels()) {
         const bool passes = contrast.passes(level);
         const QColor tone = passes ? primary : secondary;
         SymbolIcons::paint(painter, QRectF(x, middle - kSymbol / 2.0, kSymbol, kSymbol),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/ColorSamplerService.h"
 #include "widgets/HoverButton.h"
 
 #include <QWidget>
@@ -20,6 +21,7 @@ public:
     void setColors(const QString &foreground, const QString &background);
     QString foreground() const { return m_foreground; }
     QString background() const { return m_background; }
+    ColorSamplerService::Contrast contrast() const { return m_contrast; }
     QString summary() const;
     QSize sizeHint() const override;
 
@@ -29,6 +31,7 @@ protected:
 private:
     QString m_foreground;
     QString m_background;
+    ColorSamplerService::Contrast m_contrast;
 };
 
 // The four WCAG marks under the ratio, each a tick or a cross with the level's name. Part of the summary
