@@ -10,16 +10,39 @@ namespace Autostart {
 
 namespace {
 
-// Exec quoting of the desktop entry format: the path in double quotes, with \, ", ` and $ escaped.
+// The Exec value for one program path. Two layers, undone by readers in the opposite order: the key file's
+// own string escapes (\\, \n, \t, \r) are read first, then the Exec rules (an argument in double quotes,
+// with \, ", ` and $ escaped by a backslash, and a literal % doubled so it is no field code). Writing only
+// the inner layer leaves backslashes that the string reader rejects or eats.
 QString quoted(const QString &path)
 {
-    QString escaped;
+    QString exec = QStringLiteral("\"");
     for (QChar c : path) {
         if (c == u'\\' || c == u'"' || c == u'`' || c == u'$')
-            escaped += u'\\';
-        escaped += c;
+            exec += u'\\';
+        exec += c == u'%' ? QStringLiteral("%%") : QString(c);
     }
-    return u'"' + escaped + u'"';
+    exec += u'"';
+    QString value;
+    for (QChar c : std::as_const(exec)) {
+        switch (c.unicode()) {
+        case u'\\':
+            value += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            value += QStringLiteral("\\n");
+            break;
+        case u'\t':
+            value += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            value += QStringLiteral("\\r");
+            break;
+        default:
+            value += c;
+        }
+    }
+    return value;
 }
 
 } // namespace

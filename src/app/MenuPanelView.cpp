@@ -220,8 +220,14 @@ QWidget *MenuPanelView::makeSection(Tab tab)
     switch (tab) {
     case Tab::placeholders:
         return new PlaceholderSection(notify);
-    case Tab::color:
-        return new ColorSection(notify, m_recentColors);
+    case Tab::color: {
+        auto *section = new ColorSection(notify, m_recentColors);
+        section->setBringBack([panel = QPointer<MenuPanelView>(this)] {
+            if (panel)
+                Q_EMIT panel->bringBackRequested();
+        });
+        return section;
+    }
     case Tab::text:
         return new LoremSection(notify);
     case Tab::icons:

@@ -55,6 +55,8 @@ public:
 Q_SIGNALS:
     // Escape was pressed: whoever shows the panel decides what closing means.
     void dismissRequested();
+    // A pick that took the panel away has ended: whoever shows the panel brings it back, its own way.
+    void bringBackRequested();
 
 protected:
     bool event(QEvent *event) override;

@@ -52,7 +52,7 @@ void OutsideClickWatch::start()
         return;
     const xcb_query_extension_reply_t *xinput = xcb_get_extension_data(connection->xcb, &xcb_input_id);
     if (!xinput || !xinput->present) {
-        qCInfo(lcInstance)
+        qCInfo(lcPointer)
             << "No XInput on this X server: a click elsewhere closes the panel only if it moves the focus";
         return;
     }

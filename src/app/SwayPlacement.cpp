@@ -98,7 +98,7 @@ bool SwayPlacement::run(const QString &command)
     const QJsonArray results = ask(kRunCommand, (criteria() + QLatin1Char(' ') + command).toUtf8()).toArray();
     const bool done = !results.isEmpty() && results.first().toObject().value(QLatin1String("success")).toBool();
     if (!done)
-        qCInfo(lcInstance) << "The compositor did not" << command << results;
+        qCInfo(lcPlacement) << "The compositor did not" << command << results;
     return done;
 }
 
@@ -153,12 +153,14 @@ void SwayPlacement::follow(const QSize &size)
     const QPoint at = panelPosition(m_anchor, size + m_frame, m_available);
     if (at == m_placedAt)
         return;
-    m_placedAt = at;
     if (m_moves.state() != QLocalSocket::ConnectedState) {
         m_moves.connectToServer(qEnvironmentVariable("SWAYSOCK"));
         if (!m_moves.waitForConnected(kAnswerMs))
             return;
     }
-    m_moves.write(message(
-        kRunCommand, (criteria() + QStringLiteral(" move absolute position %1 %2").arg(at.x()).arg(at.y())).toUtf8()));
+    // Only a move that went out counts as placed: after a failed connection the next call tries again.
+    if (m_moves.write(message(
+            kRunCommand,
+            (criteria() + QStringLiteral(" move absolute position %1 %2").arg(at.x()).arg(at.y())).toUtf8())) > 0)
+        m_placedAt = at;
 }

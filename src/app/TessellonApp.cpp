@@ -162,6 +162,8 @@ void TessellonApp::ensurePanel(PanelMode mode)
         m_panel->setWindowIcon(QIcon(QStringLiteral(":/tessellon.svg")));
         m_panel->installEventFilter(this);
         connect(m_panel.get(), &MenuPanelView::dismissRequested, this, &TessellonApp::hidePanel);
+        // Back through the one way in, which also restarts the outside-click watch and the placement.
+        connect(m_panel.get(), &MenuPanelView::bringBackRequested, this, &TessellonApp::openPanel);
     } else if (mode == m_panelMode) {
         return;
     }

@@ -16,7 +16,7 @@ namespace HttpClient {
 
 namespace {
 
-// Matches the other platform's request timeout: 60 s without a byte.
+// A minute without a byte: long enough for any working server, short enough that a stalled one gives up.
 constexpr int kInactivityTimeoutMs = 60000;
 
 int &inactivityTimeout()

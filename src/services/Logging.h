@@ -2,9 +2,11 @@
 
 #include <QLoggingCategory>
 
-// Traces of what fails quietly on a user's desktop, silent unless switched on, for example with
+// What fails on a user's desktop: warnings always, traces when switched on, for example with
 // QT_LOGGING_RULES="tessellon.*.debug=true".
 Q_DECLARE_LOGGING_CATEGORY(lcNetwork)
 Q_DECLARE_LOGGING_CATEGORY(lcPortal)
 Q_DECLARE_LOGGING_CATEGORY(lcInstance)
 Q_DECLARE_LOGGING_CATEGORY(lcSettings)
+Q_DECLARE_LOGGING_CATEGORY(lcPlacement)
+Q_DECLARE_LOGGING_CATEGORY(lcPointer)

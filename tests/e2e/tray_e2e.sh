@@ -249,6 +249,11 @@ check "a click in the loupe copies the pixel's colour ($expected)" wait_for 10 c
 echo "         the clipboard holds $(xclip -selection clipboard -o 2>/dev/null)"
 check "the panel comes back after the pick" wait_for 10 panel_shown
 screenshot_when_still "$shots/e2e-picked-colour.png"
+# Back through the app's own way in: the watch for presses elsewhere runs again.
+xdotool mousemove 640 700 click 1
+check "after the pick, a press on the bare desktop closes the panel" wait_for 10 panel_hidden
+"$app"
+wait_for 10 panel_shown
 
 click_quit
 check "Quit Tessellon ends the process" wait_for 10 app_exited

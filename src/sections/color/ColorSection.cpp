@@ -285,38 +285,36 @@ void ColorSection::pick()
     QPointer<ColorSection> self(this);
     const Notify notify = m_notify;
     RecentColorsStore *store = &m_store;
+    const std::function<void()> bringBack = m_bringBack;
     // Should the picker go without an answer (its panel destroyed), the button still comes back.
     const std::shared_ptr<void> busy(nullptr, [endPick](void *) { endPick(); });
-    m_picker(panel,
-             [self, notify, store, panel, panelWasShown, busy, endPick](const ScreenColorPicker::PickResult &result) {
-                 endPick();
-                 if (result.outcome == ScreenColorPicker::PickResult::Outcome::abandoned) {
-                     // The user closed the panel meanwhile: say why on its next opening, but do not bring it back.
-                     notify(result.message);
-                     return;
-                 }
-                 if (panelWasShown && panel && !panel->isVisible()) {
-                     panel->show();
-                     panel->raise();
-                     panel->activateWindow();
-                 }
-                 switch (result.outcome) {
-                 case ScreenColorPicker::PickResult::Outcome::cancelled:
-                     return;
-                 case ScreenColorPicker::PickResult::Outcome::failed:
-                 case ScreenColorPicker::PickResult::Outcome::abandoned:
-                     notify(result.message);
-                     return;
-                 case ScreenColorPicker::PickResult::Outcome::picked:
-                     break;
-                 }
-                 // Stored first, so the new swatch is there, active, when its notations show.
-                 store->add(result.hex);
-                 if (self)
-                     self->select(result.hex);
-                 ClipboardService::copy(result.hex);
-                 notify(tr("Picked & copied ") + result.hex);
-             });
+    m_picker(panel, [self, notify, store, panel, panelWasShown, bringBack, busy,
+                     endPick](const ScreenColorPicker::PickResult &result) {
+        endPick();
+        if (result.outcome == ScreenColorPicker::PickResult::Outcome::abandoned) {
+            // The user closed the panel meanwhile: say why on its next opening, but do not bring it back.
+            notify(result.message);
+            return;
+        }
+        if (panelWasShown && panel && !panel->isVisible() && bringBack)
+            bringBack();
+        switch (result.outcome) {
+        case ScreenColorPicker::PickResult::Outcome::cancelled:
+            return;
+        case ScreenColorPicker::PickResult::Outcome::failed:
+        case ScreenColorPicker::PickResult::Outcome::abandoned:
+            notify(result.message);
+            return;
+        case ScreenColorPicker::PickResult::Outcome::picked:
+            break;
+        }
+        // Stored first, so the new swatch is there, active, when its notations show.
+        store->add(result.hex);
+        if (self)
+            self->select(result.hex);
+        ClipboardService::copy(result.hex);
+        notify(tr("Picked & copied ") + result.hex);
+    });
 }
 
 void ColorSection::addTyped()

@@ -110,6 +110,9 @@ public:
     void addTyped();
     // The colour the active one is checked against.
     QString secondHex() const;
+    // Asked, after a pick that took the panel away, to bring it back; whoever shows the panel decides how
+    // (the section itself never shows, raises or hides a window).
+    void setBringBack(std::function<void()> bringBack) { m_bringBack = std::move(bringBack); }
 
 private:
     void rebuild();
@@ -123,6 +126,7 @@ private:
     Notify m_notify;
     RecentColorsStore &m_store;
     Picker m_picker;
+    std::function<void()> m_bringBack;
     std::optional<QString> m_selectedHex;
     // White, black or a recent colour the user chose to check against; none: the previous recent colour.
     std::optional<QString> m_pinnedSecond;
