@@ -3,7 +3,7 @@
 # Usage: source bench/prepare.sh TARGET
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELLON_BUILD_TOOLS=ON >/dev/null
 cmake --build build --target "$1" >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Configures and builds Tessellon and its tests, warnings as errors.
 #   scripts/build.sh          with GCC, in build/
-#   scripts/build.sh clang    with clang and the address, undefined-behaviour and leak sanitizers, in build-clang/
+#   scripts/build.sh clang    with clang and the address, undefined-behaviour and leak sanitizers, and the
+#                             fuzz targets, in build-clang/
+# Test trees keep line tables only (-g1: enough for a stack trace) and leave out the screenshot tool and
+# the benchmarks, which scripts/screenshots and bench/ build for themselves.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-gcc}" in
 gcc)
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELLON_WARNINGS_AS_ERRORS=ON >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELLON_WARNINGS_AS_ERRORS=ON \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DTESSELLON_BUILD_TOOLS=OFF >/dev/null
     cmake --build build --parallel
     ;;
 clang)
     cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-        -DTESSELLON_WARNINGS_AS_ERRORS=ON -DTESSELLON_SANITIZE=ON >/dev/null
+        -DTESSELLON_WARNINGS_AS_ERRORS=ON -DTESSELLON_SANITIZE=ON -DTESSELLON_FUZZ=ON \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DTESSELLON_BUILD_TOOLS=OFF >/dev/null
     cmake --build build-clang --parallel
     ;;
 *)

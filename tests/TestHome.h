@@ -7,7 +7,7 @@
 
 // A throw-away home for one test process: HOME and the XDG folders point into a fresh temporary directory,
 // so settings, downloads and sockets are real files that never touch the user's own.
-// Create it as a file-scope static so it exists before QApplication and before any QSettings use.
+// The one below is made before main(), so before QApplication and before any QSettings use.
 class TestHome
 {
 public:
@@ -35,3 +35,5 @@ private:
 
     QTemporaryDir m_dir;
 };
+
+inline TestHome testHome;

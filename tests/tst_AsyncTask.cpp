@@ -1,4 +1,5 @@
 #include "HttpFixture.h"
+#include "TestMain.h"
 
 #include "services/AsyncTask.h"
 #include "services/HttpClient.h"
@@ -30,20 +31,14 @@ private Q_SLOTS:
         const int ok = int(HttpClient::Reply::Outcome::ok);
         const int badStatus = int(HttpClient::Reply::Outcome::badStatus);
         const int failed = int(HttpClient::Reply::Outcome::failed);
-        QTest::newRow("success") << "/ok"
-                                 << "wait" << 1 << ok;
-        QTest::newRow("error status") << "/missing"
-                                      << "wait" << 1 << badStatus;
+        testRow("success", "/ok", "wait", 1, ok);
+        testRow("error status", "/missing", "wait", 1, badStatus);
         QTest::newRow("transport error") << "bad://"
                                          << "wait" << 1 << failed;
-        QTest::newRow("abort while waiting") << "/stall"
-                                             << "abort" << 0 << -1;
-        QTest::newRow("context destroyed before the reply") << "/stall"
-                                                            << "destroy before" << 0 << -1;
-        QTest::newRow("context destroyed during the reply") << "/large"
-                                                            << "destroy during" << 0 << -1;
-        QTest::newRow("abort after success arrived") << "/ok"
-                                                     << "abort after" << 0 << -1;
+        testRow("abort while waiting", "/stall", "abort", 0, -1);
+        testRow("context destroyed before the reply", "/stall", "destroy before", 0, -1);
+        testRow("context destroyed during the reply", "/large", "destroy during", 0, -1);
+        testRow("abort after success arrived", "/ok", "abort after", 0, -1);
     }
 
     void contract()
@@ -112,5 +107,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_AsyncTask)
+TESSELLON_TEST(tst_AsyncTask)
 #include "tst_AsyncTask.moc"

@@ -1,4 +1,5 @@
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "services/ClipboardService.h"
 
@@ -7,8 +8,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
-
-static TestHome testHome;
 
 namespace {
 
@@ -62,16 +61,14 @@ private Q_SLOTS:
         QTest::newRow("text") << QStringList{"text:https://placehold.co/400x400"} << "https://placehold.co/400x400"
                               << QByteArray();
         QTest::newRow("non-ASCII text") << QStringList{"text:→ ₿ é"} << "→ ₿ é" << QByteArray();
-        QTest::newRow("empty text replaces what was there")
-            << QStringList{"text:before", "text:"} << "" << QByteArray();
+        testRow("empty text replaces what was there", QStringList{"text:before", "text:"}, "", QByteArray());
         QTest::newRow("svg as text and image") << QStringList{"svg:" + kSvg} << kSvg << kSvg.toUtf8();
-        QTest::newRow("text after svg leaves no svg")
-            << QStringList{"svg:" + kSvg, "text:#1A2B3C"} << "#1A2B3C" << QByteArray();
+        testRow("text after svg leaves no svg", QStringList{"svg:" + kSvg, "text:#1A2B3C"}, "#1A2B3C", QByteArray());
         QTest::newRow("svg after svg") << QStringList{"svg:<svg>a</svg>", "svg:" + kSvg} << kSvg << kSvg.toUtf8();
         // A lone surrogate has no faithful UTF-8 form: the text stays, no lossy image is offered.
-        QTest::newRow("unencodable svg is text only")
-            << QStringList{QStringLiteral("svg:<svg>") + QChar(0xD800) + QStringLiteral("</svg>")}
-            << QStringLiteral("<svg>") + QChar(0xD800) + QStringLiteral("</svg>") << QByteArray();
+        testRow("unencodable svg is text only",
+                QStringList{QStringLiteral("svg:<svg>") + QChar(0xD800) + QStringLiteral("</svg>")},
+                QStringLiteral("<svg>") + QChar(0xD800) + QStringLiteral("</svg>"), QByteArray());
     }
 
     void representations()
@@ -99,5 +96,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_ClipboardService)
+TESSELLON_TEST(tst_ClipboardService)
 #include "tst_ClipboardService.moc"

@@ -1,6 +1,7 @@
 // The desktop's light/dark choice, served by a stand-in for the desktop portal on a private bus.
 
 #include "PrivateBus.h"
+#include "TestMain.h"
 
 #include "app/ColorSchemeFollower.h"
 
@@ -15,7 +16,7 @@
 
 // The Settings interface of the portal, as far as appearance goes. Older portals answer Read() with the
 // value wrapped in a second variant; `wrapTwice` plays one of those.
-class FakePortal : public QObject, protected QDBusContext
+class FakeSettingsPortal : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
@@ -61,7 +62,7 @@ class tst_ColorSchemeFollower : public QObject
 
     PrivateBus m_bus{QStringLiteral("portal")};
     std::unique_ptr<QDBusConnection> m_connection;
-    FakePortal m_portal;
+    FakeSettingsPortal m_portal;
     QPalette m_light;
     // Made first thing, before anything else in this process has used the types of the portal's signal:
     // the state the program is in when it starts.
@@ -221,5 +222,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_ColorSchemeFollower)
+TESSELLON_TEST(tst_ColorSchemeFollower)
 #include "tst_ColorSchemeFollower.moc"

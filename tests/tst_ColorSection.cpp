@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "sections/color/ColorSection.h"
 #include "sections/color/ContrastRow.h"
@@ -12,8 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-
-static TestHome testHome;
 
 namespace {
 
@@ -218,19 +217,6 @@ private Q_SLOTS:
         QVERIFY(button->isEnabled());
     }
 
-    void eleventhColourDropsTheOldest()
-    {
-        Fixture f;
-        QStringList picked;
-        for (int i = 0; i < 11; ++i) {
-            const QString hex = QStringLiteral("#0000%1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
-            f.pick(hex);
-            picked.prepend(hex);
-        }
-        QCOMPARE(f.swatches(), picked.mid(0, 10));
-        QCOMPARE(f.activeSwatch(), picked.first());
-    }
-
     // A click on a swatch shows its formats and palette, and copies nothing.
     void selectingASwatch()
     {
@@ -244,31 +230,41 @@ private Q_SLOTS:
         QVERIFY(f.log.messages.isEmpty());
     }
 
-    void formatRowsCopy_data()
+    // A notation row copies its value; the folded ones show once "More formats" is open, stay open while the
+    // selection changes, and a section made anew (the tab shown again) starts folded. (The values themselves
+    // are the colour service's test.)
+    void formatRows_data()
     {
-        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("HEX, as stored") << "HEX"
-                                        << "#1A2B3C";
-        QTest::newRow("RGB") << "RGB"
-                             << "rgb(26, 43, 60)";
-        QTest::newRow("HSL") << "HSL"
-                             << "hsl(210, 40%, 17%)";
-        QTest::newRow("SwiftUI") << "SwiftUI"
-                                 << "Color(red: 0.102, green: 0.169, blue: 0.235)";
+        QTest::addColumn<bool>("folded");
+        testRow("HEX, as stored", "HEX", "#3F7CF0", false);
+        testRow("SwiftUI", "SwiftUI", "Color(red: 0.247, green: 0.486, blue: 0.941)", false);
+        testRow("OKLCH", "OKLCH", "oklch(60.80% 0.1860 261.72)", true);
+        testRow("Flutter", "Flutter Color", "Color(0xFF3F7CF0)", true);
     }
 
-    void formatRowsCopy()
+    void formatRows()
     {
-        QFETCH(QString, label);
+        QFETCH(QString, name);
         QFETCH(QString, value);
-        Fixture f({QStringLiteral("#1A2B3C")});
-        FormatRow *row = f.format(label);
-        QVERIFY(row);
+        QFETCH(bool, folded);
+        Fixture f({QStringLiteral("#1A2B3C"), QStringLiteral("#3F7CF0")});
+        auto *disclosure = control<QAbstractButton>(&f.section, QStringLiteral("More formats"));
+        QVERIFY(disclosure && !disclosure->isChecked());
+        QCOMPARE(!f.format(name) || !f.format(name)->isVisibleTo(&f.section), folded);
+        if (folded)
+            QTest::mouseClick(disclosure, Qt::LeftButton);
+        QTest::mouseClick(f.swatch(QStringLiteral("#3F7CF0")), Qt::LeftButton);
+        FormatRow *row = f.format(name);
+        QVERIFY(row && row->isVisibleTo(&f.section));
         QCOMPARE(row->toolTip(), QStringLiteral("Copy ") + value);
         QTest::mouseClick(row, Qt::LeftButton);
         QCOMPARE(clipboardText(), value);
         QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied ") + value});
+        ColorSection again(f.log.callback(), f.store);
+        settle();
+        QVERIFY(!control<QAbstractButton>(&again, QStringLiteral("More formats"))->isChecked());
     }
 
     void paletteCopies()
@@ -405,76 +401,22 @@ private Q_SLOTS:
         QCOMPARE(clipboardText(), summary);
     }
 
-    void moreFormats_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("OKLCH") << "OKLCH"
-                               << "oklch(60.80% 0.1860 261.72)";
-        QTest::newRow("rgb") << "rgb, space-separated"
-                             << "rgb(63 124 240)";
-        QTest::newRow("hsl") << "hsl, space-separated"
-                             << "hsl(219 86% 59%)";
-        QTest::newRow("lower-case hex") << "hex, lower case"
-                                        << "#3f7cf0";
-        QTest::newRow("hex without #") << "hex without #"
-                                       << "3F7CF0";
-        QTest::newRow("Qt") << "Qt QColor"
-                            << "QColor(63, 124, 240)";
-        QTest::newRow("Flutter") << "Flutter Color"
-                                 << "Color(0xFF3F7CF0)";
-        QTest::newRow("0x") << "0x literal"
-                            << "0x3F7CF0";
-    }
-
-    // Folded away at first; once open, each row copies, and it stays open while the selection changes.
-    void moreFormats()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, value);
-        Fixture f({QStringLiteral("#1A2B3C"), QStringLiteral("#3F7CF0")});
-        QVERIFY(!f.format(name) || !f.format(name)->isVisibleTo(&f.section));
-        auto *disclosure = control<QAbstractButton>(&f.section, QStringLiteral("More formats"));
-        QVERIFY(disclosure && !disclosure->isChecked());
-        QTest::mouseClick(disclosure, Qt::LeftButton);
-        QVERIFY(f.format(name)->isVisibleTo(&f.section));
-        QTest::mouseClick(f.swatch(QStringLiteral("#3F7CF0")), Qt::LeftButton);
-        FormatRow *row = f.format(name);
-        QVERIFY(row && row->isVisibleTo(&f.section));
-        QCOMPARE(row->toolTip(), QStringLiteral("Copy ") + value);
-        QTest::mouseClick(row, Qt::LeftButton);
-        QCOMPARE(clipboardText(), value);
-        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied ") + value});
-
-        // A section made anew (the tab shown again) starts folded.
-        ColorSection again(f.log.callback(), f.store);
-        settle();
-        QVERIFY(!control<QAbstractButton>(&again, QStringLiteral("More formats"))->isChecked());
-    }
-
     void typedColor_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("byButton");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("front"); // the newest recent colour after it
-        QTest::newRow("hex, Enter") << "3f7cf0" << false << "Added #3F7CF0"
-                                    << "#3F7CF0";
-        QTest::newRow("name, Add") << "rebeccapurple" << true << "Added #663399"
-                                   << "#663399";
-        QTest::newRow("already there: moves to the front") << "#e4572e" << false << "Added #E4572E"
-                                                           << "#E4572E";
-        QTest::newRow("alpha is dropped, and said")
-            << "rgb(63 124 240 / 50%)" << false << "Added #3F7CF0 (alpha 50% dropped)"
-            << "#3F7CF0";
-        QTest::newRow("opaque alpha is no news") << "#3F7CF0FF" << false << "Added #3F7CF0"
-                                                 << "#3F7CF0";
-        QTest::newRow("outside sRGB") << "oklch(90% 0.4 140 / 0.25)" << false
-                                      << "Added #00FF00 (alpha 25% dropped; outside sRGB, clipped)"
-                                      << "#00FF00";
-        QTest::newRow("not a colour") << "rgb(300, 0, 0)" << false
-                                      << "300 is out of range in rgb(), which takes 0 to 255, or 0% to 100%"
-                                      << "#1A2B3C";
+        testRow("hex, Enter", "3f7cf0", false, "Added #3F7CF0", "#3F7CF0");
+        testRow("name, Add", "rebeccapurple", true, "Added #663399", "#663399");
+        testRow("already there: moves to the front", "#e4572e", false, "Added #E4572E", "#E4572E");
+        testRow("alpha is dropped, and said", "rgb(63 124 240 / 50%)", false, "Added #3F7CF0 (alpha 50% dropped)",
+                "#3F7CF0");
+        testRow("opaque alpha is no news", "#3F7CF0FF", false, "Added #3F7CF0", "#3F7CF0");
+        testRow("outside sRGB", "oklch(90% 0.4 140 / 0.25)", false,
+                "Added #00FF00 (alpha 25% dropped; outside sRGB, clipped)", "#00FF00");
+        testRow("not a colour", "rgb(300, 0, 0)", false,
+                "300 is out of range in rgb(), which takes 0 to 255, or 0% to 100%", "#1A2B3C");
     }
 
     // A typed colour enters as a pick does, selected and at the front, but copies nothing; a text that is no
@@ -495,19 +437,6 @@ private Q_SLOTS:
         const bool added = message.startsWith(QLatin1String("Added"));
         QCOMPARE(f.swatches().size(), added && front != QLatin1String("#E4572E") ? 3 : 2);
         QCOMPARE(control<QLineEdit>(&f.section, QStringLiteral("Color as text"))->text(), added ? QString() : text);
-    }
-
-    void typedColoursKeepTen()
-    {
-        Fixture f;
-        QStringList typed;
-        for (int i = 0; i < 11; ++i) {
-            const QString hex = QStringLiteral("#10%1F0").arg(i, 2, 16, QLatin1Char('0')).toUpper();
-            f.type(hex.toLower());
-            typed.prepend(hex);
-        }
-        QCOMPARE(f.swatches(), typed.mid(0, 10));
-        QCOMPARE(f.store.colors(), typed.mid(0, 10));
     }
 
     // Ctrl+V anywhere on the tab adds what the clipboard holds; blank space there does nothing.
@@ -553,5 +482,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_ColorSection)
+TESSELLON_TEST(tst_ColorSection)
 #include "tst_ColorSection.moc"

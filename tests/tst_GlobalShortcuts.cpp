@@ -1,5 +1,6 @@
 #include "PrivateBus.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "app/GlobalShortcuts.h"
 
@@ -9,8 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-static TestHome testHome;
 
 // Stands in for the portal's GlobalShortcuts interface, on a connection of its own: answers CreateSession and
 // BindShortcuts on the request paths the caller asked for, and can fire Activated.
@@ -122,5 +121,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_GlobalShortcuts)
+TESSELLON_TEST(tst_GlobalShortcuts)
 #include "tst_GlobalShortcuts.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "services/GlyphCatalog.h"
 
 #include <QGuiApplication>
@@ -32,20 +33,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("arrows") << GlyphCategory::arrows << "arrows" << 15 << "→"
-                                << "↺";
-        QTest::newRow("math") << GlyphCategory::math << "math" << 28 << "×"
-                              << "∅";
-        QTest::newRow("punctuation") << GlyphCategory::punctuation << "punctuation" << 23 << "—"
-                                     << "¿";
-        QTest::newRow("marks") << GlyphCategory::marks << "marks" << 22 << "✓"
-                               << "⊗";
-        QTest::newRow("box") << GlyphCategory::box << "box" << 22 << "─"
-                             << "╬";
-        QTest::newRow("currency") << GlyphCategory::currency << "currency" << 14 << "$"
-                                  << "¤";
-        QTest::newRow("legal") << GlyphCategory::legal << "legal" << 9 << "©"
-                               << "☎";
+        using C = GlyphCategory;
+        const auto add = [](C category, const char *raw, int count, const char *first, const char *last) {
+            QTest::newRow(raw) << category << QString(raw) << count << QString(first) << QString(last);
+        };
+        add(C::arrows, "arrows", 15, "→", "↺");
+        add(C::math, "math", 28, "×", "∅");
+        add(C::punctuation, "punctuation", 23, "—", "¿");
+        add(C::marks, "marks", 22, "✓", "⊗");
+        add(C::box, "box", 22, "─", "╬");
+        add(C::currency, "currency", 14, "$", "¤");
+        add(C::legal, "legal", 9, "©", "☎");
     }
 
     void categories()
@@ -88,74 +86,27 @@ private Q_SLOTS:
         QCOMPARE(glyphCategoryFromRawValue(QString()), std::nullopt);
     }
 
-    void spotChecks_data()
-    {
-        QTest::addColumn<QString>("character");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("keywords");
-        QTest::newRow("U+21BB") << "\u21BB"
-                                << "Clockwise open circle arrow"
-                                << QStringList{"arrow", "refresh", "reload", "redo", "rotate"};
-        QTest::newRow("U+00B1") << "\u00B1"
-                                << "Plus-minus sign" << QStringList{"plus", "minus", "tolerance"};
-        QTest::newRow("U+201E") << "\u201E"
-                                << "Double low-9 quotation mark" << QStringList{"quote", "low", "german"};
-        QTest::newRow("U+25B6") << "\u25B6"
-                                << "Right-pointing triangle" << QStringList{"play", "triangle", "right", "next"};
-        QTest::newRow("U+256C") << "\u256C"
-                                << "Box double vertical and horizontal"
-                                << QStringList{"box", "cross", "double", "intersection"};
-        QTest::newRow("U+0E3F") << "\u0E3F"
-                                << "Thai baht sign" << QStringList{"baht", "thb", "money"};
-        QTest::newRow("U+2120") << "\u2120"
-                                << "Service mark" << QStringList{"servicemark", "sm", "legal"};
-    }
-
-    void spotChecks()
-    {
-        QFETCH(QString, character);
-        QFETCH(QString, name);
-        QFETCH(QStringList, keywords);
-        const auto found = std::find_if(GlyphCatalog::all().begin(), GlyphCatalog::all().end(),
-                                        [&](const Glyph &g) { return g.character == character; });
-        QVERIFY(found != GlyphCatalog::all().end());
-        QCOMPARE(found->name, name);
-        QCOMPARE(found->keywords, keywords);
-        QCOMPARE(GlyphCatalog::name(character), name);
-    }
-
     void search_data()
     {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("spaces and newlines") << "  \n\t "
-                                             << "";
-        QTest::newRow("ARROW padded, any case") << "  ARROW \n" << chars(GlyphCatalog::arrows());
-        QTest::newRow("glyph typed itself") << "→"
-                                            << "→";
-        QTest::newRow("keyword before name order") << "pi"
-                                                   << "∏π¶";
-        QTest::newRow("keyword money") << "money" << chars(GlyphCatalog::currency());
-        QTest::newRow("quote: only the quotation marks") << "quote"
-                                                         << "«»‹›“”‘’„";
-        QTest::newRow("two words as one substring") << "box double"
-                                                    << "═║╔╗╚╝╠╣╦╩╬";
-        QTest::newRow("words in another order") << "double box"
-                                                << "";
-        QTest::newRow("tm") << "tm"
-                            << "™";
-        QTest::newRow("deg") << "deg"
-                             << "°℃℉";
-        QTest::newRow("check") << "check"
-                               << "✓✔☑☐";
-        QTest::newRow("no match") << "xyz"
-                                  << "";
-        QTest::newRow("hyphen in name") << "plus-minus"
-                                        << "±";
-        QTest::newRow("upper-case glyph is lower-cased first") << "Σ"
-                                                               << "";
+        const auto add = [](const char *name, const QString &query, const QString &expected) {
+            QTest::newRow(name) << query << expected;
+        };
+        add("empty", "", "");
+        add("spaces and newlines", "  \n\t ", "");
+        add("ARROW padded, any case", "  ARROW \n", chars(GlyphCatalog::arrows()));
+        add("glyph typed itself", "→", "→");
+        add("keyword before name order", "pi", "∏π¶");
+        add("keyword money", "money", chars(GlyphCatalog::currency()));
+        add("quote: only the quotation marks", "quote", "«»‹›“”‘’„");
+        add("two words as one substring", "box double", "═║╔╗╚╝╠╣╦╩╬");
+        add("words in another order", "double box", "");
+        add("tm", "tm", "™");
+        add("deg", "deg", "°℃℉");
+        add("check", "check", "✓✔☑☐");
+        add("hyphen in name", "plus-minus", "±");
+        add("upper-case glyph is lower-cased first", "Σ", "");
     }
 
     void search()
@@ -189,5 +140,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_GlyphCatalog)
+TESSELLON_TEST(tst_GlyphCatalog)
 #include "tst_GlyphCatalog.moc"

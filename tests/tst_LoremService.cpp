@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "services/LoremService.h"
 
 #include <QRegularExpression>
@@ -145,5 +146,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LoremService)
+TESSELLON_TEST(tst_LoremService)
 #include "tst_LoremService.moc"

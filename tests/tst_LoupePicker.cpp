@@ -1,4 +1,5 @@
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "picking/LoupeOverlay.h"
 #include "picking/LoupePicker.h"
@@ -7,8 +8,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
-
-static TestHome testHome;
 
 namespace {
 
@@ -102,5 +101,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_LoupePicker)
+TESSELLON_TEST(tst_LoupePicker)
 #include "tst_LoupePicker.moc"

@@ -1,4 +1,5 @@
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "app/ColorSchemeFollower.h"
 #include "app/MenuPanelView.h"
@@ -19,8 +20,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-
-static TestHome testHome;
 
 using Tab = MenuPanelView::Tab;
 Q_DECLARE_METATYPE(MenuPanelView::Tab)
@@ -64,41 +63,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("raw");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("icon");
         QTest::addColumn<QString>("sectionClass");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<int>("width");
-
-        QTest::newRow("placeholders") << Tab::placeholders << 0 << "placeholders"
-                                      << "Placeholders"
-                                      << "photo"
-                                      << "PlaceholderSection"
-                                      << "Instant Placeholders" << 300;
-        QTest::newRow("color") << Tab::color << 1 << "color"
-                               << "Color"
-                               << "eyedropper"
-                               << "ColorSection"
-                               << "Color Grabber" << 300;
-        QTest::newRow("text") << Tab::text << 2 << "text"
-                              << "Text"
-                              << "text.alignleft"
-                              << "LoremSection"
-                              << "Lorem Ipsum" << 300;
-        QTest::newRow("icons") << Tab::icons << 3 << "icons"
-                               << "Icons"
-                               << "magnifyingglass"
-                               << "IconFinderSection"
-                               << "Icon Finder" << 300;
-        QTest::newRow("glyphs") << Tab::glyphs << 4 << "glyphs"
-                                << "Glyphs"
-                                << "number"
-                                << "GlyphsSection"
-                                << "Glyphs" << 300;
-        QTest::newRow("textTools") << Tab::textTools << 5 << "textTools"
-                                   << "Text Tools"
-                                   << "text.badge.checkmark"
-                                   << "TextToolsSection"
-                                   << "Text Tools" << 460;
+        const auto add = [](Tab tab, int index, const char *raw, const char *title, const char *sectionClass,
+                            const char *heading, int width) {
+            testRow(raw, tab, index, QString(raw), QString(title), QString(sectionClass), QString(heading), width);
+        };
+        add(Tab::placeholders, 0, "placeholders", "Placeholders", "PlaceholderSection", "Instant Placeholders", 300);
+        add(Tab::color, 1, "color", "Color", "ColorSection", "Color Grabber", 300);
+        add(Tab::text, 2, "text", "Text", "LoremSection", "Lorem Ipsum", 300);
+        add(Tab::icons, 3, "icons", "Icons", "IconFinderSection", "Icon Finder", 300);
+        add(Tab::glyphs, 4, "glyphs", "Glyphs", "GlyphsSection", "Glyphs", 300);
+        add(Tab::textTools, 5, "textTools", "Text Tools", "TextToolsSection", "Text Tools", 460);
     }
 
     // Each tab from a fresh panel: its place in the strip, its names, the section a click builds, the width.
@@ -108,7 +85,6 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, raw);
         QFETCH(QString, title);
-        QFETCH(QString, icon);
         QFETCH(QString, sectionClass);
         QFETCH(QString, heading);
         QFETCH(int, width);
@@ -117,7 +93,6 @@ private Q_SLOTS:
         QCOMPARE(MenuPanelView::rawValue(tab), raw);
         QCOMPARE(MenuPanelView::tabFromRawValue(raw), std::optional<Tab>(tab));
         QCOMPARE(MenuPanelView::title(tab), title);
-        QCOMPARE(MenuPanelView::icon(tab), icon);
 
         MenuPanelView panel(m_colors, m_glyphs);
         panel.show();
@@ -155,21 +130,6 @@ private Q_SLOTS:
         QTRY_COMPARE(panel.tabStrip()->highlightRect(), QRectF(button->geometry()));
         QTRY_COMPARE(button->symbolScale(), 1.18);
         QCOMPARE(panel.section()->width(), width - 24);
-    }
-
-    void comingBackBuildsAFreshSection()
-    {
-        MenuPanelView panel(m_colors, m_glyphs);
-        panel.selectTab(Tab::textTools);
-        QPointer<QWidget> first = panel.section();
-        panel.selectTab(Tab::color);
-        QVERIFY(panel.tabStrip()->button(5)->symbolScale() == 1.0); // shrinking back is immediate
-        panel.selectTab(Tab::textTools);
-        QVERIFY(panel.section() != first.data());
-        QTRY_VERIFY(first.isNull());
-        QTRY_COMPARE(panel.width(), 460);
-        panel.selectTab(Tab::glyphs);
-        QTRY_COMPARE(panel.width(), 300);
     }
 
     // One run covers replacement, the restart of the hide timer, the height change and the empty message,
@@ -249,11 +209,10 @@ private Q_SLOTS:
 
         QTest::newRow("short") << "Copied #1A2B3C" << 1 << false;
         QTest::newRow("empty") << "" << 0 << false;
-        QTest::newRow("two lines") << "Saved placeholder-1920x1080.png to Downloads, and this goes on a bit" << 2
-                                   << false;
-        QTest::newRow("longer than two lines")
-            << "Download failed — " + QString("The request timed out while waiting for the server. ").repeated(5) << 2
-            << true;
+        testRow("two lines", "Saved placeholder-1920x1080.png to Downloads, and this goes on a bit", 2, false);
+        testRow("longer than two lines",
+                "Download failed — " + QString("The request timed out while waiting for the server. ").repeated(5), 2,
+                true);
         QTest::newRow("one unbreakable word")
             << "Copied data:image/svg+xml;base64," + QString("PHN2Zz4=").repeated(40) << 2 << true;
         QTest::newRow("line feeds fold into the last line") << "one\ntwo\nthree" << 2 << false;
@@ -275,61 +234,6 @@ private Q_SLOTS:
             QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
         if (!cut)
             QCOMPARE(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified(), text.simplified());
-    }
-
-    // On every tab, every control can be reached with Tab and has a name a screen reader (or a test) can find
-    // it by.
-    void keyboardReachesEveryNamedControl_data()
-    {
-        QTest::addColumn<Tab>("tab");
-        for (Tab tab : MenuPanelView::allTabs())
-            QTest::newRow(qPrintable(MenuPanelView::rawValue(tab))) << tab;
-    }
-
-    void keyboardReachesEveryNamedControl()
-    {
-        QFETCH(Tab, tab);
-        MenuPanelView panel(m_colors, m_glyphs);
-        panel.show();
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
-        panel.selectTab(tab);
-        QCoreApplication::processEvents();
-
-        QList<QWidget *> expected;
-        for (int i = 0; i < MenuPanelView::allTabs().size(); ++i)
-            expected.append(panel.tabStrip()->button(i));
-        for (QWidget *widget : panel.section()->findChildren<QWidget *>()) {
-            // Tab enters a group of exclusive buttons at its checked one; arrows move within it.
-            const auto *button = qobject_cast<QAbstractButton *>(widget);
-            if (button && button->autoExclusive() && !button->isChecked())
-                continue;
-            if (widget->isVisibleTo(&panel) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) &&
-                !widget->focusProxy())
-                expected.append(widget);
-        }
-        QAbstractButton *quit = nullptr;
-        for (QAbstractButton *button : panel.findChildren<QAbstractButton *>()) {
-            if (button->text() == QLatin1String("Quit Tessellon"))
-                quit = button;
-        }
-        QVERIFY(quit);
-        expected.append(quit);
-
-        panel.tabStrip()->button(0)->setFocus(Qt::TabFocusReason);
-        QList<QWidget *> reached;
-        for (int step = 0; step < 400 && !reached.contains(QApplication::focusWidget()); ++step) {
-            QWidget *focused = QApplication::focusWidget();
-            QVERIFY(focused);
-            reached.append(focused);
-            const auto *button = qobject_cast<QAbstractButton *>(focused);
-            QVERIFY2(!focused->accessibleName().isEmpty() || (button && !button->text().isEmpty()),
-                     focused->metaObject()->className());
-            QTest::keyClick(focused, Qt::Key_Tab);
-        }
-        for (QWidget *widget : expected)
-            QVERIFY2(reached.contains(widget), qPrintable(widget->accessibleName() + QLatin1Char(' ') +
-                                                          QLatin1String(widget->metaObject()->className())));
     }
 
     // The colour tab with ten colours and every notation unfolded is taller than this 600-pixel screen: the
@@ -379,18 +283,6 @@ private Q_SLOTS:
         QWidget *focused = QApplication::focusWidget();
         QVERIFY(panel.section()->isAncestorOf(focused));
         QVERIFY(viewport->rect().contains(QRect(focused->mapTo(viewport, QPoint(0, 0)), focused->size())));
-    }
-
-    void spaceSelectsAFocusedTab()
-    {
-        MenuPanelView panel(m_colors, m_glyphs);
-        panel.show();
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
-        // Space on a focused tab selects it.
-        panel.tabStrip()->button(2)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(panel.tabStrip()->button(2), Qt::Key_Space);
-        QCOMPARE(panel.selectedTab(), Tab::text);
     }
 
     // Switching the desktop to dark while the panel is open re-colours the toned texts as well, rather than
@@ -461,5 +353,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_MenuPanelView)
+TESSELLON_TEST(tst_MenuPanelView)
 #include "tst_MenuPanelView.moc"

@@ -3,6 +3,7 @@
 #include "HttpFixture.h"
 #include "PrivateBus.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "sections/placeholders/PlaceholderSection.h"
 #include "services/ClipboardService.h"
@@ -16,8 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-static TestHome testHome;
 
 using namespace PlaceholderService;
 Q_DECLARE_METATYPE(PlaceholderService::Format)
@@ -108,36 +107,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("copied"); // empty: refused
-        QTest::newRow("valid") << "300"
-                               << "200"
-                               << "300x200.png";
-        QTest::newRow("plus sign") << "+300"
-                                   << "200"
-                                   << "300x200.png";
-        QTest::newRow("no upper limit") << "100000"
-                                        << "1"
-                                        << "100000x1.png";
-        QTest::newRow("zero") << "0"
-                              << "200"
-                              << "";
-        QTest::newRow("negative") << "-5"
-                                  << "200"
-                                  << "";
-        QTest::newRow("letters") << "abc"
-                                 << "200"
-                                 << "";
-        QTest::newRow("leading space") << " 12"
-                                       << "200"
-                                       << "";
-        QTest::newRow("empty height") << "300"
-                                      << ""
-                                      << "";
-        QTest::newRow("both empty") << ""
-                                    << ""
-                                    << "";
-        QTest::newRow("past 64 bits") << "99999999999999999999"
-                                      << "2"
-                                      << "";
+        testRow("valid", "300", "200", "300x200.png");
+        testRow("plus sign", "+300", "200", "300x200.png");
+        testRow("no upper limit", "100000", "1", "100000x1.png");
+        testRow("zero", "0", "200", "");
+        testRow("negative", "-5", "200", "");
+        testRow("letters", "abc", "200", "");
+        testRow("leading space", " 12", "200", "");
+        testRow("empty height", "300", "", "");
+        testRow("both empty", "", "", "");
+        testRow("past 64 bits", "99999999999999999999", "2", "");
     }
 
     void customSize()
@@ -259,5 +238,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_PlaceholderSection)
+TESSELLON_TEST(tst_PlaceholderSection)
 #include "tst_PlaceholderSection.moc"

@@ -1,5 +1,6 @@
 #include "PrivateBus.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "picking/ScreenColorPicker.h"
 
@@ -13,8 +14,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
-static TestHome testHome;
 
 using Outcome = ScreenColorPicker::PickResult::Outcome;
 Q_DECLARE_METATYPE(ScreenColorPicker::PickResult::Outcome)
@@ -34,13 +33,13 @@ public Q_SLOTS:
 
 // Stands in for the desktop portal's Screenshot interface: answers PickColor on the request path the caller
 // asked for, with a scripted response, or (`hang`) keeps the call waiting until release().
-class FakePortal : public QObject, protected QDBusContext
+class FakeScreenshotPortal : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
 
 public:
-    explicit FakePortal(QDBusConnection bus) : m_bus(std::move(bus)) {}
+    explicit FakeScreenshotPortal(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
     uint response = 0;
     bool hang = false;
@@ -93,7 +92,7 @@ class tst_ScreenColorPicker : public QObject
     Q_OBJECT
 
     std::unique_ptr<PrivateBus> m_bus;
-    std::unique_ptr<FakePortal> m_portal;
+    std::unique_ptr<FakeScreenshotPortal> m_portal;
     QString m_activationMarker;
 
 private Q_SLOTS:
@@ -114,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(m_bus->start());
         // Before anything opens the session bus: the picker must find our portal there.
         qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus->address().toUtf8());
-        m_portal = std::make_unique<FakePortal>(m_bus->connection());
+        m_portal = std::make_unique<FakeScreenshotPortal>(m_bus->connection());
         QVERIFY(m_bus->connection().registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), m_portal.get(),
                                                    QDBusConnection::ExportAllSlots));
     }
@@ -135,20 +134,16 @@ private Q_SLOTS:
         QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<QString>("hex");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a colour") << true << 0u << false << Outcome::picked << "#1A334D"
-                                  << "";
-        QTest::newRow("cancelled") << true << 1u << false << Outcome::cancelled << ""
-                                   << "";
-        QTest::newRow("portal fails") << true << 2u << false << Outcome::abandoned << ""
-                                      << "Can't pick colors: the desktop's color picker failed";
-        QTest::newRow("portal answers without a colour") << true << 0u << false << Outcome::abandoned << ""
-                                                         << "Can't pick colors: the desktop's color picker failed";
-        QTest::newRow("portal does not take the call")
-            << true << 0u << true << Outcome::abandoned << ""
-            << "Can't pick colors: the desktop's color picker is not answering";
-        QTest::newRow("no portal running, one installed")
-            << false << 0u << false << Outcome::abandoned << ""
-            << "Can't pick colors here: this desktop offers no color picker";
+        testRow("a colour", true, 0u, false, Outcome::picked, "#1A334D", "");
+        testRow("cancelled", true, 1u, false, Outcome::cancelled, "", "");
+        testRow("portal fails", true, 2u, false, Outcome::abandoned, "",
+                "Can't pick colors: the desktop's color picker failed");
+        testRow("portal answers without a colour", true, 0u, false, Outcome::abandoned, "",
+                "Can't pick colors: the desktop's color picker failed");
+        testRow("portal does not take the call", true, 0u, true, Outcome::abandoned, "",
+                "Can't pick colors: the desktop's color picker is not answering");
+        testRow("no portal running, one installed", false, 0u, false, Outcome::abandoned, "",
+                "Can't pick colors here: this desktop offers no color picker");
     }
 
     void portal()
@@ -215,5 +210,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_ScreenColorPicker)
+TESSELLON_TEST(tst_ScreenColorPicker)
 #include "tst_ScreenColorPicker.moc"

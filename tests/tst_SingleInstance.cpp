@@ -1,5 +1,6 @@
 #include "PrivateBus.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "app/SingleInstance.h"
 
@@ -11,8 +12,6 @@
 #include <csignal>
 #include <memory>
 #include <vector>
-
-static TestHome testHome;
 
 // QCOMPARE for a lambda that returns a value: it returns an empty one on failure.
 #define QCOMPARE_OR_RETURN(actual, expected)                                                                           \
@@ -202,5 +201,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SingleInstance)
+TESSELLON_TEST(tst_SingleInstance)
 #include "tst_SingleInstance.moc"

@@ -4,6 +4,7 @@
 
 #include "PrivateBus.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -18,8 +19,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-
-static TestHome testHome;
 
 struct MenuItemProperties {
     int id = 0;
@@ -254,5 +253,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_StatusNotifierTray)
+TESSELLON_TEST(tst_StatusNotifierTray)
 #include "tst_StatusNotifierTray.moc"

@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "TestHome.h"
+#include "TestMain.h"
 
 #include "sections/textTools/OpButton.h"
 #include "sections/textTools/TextToolsEditor.h"
@@ -16,8 +17,6 @@
 #include <QThreadPool>
 
 #include <memory>
-
-static TestHome testHome;
 
 namespace {
 
@@ -128,14 +127,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("characters");
         QTest::addColumn<bool>("live");
-        QTest::newRow("both") << "a,b"
-                              << "," << true;
-        QTest::newRow("no text") << ""
-                                 << "," << false;
-        QTest::newRow("no characters") << "a,b"
-                                       << "" << false;
-        QTest::newRow("neither") << ""
-                                 << "" << false;
+        testRow("both", "a,b", ",", true);
+        testRow("no text", "", ",", false);
+        testRow("no characters", "a,b", "", false);
+        testRow("neither", "", "", false);
     }
 
     void stripNeedsBothTexts()
@@ -160,30 +155,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("characters");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("A→Z drops the final line break") << "A→Z"
-                                                        << ""
-                                                        << "b\nB\na\n"
-                                                        << "a\nb\nB";
-        QTest::newRow("Z→A") << "Z→A"
-                             << ""
-                             << "a\nc\nb"
-                             << "c\nb\na";
-        QTest::newRow("Length") << "Length"
-                                << ""
-                                << "ccc\na\nbb\nd"
-                                << "a\nd\nbb\nccc";
-        QTest::newRow("Trim") << "Trim"
-                              << ""
-                              << "\t a   b \nc  "
-                              << " a b\nc";
-        QTest::newRow("Remove blanks") << "Remove blanks"
-                                       << ""
-                                       << "a\n \t\nb"
-                                       << "a\nb";
-        QTest::newRow("Dedupe") << "Dedupe"
-                                << ""
-                                << "a\nA\na"
-                                << "a\nA";
+        testRow("A→Z drops the final line break", "A→Z", "", "b\nB\na\n", "a\nb\nB");
+        testRow("Z→A", "Z→A", "", "a\nc\nb", "c\nb\na");
+        testRow("Length", "Length", "", "ccc\na\nbb\nd", "a\nd\nbb\nccc");
+        testRow("Trim", "Trim", "", "\t a   b \nc  ", " a b\nc");
+        testRow("Remove blanks", "Remove blanks", "", "a\n \t\nb", "a\nb");
+        testRow("Dedupe", "Dedupe", "", "a\nA\na", "a\nA");
         QTest::newRow("Strip") << "Strip"
                                << ",.;"
                                << "a,b.\nc;d"
@@ -216,8 +193,8 @@ private Q_SLOTS:
         const QString special = QStringLiteral("b\u00A0x\u2028y\r\nA\u2029z\rq\n");
         QTest::newRow("copy alone") << "" << special << special;
         QTest::newRow("A→Z") << "A→Z" << special << QStringLiteral("A\u2029z\rq\nb\u00A0x\u2028y");
-        QTest::newRow("Trim") << "Trim" << QStringLiteral("a\u00A0 \u00A0b \r\n\u2028 ")
-                              << QStringLiteral("a\u00A0 \u00A0b\n\u2028");
+        testRow("Trim", "Trim", QStringLiteral("a\u00A0 \u00A0b \r\n\u2028 "),
+                QStringLiteral("a\u00A0 \u00A0b\n\u2028"));
         QTest::newRow("Dedupe") << "Dedupe" << QStringLiteral("\u00A0\n \n\u00A0") << QStringLiteral("\u00A0\n ");
     }
 
@@ -342,5 +319,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_TextToolsSection)
+TESSELLON_TEST(tst_TextToolsSection)
 #include "tst_TextToolsSection.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "TextToolsReference.h"
 #include "services/TextToolsService.h"
 
@@ -52,71 +53,15 @@ QString units(std::initializer_list<char16_t> codeUnits)
 // every kind of line break and space, and lone surrogates.
 QStringList pieces()
 {
-    QStringList list = {"apple",
-                        "Apple",
-                        "b",
-                        "B",
-                        "item10",
-                        "item9",
-                        " ",
-                        "  ",
-                        "\t",
-                        ",",
-                        ".",
-                        ";",
-                        "-",
-                        "\r",
-                        "\n",
-                        "\r\n",
-                        "\u00E9",
-                        "e\u0301",
-                        "\u0301",
-                        "\u0308\u0323",
-                        "\u00DF",
-                        "ss",
-                        "\u0130",
-                        "\uFB01",
-                        "\u2126",
-                        "\u212B",
-                        "\u00C5",
-                        "\u03C9",
-                        "\u0416",
-                        "\u0436",
-                        "\u6771",
-                        "\uD55C",
-                        "\u1100\u1161",
-                        "\u11A8",
-                        "\u0915",
-                        "\u094D",
-                        "\u0937",
-                        "\u093F",
-                        "\u0D15",
-                        "\u0D4D",
-                        "\u0D4E",
-                        "\u0E01",
-                        "\u0E33",
-                        "\U0001F44D",
-                        "\U0001F3FD",
-                        "\u200D",
-                        "\u2764",
-                        "\uFE0F",
-                        "\U0001F1EB",
-                        "\U0001F1F7",
-                        "\U0001F1E9",
-                        "\uFEFF",
-                        "\u200B",
-                        "\u00AD",
-                        "\u00A0",
-                        "\u3000",
-                        "\u2028",
-                        "\u2029",
-                        "\u0001",
-                        "\U00010400",
-                        "\U00010428",
-                        "\uFF21",
-                        "\uE000",
-                        "\u0600",
-                        "1"};
+    // One string, cut at "|" (no piece holds one).
+    QStringList list =
+        QString::fromUtf8(
+            "apple|Apple|b|B|item10|item9| |  |\t|,|.|;|-|\r|\n|\r\n|\u00E9|e\u0301|\u0301|\u0308\u0323|"
+            "\u00DF|ss|\u0130|\uFB01|\u2126|\u212B|\u00C5|\u03C9|\u0416|\u0436|\u6771|\uD55C|\u1100\u1161|"
+            "\u11A8|\u0915|\u094D|\u0937|\u093F|\u0D15|\u0D4D|\u0D4E|\u0E01|\u0E33|\U0001F44D|\U0001F3FD|"
+            "\u200D|\u2764|\uFE0F|\U0001F1EB|\U0001F1F7|\U0001F1E9|\uFEFF|\u200B|\u00AD|\u00A0|\u3000|"
+            "\u2028|\u2029|\u0001|\U00010400|\U00010428|\uFF21|\uE000|\u0600|1")
+            .split(u'|');
     list += {units({0xD801}), units({0xDC00}), units({0xDC28})};
     return list;
 }
@@ -303,5 +248,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_TextToolsService)
+TESSELLON_TEST(tst_TextToolsService)
 #include "tst_TextToolsService.moc"

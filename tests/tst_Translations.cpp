@@ -1,6 +1,7 @@
 // The program's texts in the user's language: a translation of one text, compiled by the build, is found
 // for the user's locale and shows in the panel; a locale without one leaves the English.
 
+#include "TestMain.h"
 #include "app/MenuPanelView.h"
 #include "app/Translations.h"
 #include "stores/RecentColorsStore.h"
@@ -47,5 +48,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_Translations)
+TESSELLON_TEST(tst_Translations)
 #include "tst_Translations.moc"

@@ -1,0 +1,27 @@
+#include "TestMain.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cstdio>
+
+// tessellon_tests CLASS [QTest arguments]: runs one registered test class, as its own QTEST_MAIN would.
+int main(int argc, char **argv)
+{
+    if (argc < 2 || !testRegistry().count(argv[1])) {
+        std::fprintf(stderr, "usage: %s CLASS [QTest arguments]\nclasses:", argv[0]);
+        for (const auto &entry : testRegistry())
+            std::fprintf(stderr, " %s", entry.first.c_str());
+        std::fputc('\n', stderr);
+        return 2;
+    }
+    const std::string name = argv[1];
+    // QTest sees the class's own arguments, with the program's name in front.
+    argv[1] = argv[0];
+    --argc;
+    ++argv;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    const std::unique_ptr<QObject> test = testRegistry().at(name)();
+    return QTest::qExec(test.get(), argc, argv);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTest>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <type_traits>
+
+// Every test class is compiled into one executable; each registers here under its class name, and the
+// runner (TestMain.cpp) runs the one its first argument names, so each still runs in a process of its own.
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+
+inline std::map<std::string, TestFactory> &testRegistry()
+{
+    static std::map<std::string, TestFactory> registry;
+    return registry;
+}
+
+#define TESSELLON_TEST(Class)                                                                                          \
+    static const bool registered_##Class = [] {                                                                        \
+        testRegistry()[#Class] = [] { return std::unique_ptr<QObject>(new Class); };                                   \
+        return true;                                                                                                   \
+    }();
+
+// One data-table row in one call, so a row stays on one line: testRow("name", column, column, …). Text
+// literals become QString, as the columns that take text are.
+template <typename T>
+auto testCell(const T &value)
+{
+    if constexpr (std::is_array_v<T> || std::is_same_v<std::decay_t<T>, const char *>)
+        return QString::fromUtf8(value);
+    else
+        return value;
+}
+
+template <typename... Values>
+void testRow(const char *name, const Values &...values)
+{
+    (QTest::newRow(name) << ... << testCell(values));
+}
