@@ -501,9 +501,16 @@ private Q_SLOTS:
                 ++stopsPerGrid[stop->parentWidget()];
         }
         QCOMPARE(stopsPerGrid.size(), grids);
+        QStringList named;
         for (auto it = stopsPerGrid.constBegin(); it != stopsPerGrid.constEnd(); ++it) {
             QCOMPARE(it.value(), 1);
-            arrowKeys(it.key());
+            if (!it.key()->objectName().isEmpty())
+                named.append(it.key()->objectName());
+        }
+        // A pressed tile may rebuild the grids (a chosen colour does): each is looked up afresh.
+        for (const QString &name : std::as_const(named)) {
+            if (auto *grid = panel.section()->findChild<QWidget *>(name))
+                arrowKeys(grid);
         }
     }
 
