@@ -5,9 +5,9 @@
 // Prints the median and the range over the runs, in milliseconds. Usage: tessellon_bench_icongrid [RUNS]
 #include "IconifyFixture.h"
 
+#include "net/Endpoints.h"
 #include "sections/icons/IconCell.h"
 #include "sections/icons/IconFinderSection.h"
-#include "services/Endpoints.h"
 #include "widgets/TileGrid.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 //   tessellon_bench_texttools editor FILE    the text tools tab itself: paste, then each button; for each,
 //                                            the whole wait and the longest the event loop stood still
 
+#include "core/text/TextToolsService.h"
 #include "sections/textTools/TextToolsSection.h"
-#include "services/TextToolsService.h"
 
 #include <QApplication>
 #include <QClipboard>

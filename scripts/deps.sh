@@ -14,7 +14,8 @@ packages=(
 )
 if [[ "${1:-}" == "test" ]]; then
     # An X server without a screen, a tray host, a private D-Bus session, and the tools that drive the app.
-    packages+=(xvfb xauth tint2 dbus-daemon xdotool xclip x11-utils imagemagick clang-format desktop-file-utils)
+    packages+=(xvfb xauth tint2 dbus-daemon xdotool xclip x11-utils x11-xserver-utils imagemagick clang-format
+        desktop-file-utils)
     # Real desktop components for the end-to-end tests: Xfce's panel and window manager, and the desktop
     # portal with its gtk backend, which reads GNOME's light/dark setting through dconf.
     packages+=(xfce4-panel xfwm4 xfconf xdg-desktop-portal xdg-desktop-portal-gtk dconf-service

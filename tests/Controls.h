@@ -71,6 +71,9 @@ inline void pressItemOfNextMenu(const QString &item, bool &pressed)
         QAccessibleInterface *menuInterface = menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
         for (int i = 0; menuInterface && i < menuInterface->childCount(); ++i) {
             QAccessibleInterface *entry = menuInterface->child(i);
+            // As a screen reader finds it: a live item whose parent is this menu.
+            if (!entry || !entry->isValid() || !entry->parent() || entry->parent()->object() != menu)
+                return;
             if (entry->text(QAccessible::Name) == item && entry->actionInterface()) {
                 entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
                 pressed = true;

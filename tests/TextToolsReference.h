@@ -3,8 +3,8 @@
 // The text operations written the slow, obvious way: whole lines as strings, whole characters as strings,
 // the collator's own comparison. The fast paths must agree with these on every input.
 
-#include "services/Characters.h"
-#include "services/TextToolsService.h"
+#include "core/text/Characters.h"
+#include "core/text/TextToolsService.h"
 
 #include <QCollator>
 #include <QSet>

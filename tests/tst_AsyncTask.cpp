@@ -1,8 +1,8 @@
 #include "HttpFixture.h"
 #include "TestMain.h"
 
-#include "services/AsyncTask.h"
-#include "services/HttpClient.h"
+#include "net/AsyncTask.h"
+#include "net/HttpClient.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

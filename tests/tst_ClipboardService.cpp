@@ -1,7 +1,7 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "services/ClipboardService.h"
+#include "net/ClipboardService.h"
 
 #include <QGuiApplication>
 #include <QProcess>

@@ -1,5 +1,5 @@
 #include "TestMain.h"
-#include "services/ColorSamplerService.h"
+#include "core/color/ColorSamplerService.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 #include "PrivateBus.h"
 #include "TestMain.h"
 
-#include "app/ColorSchemeFollower.h"
+#include "desktop/portal/ColorSchemeFollower.h"
 
 #include <QApplication>
 #include <QDBusConnection>

@@ -2,11 +2,11 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
+#include "core/color/ColorSamplerService.h"
+#include "net/ClipboardService.h"
 #include "sections/color/ColorSection.h"
 #include "sections/color/ContrastRow.h"
 #include "sections/color/PaletteView.h"
-#include "services/ClipboardService.h"
-#include "services/ColorSamplerService.h"
 #include "widgets/TileGrid.h"
 
 #include <QAction>
@@ -171,17 +171,22 @@ private Q_SLOTS:
         QWidget panel;
         QObject *owner = nullptr;
         ScreenColorPicker::PickCompletion pending;
-        auto *section = new ColorSection(log.callback(), store, &panel, [&](QObject *context, auto done) {
-            owner = context;
-            pending = std::move(done);
-        });
+        PickState picking;
+        auto *section = new ColorSection(
+            log.callback(), store, &panel,
+            [&](QObject *context, auto done) {
+                owner = context;
+                pending = std::move(done);
+            },
+            &picking);
         panel.show();
         QTest::mouseClick(control<QAbstractButton>(section, QStringLiteral("Pick Color")), Qt::LeftButton);
         QCOMPARE(owner, &panel);
         // Under way, the button cannot start a second pick, also on the section a tab switch brings back.
         QVERIFY(!control<QAbstractButton>(section, QStringLiteral("Pick Color"))->isEnabled());
         delete section;
-        ColorSection again(log.callback(), store, &panel, [](QObject *, auto) { QFAIL("a second pick started"); });
+        ColorSection again(
+            log.callback(), store, &panel, [](QObject *, auto) { QFAIL("a second pick started"); }, &picking);
         auto *button = control<QAbstractButton>(&again, QStringLiteral("Pick Color"));
         QVERIFY(!button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);

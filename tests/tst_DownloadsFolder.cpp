@@ -4,7 +4,7 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "services/DownloadsFolder.h"
+#include "net/DownloadsFolder.h"
 
 #include <QDir>
 #include <QTest>

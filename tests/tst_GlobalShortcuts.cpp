@@ -1,8 +1,9 @@
+#include "FakePortal.h"
 #include "PrivateBus.h"
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "app/GlobalShortcuts.h"
+#include "desktop/portal/GlobalShortcuts.h"
 
 #include <QDBusArgument>
 #include <QDBusContext>
@@ -52,16 +53,8 @@ public Q_SLOTS:
 private:
     QDBusObjectPath respond(const QVariantMap &options, const QVariantMap &results)
     {
-        QString sender = message().service().mid(1);
-        sender.replace(u'.', u'_');
-        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                                 .arg(sender, options.value(QStringLiteral("handle_token")).toString());
-        QTimer::singleShot(0, this, [this, path, results] {
-            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
-                                                             QStringLiteral("Response"));
-            signal << 0u << results;
-            m_bus.send(signal);
-        });
+        const QString path = FakePortal::requestPath(message(), options);
+        FakePortal::respondLater(this, m_bus, path, 0, results);
         return QDBusObjectPath(path);
     }
 

@@ -1,5 +1,5 @@
 #include "TestMain.h"
-#include "services/GlyphCatalog.h"
+#include "core/glyphs/GlyphCatalog.h"
 
 #include <QGuiApplication>
 #include <QRawFont>

@@ -1,6 +1,6 @@
 #include "TestMain.h"
-#include "services/GlyphCatalog.h"
-#include "services/GlyphForms.h"
+#include "core/glyphs/GlyphCatalog.h"
+#include "core/glyphs/GlyphForms.h"
 
 #include <QRegularExpression>
 #include <QTest>

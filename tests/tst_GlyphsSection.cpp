@@ -2,9 +2,9 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
+#include "net/ClipboardService.h"
 #include "sections/glyphs/GlyphTile.h"
 #include "sections/glyphs/GlyphsSection.h"
-#include "services/ClipboardService.h"
 #include "widgets/SegmentedControl.h"
 #include "widgets/TileGrid.h"
 
@@ -210,6 +210,19 @@ private Q_SLOTS:
         QCOMPARE(clipboardText(), copied);
         QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied ") + copied});
         QTRY_COMPARE(f.store.glyphs().value(0), glyph);
+    }
+
+    // A tile's menu opened again still shows a screen reader its items.
+    void menuOpensAgain()
+    {
+        Fixture f;
+        for (int opening = 0; opening < 2; ++opening) {
+            GlyphTile *tile = f.tile(f.grid(), QStringLiteral("→"));
+            QVERIFY(tile);
+            QVERIFY2(pressContextMenuItem(tile, QStringLiteral("Copy as HTML entity")),
+                     "opening " + QByteArray::number(opening));
+        }
+        QCOMPARE(clipboardText(), QStringLiteral("&rarr;"));
     }
 
     // Even a glyph that is also recent gets neither a delete button nor a "Remove" item in the grid.

@@ -4,8 +4,8 @@
 #include "HttpFixture.h"
 #include "TestMain.h"
 
-#include "services/AsyncTask.h"
-#include "services/HttpClient.h"
+#include "net/AsyncTask.h"
+#include "net/HttpClient.h"
 
 #include <QNetworkReply>
 #include <QTest>

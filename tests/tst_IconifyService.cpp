@@ -2,9 +2,9 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "services/Endpoints.h"
-#include "services/HttpClient.h"
-#include "services/IconifyService.h"
+#include "net/Endpoints.h"
+#include "net/HttpClient.h"
+#include "net/IconifyService.h"
 
 #include <QDirIterator>
 #include <QGuiApplication>

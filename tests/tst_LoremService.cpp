@@ -1,5 +1,5 @@
 #include "TestMain.h"
-#include "services/LoremService.h"
+#include "core/lorem/LoremService.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,14 +1,14 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "app/ColorSchemeFollower.h"
-#include "app/MenuPanelView.h"
-#include "app/Spring.h"
-#include "app/TabStrip.h"
+#include "desktop/portal/ColorSchemeFollower.h"
+#include "panel/MenuPanelView.h"
+#include "panel/TabStrip.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 #include "widgets/BannerView.h"
 #include "widgets/Layout.h"
+#include "widgets/Spring.h"
 
 #include <QAbstractButton>
 #include <QApplication>

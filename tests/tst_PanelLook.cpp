@@ -3,11 +3,10 @@
 
 #include "Controls.h"
 #include "IconifyFixture.h"
-#include "app/ColorSchemeFollower.h"
-#include "app/MenuPanelView.h"
-#include "app/Spring.h"
-#include "app/TabStrip.h"
-#include "services/Endpoints.h"
+#include "desktop/portal/ColorSchemeFollower.h"
+#include "net/Endpoints.h"
+#include "panel/MenuPanelView.h"
+#include "panel/TabStrip.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 #include "widgets/HoverDeleteButton.h"
@@ -15,6 +14,7 @@
 #include "widgets/Layout.h"
 #include "widgets/PanelStyle.h"
 #include "widgets/SegmentedControl.h"
+#include "widgets/Spring.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "TestMain.h"
-#include "app/PanelPlacement.h"
+#include "desktop/PanelPlacement.h"
 
 #include <QTest>
 

@@ -5,10 +5,9 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
+#include "net/ClipboardService.h"
+#include "net/Endpoints.h"
 #include "sections/placeholders/PlaceholderSection.h"
-#include "services/ClipboardService.h"
-#include "services/Endpoints.h"
-#include "services/HttpClient.h"
 #include "widgets/SegmentedControl.h"
 
 #include <QComboBox>
@@ -93,7 +92,6 @@ private Q_SLOTS:
         Fixture f;
         QCOMPARE(control<QComboBox>(f.section.get(), QStringLiteral("Size"))->currentText(),
                  QStringLiteral("400 × 400"));
-        QCOMPARE(f.formatLabels(), (QStringList{"PNG", "JPG", "SVG", "WEBP"}));
         QVERIFY(!f.lineEdit(QStringLiteral("Seed")));
         f.click(QStringLiteral("Copy URL"));
         const QString url = m_fixture.base() + QStringLiteral("400x400.png");
@@ -101,22 +99,16 @@ private Q_SLOTS:
         QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied ") + url});
     }
 
-    // The exact integer rule on the custom fields, through the Copy URL button.
+    // The custom fields through Copy URL and Download: a valid size, a refused one, an empty one. (The
+    // integer rule itself is the service's test.)
     void customSize_data()
     {
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("copied"); // empty: refused
         testRow("valid", "300", "200", "300x200.png");
-        testRow("plus sign", "+300", "200", "300x200.png");
-        testRow("no upper limit", "100000", "1", "100000x1.png");
-        testRow("zero", "0", "200", "");
-        testRow("negative", "-5", "200", "");
         testRow("letters", "abc", "200", "");
-        testRow("leading space", " 12", "200", "");
         testRow("empty height", "300", "", "");
-        testRow("both empty", "", "", "");
-        testRow("past 64 bits", "99999999999999999999", "2", "");
     }
 
     void customSize()
@@ -207,34 +199,20 @@ private Q_SLOTS:
         QTRY_COMPARE(m_fileManager.shown, QStringList{uri});
     }
 
-    void downloadFailureIsReported()
+    // A download that fails after the user switched tabs reports in the banner all the same, touches nothing
+    // of the section that is gone, and leaves no file.
+    void failureOutlivesTheSection()
     {
-        m_fixture.route("/800/600", {500, "oops", "text/plain"});
-        Fixture f;
-        f.click(QStringLiteral("Photo"));
-        f.customSize(QStringLiteral("800"), QStringLiteral("600"));
-        f.click(QStringLiteral("Download"));
-        QTRY_COMPARE(f.log.messages,
-                     QStringList{QStringLiteral("Download failed — The image source returned HTTP 500.")});
-        QVERIFY(f.button(QStringLiteral("Download"))->isEnabled());
-        QCOMPARE(downloadedFiles(), QStringList());
-        QVERIFY(m_fileManager.shown.isEmpty());
-    }
-
-    // A download still running when the user switches tabs reports in the banner all the same, and
-    // touches nothing of the section that is gone.
-    void downloadOutlivesTheSection()
-    {
-        m_fixture.route("/16x16.png", {200, {}, {}, {}, true});
-        HttpClient::setInactivityTimeoutForTesting(500);
+        m_fixture.route("/16x16.png", {.status = 500, .body = "oops", .contentType = "text/plain", .delayMs = 300});
         Fixture f;
         control<QComboBox>(f.section.get(), QStringLiteral("Size"))->setCurrentIndex(0);
         f.click(QStringLiteral("Download"));
         QVERIFY(f.section->isDownloading());
         f.section.reset();
-        QTRY_VERIFY(!f.log.messages.isEmpty());
-        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Download failed — The request timed out.")});
-        HttpClient::setInactivityTimeoutForTesting(60000);
+        QTRY_COMPARE(f.log.messages,
+                     QStringList{QStringLiteral("Download failed — The image source returned HTTP 500.")});
+        QCOMPARE(downloadedFiles(), QStringList());
+        QVERIFY(m_fileManager.shown.isEmpty());
     }
 };
 

@@ -2,9 +2,9 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "services/Endpoints.h"
-#include "services/HttpClient.h"
-#include "services/PlaceholderService.h"
+#include "net/Endpoints.h"
+#include "net/HttpClient.h"
+#include "net/PlaceholderService.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+#include "FakePortal.h"
 #include "PrivateBus.h"
 #include "TestHome.h"
 #include "TestMain.h"
@@ -55,29 +56,21 @@ public:
 public Q_SLOTS:
     QDBusObjectPath PickColor(const QString &, const QVariantMap &options)
     {
-        QString sender = message().service().mid(1);
-        sender.replace(u'.', u'_');
-        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                                 .arg(sender, options.value(QStringLiteral("handle_token")).toString());
+        const QString path = FakePortal::requestPath(message(), options);
         if (hang) {
             setDelayedReply(true);
             m_held = message();
             m_heldPath = path;
             return {};
         }
-        QTimer::singleShot(0, this, [this, path] {
-            QDBusArgument color;
-            color.beginStructure();
-            color << 0.1 << 0.2 << 0.3;
-            color.endStructure();
-            QVariantMap results;
-            if (response == 0)
-                results.insert(QStringLiteral("color"), QVariant::fromValue(color));
-            QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
-                                                             QStringLiteral("Response"));
-            signal << response << results;
-            m_bus.send(signal);
-        });
+        QDBusArgument color;
+        color.beginStructure();
+        color << 0.1 << 0.2 << 0.3;
+        color.endStructure();
+        QVariantMap results;
+        if (response == 0)
+            results.insert(QStringLiteral("color"), QVariant::fromValue(color));
+        FakePortal::respondLater(this, m_bus, path, response, results);
         return QDBusObjectPath(path);
     }
 

@@ -2,7 +2,7 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "app/SingleInstance.h"
+#include "desktop/session/SingleInstance.h"
 
 #include <QDBusConnectionInterface>
 #include <QProcess>

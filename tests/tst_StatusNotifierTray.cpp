@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -93,6 +94,10 @@ class tst_StatusNotifierTray : public QObject
 
     PrivateBus m_bus{QStringLiteral("sni")};
     QProcess m_app;
+    // An X server of the app's own: the test command's display may hold an XEmbed tray (another test's), and
+    // with one there the app never lacks a tray.
+    QProcess m_display;
+    QString m_displayName;
     std::unique_ptr<QDBusConnection> m_connection;
     Watcher m_watcher;
     QString m_item;
@@ -100,6 +105,9 @@ class tst_StatusNotifierTray : public QObject
     bool panelVisible()
     {
         QProcess xdotool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), m_displayName);
+        xdotool.setProcessEnvironment(env);
         xdotool.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid",
                                                   QString::number(m_app.processId()), "--name", "^Tessellon$"});
         xdotool.waitForFinished(5000);
@@ -137,6 +145,7 @@ private Q_SLOTS:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), m_displayName);
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), testHome.path() + QStringLiteral("/runtime"));
         // The symbolic icon installed where the package puts it, beside the system's icon themes.
         const QString icons = testHome.path() + QStringLiteral("/share/icons/hicolor/symbolic/apps");
@@ -154,7 +163,10 @@ private Q_SLOTS:
     {
         qDBusRegisterMetaType<MenuItemProperties>();
         qDBusRegisterMetaType<QList<MenuItemProperties>>();
-        QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "needs the X server the test command starts");
+        m_display.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        QVERIFY2(m_display.waitForStarted(), "needs Xvfb");
+        QTRY_VERIFY_WITH_TIMEOUT(m_display.canReadLine(), 20000);
+        m_displayName = u':' + QString::fromLatin1(m_display.readLine().trimmed());
 
         // A bus of our own, so no other test's tray and no desktop's watcher can answer.
         QVERIFY(m_bus.start());
@@ -165,6 +177,10 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
+        const auto endDisplay = qScopeGuard([this] {
+            m_display.kill();
+            m_display.waitForFinished();
+        });
         if (m_app.state() != QProcess::NotRunning) {
             m_app.kill();
             m_app.waitForFinished();

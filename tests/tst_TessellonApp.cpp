@@ -2,10 +2,10 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "app/Autostart.h"
-#include "app/MenuPanelView.h"
-#include "app/SingleInstance.h"
 #include "app/TessellonApp.h"
+#include "desktop/session/Autostart.h"
+#include "desktop/session/SingleInstance.h"
+#include "panel/MenuPanelView.h"
 #include "widgets/BannerView.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
+#include "net/ClipboardService.h"
 #include "sections/textTools/OpButton.h"
 #include "sections/textTools/TextToolsEditor.h"
 #include "sections/textTools/TextToolsSection.h"
-#include "services/ClipboardService.h"
 
 #include <QLabel>
 #include <QLineEdit>

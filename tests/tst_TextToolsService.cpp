@@ -1,6 +1,6 @@
 #include "TestMain.h"
 #include "TextToolsReference.h"
-#include "services/TextToolsService.h"
+#include "core/text/TextToolsService.h"
 
 #include <QCollator>
 #include <QRandomGenerator>

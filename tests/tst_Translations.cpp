@@ -2,8 +2,8 @@
 // for the user's locale and shows in the panel; a locale without one leaves the English.
 
 #include "TestMain.h"
-#include "app/MenuPanelView.h"
-#include "app/Translations.h"
+#include "desktop/session/Translations.h"
+#include "panel/MenuPanelView.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 

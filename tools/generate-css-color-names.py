@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Writes src/services/CssColorNames.inc: the CSS named colours, each with its 24-bit sRGB value.
+"""Writes src/core/color/CssColorNames.inc: the CSS named colours, each with its 24-bit sRGB value.
 
 Source, from the npm registry: color-name@2.1.1, index.js (MIT), the CSS Color Module Level 4 keywords.
 "transparent" and "currentcolor" are not in it: neither is a colour one can keep.
 
-Usage: generate-css-color-names.py INDEX_JS > src/services/CssColorNames.inc
+Usage: generate-css-color-names.py INDEX_JS > src/core/color/CssColorNames.inc
 """
 import re
 import sys

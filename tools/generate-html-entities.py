@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes src/services/HtmlEntities.inc: for each character (or sequence) that HTML5 names, the one name
+"""Writes src/core/glyphs/HtmlEntities.inc: for each character (or sequence) that HTML5 names, the one name
 Tessellon copies for it.
 
 Sources, both from the npm registry:
@@ -8,7 +8,7 @@ Sources, both from the npm registry:
 Where a character has several names, the HTML 4 one wins (&hellip;, not &mldr;), then the shortest, then
 lower case before upper case (&copy;, not &COPY;), then alphabetical order.
 
-Usage: generate-html-entities.py ENTITIES_JSON NAMED_REFERENCES_TS > src/services/HtmlEntities.inc
+Usage: generate-html-entities.py ENTITIES_JSON NAMED_REFERENCES_TS > src/core/glyphs/HtmlEntities.inc
 """
 import json
 import re

@@ -1,10 +1,10 @@
 // Renders the panel on every tab, light and dark, into PNG files for the README.
 // Usage: tessellon_screenshots OUTPUT_DIR   (run offscreen; QT_SCALE_FACTOR=2 gives 2x images)
 
-#include "app/ColorSchemeFollower.h"
-#include "app/MenuPanelView.h"
+#include "desktop/portal/ColorSchemeFollower.h"
+#include "net/Endpoints.h"
+#include "panel/MenuPanelView.h"
 #include "sections/color/ContrastRow.h"
-#include "services/Endpoints.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 #include "widgets/Layout.h"

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/MenuPanelView.h"
+#include "panel/MenuPanelView.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

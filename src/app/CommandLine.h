@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SingleInstance.h"
+#include "desktop/session/SingleInstance.h"
 
 #include <QString>
 #include <QStringList>

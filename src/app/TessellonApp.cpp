@@ -1,10 +1,11 @@
 #include "app/TessellonApp.h"
 
-#include "app/Autostart.h"
-#include "app/MenuPanelView.h"
-#include "app/PanelPlacement.h"
+#include "core/Logging.h"
+#include "desktop/Desktop.h"
+#include "desktop/PanelPlacement.h"
+#include "desktop/session/Autostart.h"
+#include "panel/MenuPanelView.h"
 #include "sections/color/ColorSection.h"
-#include "services/Logging.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 
@@ -14,18 +15,17 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
 // A click on the tray icon takes the activation from the open panel, which hides; the click itself arrives
 // right after and must not open it again.
 constexpr int kReopenGuardMs = 250;
-bool isWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 // The installed symbolic icon, which trays that look icons up by name draw in their own text colour.
 const QString kSymbolicIconName = QStringLiteral("tessellon-symbolic");
@@ -94,6 +94,7 @@ QIcon trayIcon()
 
 TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
 {
+    m_clock.start();
     // Some tray hosts never send a left click, so the menu offers the panel too.
     QAction *open = m_trayMenu.addAction(tr("Open Tessellon"));
     connect(open, &QAction::triggered, this, &TessellonApp::openPanel);
@@ -228,7 +229,7 @@ void TessellonApp::openPanel()
     ensurePanel(mode);
     m_anchor = QRect();
     // On Wayland no window may place itself: the compositor does.
-    if (mode == PanelMode::TrayPanel && !isWayland())
+    if (mode == PanelMode::TrayPanel && !Desktop::isWayland())
         placePanel();
     m_panel->show();
     m_panel->raise();
@@ -245,13 +246,24 @@ void TessellonApp::onPressAnywhere()
     if (!m_panel || !m_panel->isVisible() || m_panelMode != PanelMode::TrayPanel)
         return;
     const QPoint at = QCursor::pos();
-    // A press on the panel, on one of its popups (a dropdown's list, a menu) or on our own tray icon (which
-    // closes the panel itself) is not elsewhere.
-    if (QApplication::topLevelAt(at) || (m_tray && m_tray->geometry().contains(at)) ||
+    // A press on the panel (where it lies now or lay a moment ago), on one of its popups (a dropdown's list,
+    // a menu) or on our own tray icon (which closes the panel itself) is not elsewhere.
+    if (QApplication::topLevelAt(at) || wasOnPanel(at) || (m_tray && m_tray->geometry().contains(at)) ||
         QApplication::activePopupWidget())
         return;
     hidePanel();
     m_hiddenByDeactivation.start();
+}
+
+bool TessellonApp::wasOnPanel(const QPoint &at)
+{
+    // Long enough for a press to reach us on a loaded machine; a press elsewhere that lands where the panel
+    // just was is rare, and only leaves the panel open.
+    constexpr qint64 kRecentMs = 500;
+    const qint64 now = m_clock.elapsed();
+    m_pastGeometry.removeIf([now](const PastGeometry &past) { return now - past.until > kRecentMs; });
+    return std::any_of(m_pastGeometry.cbegin(), m_pastGeometry.cend(),
+                       [at](const PastGeometry &past) { return past.geometry.contains(at); });
 }
 
 void TessellonApp::activate(const SingleInstance::Activation &launch)
@@ -261,11 +273,11 @@ void TessellonApp::activate(const SingleInstance::Activation &launch)
 
 void TessellonApp::perform(const SingleInstance::Request &request, const SingleInstance::Activation &launch)
 {
-    // Qt's Wayland and X11 backends take the token for the next activation from the environment.
-    if (!launch.activationToken.isEmpty())
-        qputenv("XDG_ACTIVATION_TOKEN", launch.activationToken.toUtf8());
-    if (!launch.startupId.isEmpty())
-        qputenv("DESKTOP_STARTUP_ID", launch.startupId.toUtf8());
+    if (!launch.startupId.isEmpty() || !launch.activationToken.isEmpty()) {
+        ensurePanel(currentMode());
+        Desktop::handOverActivation(m_panel->winId(), launch.startupId, launch.activationToken);
+    }
+    const auto used = qScopeGuard([] { Desktop::activationUsed(); });
     using Actions = SingleInstance::Actions;
     const QString &action = request.action;
     if (action.isEmpty()) {
@@ -327,14 +339,22 @@ bool TessellonApp::eventFilter(QObject *watched, QEvent *event)
         m_panel->isVisible()) {
         hidePanel();
         m_hiddenByDeactivation.start();
-    } else if (event->type() == QEvent::Resize && m_panelMode == PanelMode::TrayPanel) {
+    }
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) && m_panel->frameGeometry() != m_geometry) {
+        if (m_geometry.isValid())
+            m_pastGeometry.append({m_clock.elapsed(), m_geometry});
+        m_geometry = m_panel->frameGeometry();
+    }
+    if (event->type() == QEvent::Resize && m_panelMode == PanelMode::TrayPanel) {
         // A tab that makes the panel wider or taller must not push it off the screen or over the bar.
-        if (isWayland())
+        if (Desktop::isWayland())
             m_sway.follow(m_panel->size());
         else
             keepPanelAttached();
     } else if (event->type() == QEvent::Hide) {
         m_outsideClicks.stop();
+        m_pastGeometry.clear();
+        m_geometry = QRect();
     } else if (event->type() == QEvent::Close && !(m_tray && m_tray->isVisible())) {
         // Without a tray icon the window is all there is of Tessellon: closing it (Escape or the window
         // manager's button) must not leave an invisible process behind.

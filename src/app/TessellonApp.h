@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/ColorSchemeFollower.h"
-#include "app/GlobalShortcuts.h"
-#include "app/OutsideClickWatch.h"
-#include "app/SingleInstance.h"
-#include "app/SwayPlacement.h"
-#include "app/TrayWatch.h"
+#include "desktop/TrayWatch.h"
+#include "desktop/portal/ColorSchemeFollower.h"
+#include "desktop/portal/GlobalShortcuts.h"
+#include "desktop/session/SingleInstance.h"
+#include "desktop/wayland/SwayPlacement.h"
+#include "desktop/x11/OutsideClickWatch.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
@@ -67,6 +67,16 @@ private:
     std::unique_ptr<MenuPanelView> m_panel;
     PanelMode m_panelMode = PanelMode::OrdinaryWindow;
     QElapsedTimer m_hiddenByDeactivation;
+    // Where the panel lay until a moment ago: a press is read from the X server only after Qt has handled
+    // it, and a tab it selected may have resized and moved the panel already.
+    struct PastGeometry {
+        qint64 until;
+        QRect geometry;
+    };
+    QList<PastGeometry> m_pastGeometry;
+    QRect m_geometry;
+    QElapsedTimer m_clock;
+    bool wasOnPanel(const QPoint &at);
     bool m_hidingPanel = false;
 
     // Made only once a tray is there (see TrayWatch).

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/TessellonApp.h"
-#include "app/Translations.h"
+#include "desktop/session/Translations.h"
 #include "widgets/Layout.h"
 #include "widgets/PanelStyle.h"
 
@@ -35,6 +35,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     const SingleInstance::Request &request = command.request;
+    // Read before the application object: Qt's X11 connection takes DESKTOP_STARTUP_ID out of the
+    // environment as it opens, and a launch that hands over must pass it on.
+    const SingleInstance::Activation launch = SingleInstance::Activation::fromEnvironment();
 
     QApplication app(argc, argv);
     Translations::install(QLocale());
@@ -49,7 +52,6 @@ int main(int argc, char *argv[])
     if (runtimeDir.isEmpty())
         runtimeDir = QDir::tempPath();
     SingleInstance instance(QDBusConnection::sessionBus(), runtimeDir);
-    const SingleInstance::Activation launch = SingleInstance::Activation::fromEnvironment();
     switch (instance.claim(launch, request)) {
     case SingleInstance::Outcome::forwarded:
         return 0;

@@ -1,6 +1,6 @@
 #include "picking/LoupeOverlay.h"
 
-#include "services/ColorSamplerService.h"
+#include "core/color/ColorSamplerService.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -63,7 +63,7 @@ void LoupeOverlay::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Escape)
         Q_EMIT cancelled();
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
-        Q_EMIT picked(hexAt(m_pointer));
+        Q_EMIT pickedByKey();
     else
         QRasterWindow::keyPressEvent(event);
 }

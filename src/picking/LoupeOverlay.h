@@ -18,6 +18,9 @@ public:
 
 Q_SIGNALS:
     void picked(const QString &hex);
+    // Return, Enter or Space: the pixel under the pointer, which may be on another screen's overlay than
+    // the one with the keyboard.
+    void pickedByKey();
     void cancelled();
 
 protected:

@@ -39,6 +39,9 @@ LoupePicker::LoupePicker(QObject *context, ScreenColorPicker::PickCompletion don
         connect(overlay, &LoupeOverlay::picked, this, [this](const QString &hex) {
             conclude({Outcome::picked, hex, {}});
         });
+        connect(overlay, &LoupeOverlay::pickedByKey, this, [this] {
+            conclude({Outcome::picked, hexUnderPointer(), {}});
+        });
         connect(overlay, &LoupeOverlay::cancelled, this, [this] { conclude({Outcome::cancelled, {}, {}}); });
         m_overlays.append(overlay);
         overlay->show();
@@ -53,6 +56,21 @@ LoupePicker::LoupePicker(QObject *context, ScreenColorPicker::PickCompletion don
 LoupePicker::~LoupePicker()
 {
     closeOverlays();
+}
+
+QString LoupePicker::hexUnderPointer() const
+{
+    // The overlay of the screen the pointer is on; off every screen, the nearest edge of the first.
+    const QPoint at = QCursor::pos();
+    LoupeOverlay *chosen = nullptr;
+    for (const QPointer<QWindow> &window : m_overlays) {
+        auto *overlay = qobject_cast<LoupeOverlay *>(window.data());
+        if (overlay && (!chosen || (overlay->screen() && overlay->screen()->geometry().contains(at))))
+            chosen = overlay;
+        if (chosen && chosen->screen() && chosen->screen()->geometry().contains(at))
+            break;
+    }
+    return chosen ? chosen->hexAt(chosen->mapFromGlobal(at)) : QString();
 }
 
 void LoupePicker::closeOverlays()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "net/AsyncTask.h"
 #include "picking/ScreenColorPicker.h"
-#include "services/AsyncTask.h"
 
 #include <QPointer>
 #include <QWindow>
@@ -31,5 +31,7 @@ private:
     void closeOverlays();
 
     ScreenColorPicker::PickCompletion m_done;
+    QString hexUnderPointer() const;
+
     QList<QPointer<QWindow>> m_overlays;
 };

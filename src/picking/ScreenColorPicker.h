@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picking/PortalColorPick.h"
+#include "desktop/portal/PortalColorPick.h"
 
 #include <QString>
 

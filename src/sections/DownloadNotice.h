@@ -1,8 +1,8 @@
 #pragma once
 
+#include "desktop/session/FileReveal.h"
+#include "net/DownloadsFolder.h"
 #include "sections/Notify.h"
-#include "services/DownloadsFolder.h"
-#include "services/FileReveal.h"
 
 // How every section ends a download that worked: the file shown in the file manager, and one line naming it
 // (the same words when it went to the home folder for lack of a Downloads folder).

@@ -1,6 +1,6 @@
 #include "stores/RecentListStore.h"
 
-#include "services/Logging.h"
+#include "core/Logging.h"
 
 #include <QSettings>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #include "widgets/Layout.h"
 
-#include "services/ColorSamplerService.h"
+#include "core/color/ColorSamplerService.h"
 #include "widgets/SymbolIcons.h"
 
 #include <QApplication>

@@ -19,11 +19,19 @@ void giveTileContextMenu(QWidget *tile)
 {
     tile->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(tile, &QWidget::customContextMenuRequested, tile, [tile](const QPoint &at) {
-        auto *menu = new QMenu(tile->window());
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->addActions(tile->actions());
-        // An item pressed without a click (by a screen reader) closes the menu too.
-        QObject::connect(menu, &QMenu::triggered, menu, &QMenu::close);
+        // One menu a tile, kept for the next opening: what a screen reader is shown of a menu's items is tied
+        // to the menu they were first shown in, so a menu made afresh each time would offer it the items of
+        // one already gone.
+        auto *menu = tile->findChild<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!menu) {
+            menu = new QMenu(tile);
+            // An item pressed without a click (by a screen reader) closes the menu too.
+            QObject::connect(menu, &QMenu::triggered, menu, &QMenu::close);
+        }
+        if (menu->actions() != tile->actions()) {
+            menu->clear();
+            menu->addActions(tile->actions());
+        }
         menu->popup(tile->mapToGlobal(at));
     });
     // The Menu key reaches the tile as a context-menu event; Shift+F10, its stand-in on keyboards without

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # End to end on the real binary: each scenario gets its own X server, a throw-away home and runtime folder.
 #   with a tray host: the icon appears, a click opens the panel, Escape closes it, a second launch opens the
-#   running instance's panel, `--tab NAME` opens it on that tab with its main input focused, a click on the
-#   icon closes it again, losing focus closes it, "Quit Tessellon"
-#   ends the process; with no colour-picker portal on the bus, "Pick Color" opens our own loupe, a click
-#   picks the pixel under it, and the panel comes back with the colour;
-#   every tab keeps the panel on screen and on the bar's side, and a press outside it closes it, under tint2
-#   in the top right corner and along the bottom (started after Tessellon there), and under Xfce's panel
-#   and window manager along the top and along the bottom (started after Tessellon there);
+#   running instance's panel with the launch's startup id on its window, `--tab NAME` opens it on that tab
+#   with its main input focused, a click on the icon closes it again, losing focus closes it, "Quit
+#   Tessellon" ends the process; with no colour-picker portal on the bus, "Pick Color" opens our own loupe,
+#   a click picks the pixel under it, the panel comes back with the colour, and a press outside closes it;
+#   on two monitors, a key in the loupe picks the pixel under the pointer, whichever overlay has the keyboard;
+#   every tab keeps the panel on screen and on the bar's side, clicks on the tabs leave it open, and a press
+#   outside it closes it, under tint2 in the top right corner and along the bottom (started after Tessellon
+#   there), and under Xfce's panel and window manager along the top and along the bottom (started after
+#   Tessellon there);
 #   with the real desktop portal (gtk backend), the panel turns dark and light again as GNOME's setting
 #   changes while it runs, and Pick Color goes straight to the loupe, as that backend has no picker;
 #   without a tray host: the panel opens at once as an ordinary window, and closing it ends the process.
 # Usage: tray_e2e.sh TESSELLON TRAY_PROBE
-#   (needs xdotool, xprop, xclip, import, tint2, xfce4-panel, xfwm4, xfconfd, xdg-desktop-portal(-gtk),
-#   dconf-service, gsettings, Xvfb)
+#   (needs xdotool, xprop, xrandr, xclip, import, display, tint2, xfce4-panel, xfwm4, xfconfd,
+#   xdg-desktop-portal(-gtk), dconf-service, gsettings, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
 
@@ -160,6 +162,15 @@ check_placement_and_outside_clicks() { # EDGE BAR X  (X: a point on the bar away
         check "$edge bar, $tab: the panel stays on screen, on the bar's side" panel_placed_well "$edge" "$bar"
     done
     screenshot_when_still "$shots/e2e-$edge-text-tools.png"
+    # Tabs clicked one after another: each click resizes and moves the panel, and is still a click on it.
+    local i window
+    for i in 0 1 2 3 4 5 0 5 1 4 2 3; do
+        window=$(panel_window) || break
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        click_window_at "$window" $((12 + (WIDTH - 24) * (2 * i + 1) / 12)) 22
+        wait_for 10 panel_at_rest
+        check "$edge bar: a click on tab $i leaves the panel open" panel_shown
+    done
     xdotool mousemove 640 400 click 1
     check "$edge bar: a press on the bare desktop closes the panel" wait_for 10 panel_hidden
     "$app"
@@ -196,10 +207,13 @@ screenshot_when_still "$shots/e2e-tray-panel.png"
 xdotool key Escape
 check "Escape closes the panel" wait_for 10 panel_hidden
 
-"$app"
+# As a launcher starts it, with a startup id for the window manager's focus-stealing prevention.
+DESKTOP_STARTUP_ID="tessellon-e2e_TIME4242" "$app"
 second_status=$?
 check "a second launch hands over and exits" test "$second_status" -eq 0
 check "a second launch opens the running instance's panel" wait_for 10 panel_shown
+startup_id_on_panel() { xprop -id "$(panel_window)" _NET_STARTUP_ID 2>/dev/null | grep -q '"tessellon-e2e_TIME4242"'; }
+check "the launch's startup id is on the panel's window" startup_id_on_panel
 check "the first process is still the one running" kill -0 "$APP_PID"
 
 click_window_at "$icon" 9 9
@@ -262,6 +276,45 @@ if app_exited; then
     check "it exits with status 0" test $? -eq 0
     APP_PID=""
 fi
+end_session
+
+echo "--- two screens side by side: a key in the loupe picks the pixel under the pointer"
+use_private_home "$WORK/two-screens"
+start_xserver 2560x800
+# Two monitors on one X screen, as a laptop with a second display has them.
+xrandr --setmonitor left 1280/338x800/211+0+0 screen >/dev/null
+xrandr --setmonitor right 1280/338x800/211+1280+0 none >/dev/null
+SCREEN_WIDTH=1280
+start_tray_host "$here/tint2rc" "$probe"
+# Something of a known colour under the pointer, on the left screen.
+convert -size 200x200 xc:'#12AB34' "$WORK/green.png"
+display -geometry +50+300 "$WORK/green.png" >/dev/null 2>&1 &
+DISPLAY_PID=$!
+"$app" 2>"$WORK/app.log" &
+APP_PID=$!
+check "the tray icon appears" wait_for 20 tray_icon_shown
+click_window_at "$(tray_icon_window)" 9 9
+check "a click on the icon opens the panel" wait_for 10 panel_shown
+panel=$(panel_window)
+click_window_at "$panel" 75 22
+wait_for 10 panel_at_rest
+click_window_at "$panel" 150 94
+check "Pick Color opens the loupe" wait_for 10 overlay_shown
+# The keyboard on the right screen's overlay, the pointer on the left screen.
+right_overlay() {
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        ((X == SCREEN_WIDTH && WIDTH == SCREEN_WIDTH)) && echo "$window" && return 0
+    done
+    return 1
+}
+xdotool mousemove 150 400
+xdotool windowfocus --sync "$(right_overlay)"
+xdotool key Return
+check "Return copies the colour under the pointer, on the other screen" wait_for 10 clipboard_is "#12AB34"
+kill "$DISPLAY_PID" 2>/dev/null
+wait "$DISPLAY_PID" 2>/dev/null
 end_session
 
 echo "--- tint2 in the top right corner, Tessellon at 2x"

@@ -6,7 +6,7 @@
 
 #include "FuzzInput.h"
 
-#include "services/ColorSamplerService.h"
+#include "core/color/ColorSamplerService.h"
 
 #include <QRegularExpression>
 

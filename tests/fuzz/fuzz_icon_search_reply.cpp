@@ -3,7 +3,7 @@
 
 #include "FuzzInput.h"
 
-#include "services/IconifyService.h"
+#include "net/IconifyService.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,7 +3,7 @@
 
 #include "FuzzInput.h"
 
-#include "services/PlaceholderService.h"
+#include "net/PlaceholderService.h"
 
 #include <QRegularExpression>
 

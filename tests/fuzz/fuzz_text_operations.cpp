@@ -4,7 +4,7 @@
 #include "../TextToolsReference.h"
 #include "FuzzInput.h"
 
-#include "services/TextToolsService.h"
+#include "core/text/TextToolsService.h"
 
 #include <QCollator>
 

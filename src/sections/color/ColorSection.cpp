@@ -1,9 +1,9 @@
 #include "sections/color/ColorSection.h"
 
+#include "core/color/ColorSamplerService.h"
+#include "net/ClipboardService.h"
 #include "sections/color/ContrastRow.h"
 #include "sections/color/PaletteView.h"
-#include "services/ClipboardService.h"
-#include "services/ColorSamplerService.h"
 #include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 #include "widgets/PlainButton.h"
@@ -37,13 +37,6 @@ constexpr int kFormatRowHeight = Style::kMinimumTarget;
 constexpr int kColorFieldLength = 256;
 using ColorSamplerService::kBlack;
 using ColorSamplerService::kWhite;
-
-// A pick outlives the section that started it (a tab switch rebuilds the section), so whether one is under
-// way is kept here, where every colour tab shown meanwhile can show it.
-// The pick under way (0: none), so that a finished pick's leftovers cannot end a later one.
-int g_pickUnderWay = 0;
-int g_lastPick = 0;
-QList<ColorSection *> g_sections;
 
 } // namespace
 
@@ -170,8 +163,9 @@ void DisclosureButton::paintEvent(QPaintEvent *)
                      text());
 }
 
-ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent, Picker picker)
-    : QWidget(parent), m_notify(std::move(notify)), m_store(store), m_picker(std::move(picker))
+ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent, Picker picker, PickState *picking)
+    : QWidget(parent), m_notify(std::move(notify)), m_store(store), m_picker(std::move(picker)),
+      m_picking(picking ? picking : new PickState(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -196,8 +190,8 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     layout->addWidget(m_pickButton);
     m_pickSpinner = new Spinner(14, m_pickButton);
     m_pickSpinner->keepCentred();
-    g_sections.append(this);
-    showPicking(g_pickUnderWay != 0);
+    connect(m_picking, &PickState::changed, this, &ColorSection::showPicking);
+    showPicking(m_picking->underWay());
 
     // A colour the user already has as text: typed, or pasted from a stylesheet or a design tool.
     auto *entry = new QHBoxLayout;
@@ -242,16 +236,11 @@ ColorSection::ColorSection(Notify notify, RecentColorsStore &store, QWidget *par
     rebuild();
 }
 
-ColorSection::~ColorSection()
-{
-    g_sections.removeOne(this);
-}
+ColorSection::~ColorSection() = default;
 
 void ColorSection::showPicking(bool picking)
 {
-    for (ColorSection *section : std::as_const(g_sections))
-        showBusy(section->m_pickButton, section->m_pickSpinner, picking, tr("Pick Color"),
-                 QStringLiteral("eyedropper.halffull"));
+    showBusy(m_pickButton, m_pickSpinner, picking, tr("Pick Color"), QStringLiteral("eyedropper.halffull"));
 }
 
 std::optional<QString> ColorSection::activeHex() const
@@ -270,16 +259,13 @@ void ColorSection::pick()
     // the panel's notify outlive every section). Picking moves the focus to the picker, which hides the
     // tray panel; it comes back with the result. Until then the button shows that a pick is under way,
     // as a portal may take its time to show its picker.
-    if (g_pickUnderWay != 0)
+    if (m_picking->underWay())
         return;
-    const int pickId = g_pickUnderWay = ++g_lastPick;
-    const auto endPick = [pickId] {
-        if (g_pickUnderWay != pickId)
-            return;
-        g_pickUnderWay = 0;
-        showPicking(false);
+    const int pickId = m_picking->begin();
+    const auto endPick = [picking = m_picking, pickId] {
+        if (picking)
+            picking->end(pickId);
     };
-    showPicking(true);
     QPointer<QWidget> panel = window();
     const bool panelWasShown = panel && panel->isVisible();
     QPointer<ColorSection> self(this);

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "core/color/ColorSamplerService.h"
 #include "picking/ScreenColorPicker.h"
 #include "sections/Notify.h"
-#include "services/ColorSamplerService.h"
 #include "stores/RecentColorsStore.h"
 #include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 
 #include <QAbstractButton>
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -89,6 +90,37 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// Whether a pick is under way, for whoever outlives the colour tabs (the panel) to share among them.
+class PickState : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    bool underWay() const { return m_current != 0; }
+    // Starts a pick and gives its number; a finished pick's leftovers cannot end a later one.
+    int begin()
+    {
+        m_current = ++m_last;
+        Q_EMIT changed(true);
+        return m_current;
+    }
+    void end(int pick)
+    {
+        if (m_current != pick)
+            return;
+        m_current = 0;
+        Q_EMIT changed(false);
+    }
+
+Q_SIGNALS:
+    void changed(bool underWay);
+
+private:
+    int m_current = 0;
+    int m_last = 0;
+};
+
 // The colour tab: pick a colour from the screen, the recent colours, and the active colour's notations and
 // palette.
 class ColorSection : public QWidget
@@ -98,8 +130,10 @@ class ColorSection : public QWidget
 public:
     using Picker = std::function<void(QObject *context, ScreenColorPicker::PickCompletion completion)>;
 
+    // `picking` is shared by every colour tab shown while a pick is under way (a pick outlives the section
+    // that started it, as a tab switch rebuilds the section); without one the section keeps its own.
     ColorSection(Notify notify, RecentColorsStore &store, QWidget *parent = nullptr,
-                 Picker picker = ScreenColorPicker::pick);
+                 Picker picker = ScreenColorPicker::pick, PickState *picking = nullptr);
     ~ColorSection() override;
 
     // The selected swatch, else the newest colour, else none.
@@ -121,11 +155,12 @@ private:
     void setSecond(const std::optional<QString> &hex);
     std::optional<QString> heldPin() const;
     void showContrast();
-    static void showPicking(bool picking);
+    void showPicking(bool picking);
 
     Notify m_notify;
     RecentColorsStore &m_store;
     Picker m_picker;
+    QPointer<PickState> m_picking;
     std::function<void()> m_bringBack;
     std::optional<QString> m_selectedHex;
     // White, black or a recent colour the user chose to check against; none: the previous recent colour.

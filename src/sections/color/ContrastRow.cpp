@@ -1,7 +1,7 @@
 #include "sections/color/ContrastRow.h"
 
+#include "core/color/ColorSamplerService.h"
 #include "sections/color/ColorSection.h"
-#include "services/ColorSamplerService.h"
 #include "widgets/Layout.h"
 #include "widgets/SymbolIcons.h"
 

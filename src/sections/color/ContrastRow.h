@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/ColorSamplerService.h"
+#include "core/color/ColorSamplerService.h"
 #include "widgets/HoverButton.h"
 
 #include <QWidget>

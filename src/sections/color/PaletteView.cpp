@@ -1,7 +1,7 @@
 #include "sections/color/PaletteView.h"
 
-#include "services/ClipboardService.h"
-#include "services/ColorSamplerService.h"
+#include "core/color/ColorSamplerService.h"
+#include "net/ClipboardService.h"
 #include "widgets/Layout.h"
 #include "widgets/PlainButton.h"
 #include "widgets/TileGrid.h"

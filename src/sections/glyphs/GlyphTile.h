@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/GlyphForms.h"
+#include "core/glyphs/GlyphForms.h"
 #include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 

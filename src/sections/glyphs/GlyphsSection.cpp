@@ -1,8 +1,8 @@
 #include "sections/glyphs/GlyphsSection.h"
 
+#include "net/ClipboardService.h"
 #include "sections/MainInput.h"
 #include "sections/glyphs/GlyphTile.h"
-#include "services/ClipboardService.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
 #include "widgets/TileGrid.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/glyphs/GlyphCatalog.h"
+#include "core/glyphs/GlyphForms.h"
 #include "sections/Notify.h"
-#include "services/GlyphCatalog.h"
-#include "services/GlyphForms.h"
 #include "stores/RecentGlyphsStore.h"
 
 #include <QWidget>

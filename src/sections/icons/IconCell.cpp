@@ -1,6 +1,6 @@
 #include "sections/icons/IconCell.h"
 
-#include "services/HttpClient.h"
+#include "net/HttpClient.h"
 #include "widgets/HoverButton.h"
 #include "widgets/Spinner.h"
 #include "widgets/SymbolIcons.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "services/AsyncTask.h"
-#include "services/IconifyService.h"
+#include "net/AsyncTask.h"
+#include "net/IconifyService.h"
 #include "widgets/HoverButton.h"
 #include "widgets/Layout.h"
 

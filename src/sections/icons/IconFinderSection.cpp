@@ -1,10 +1,10 @@
 #include "sections/icons/IconFinderSection.h"
 
+#include "core/text/Characters.h"
+#include "net/ClipboardService.h"
 #include "sections/DownloadNotice.h"
 #include "sections/MainInput.h"
 #include "sections/icons/IconCell.h"
-#include "services/Characters.h"
-#include "services/ClipboardService.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
 #include "widgets/Spinner.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "net/AsyncTask.h"
+#include "net/IconifyService.h"
 #include "sections/Notify.h"
-#include "services/AsyncTask.h"
-#include "services/IconifyService.h"
 
 #include <QList>
 #include <QPointer>

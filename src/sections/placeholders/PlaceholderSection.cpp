@@ -1,7 +1,7 @@
 #include "sections/placeholders/PlaceholderSection.h"
 
+#include "net/ClipboardService.h"
 #include "sections/DownloadNotice.h"
-#include "services/ClipboardService.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"
 #include "widgets/Spinner.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "net/PlaceholderService.h"
 #include "sections/Notify.h"
-#include "services/PlaceholderService.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "sections/text/LoremSection.h"
 
-#include "services/ClipboardService.h"
+#include "net/ClipboardService.h"
 #include "widgets/InsetBox.h"
 #include "widgets/Layout.h"
 #include "widgets/SegmentedControl.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/lorem/LoremService.h"
 #include "sections/Notify.h"
-#include "services/LoremService.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "net/AsyncTask.h"
 #include "sections/Notify.h"
-#include "services/AsyncTask.h"
 
 #include <QPointer>
 #include <QWidget>

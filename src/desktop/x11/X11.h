@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+
+// What only the X server can say, asked over a short connection of our own. This folder is the only code
+// that speaks to X directly.
+namespace X11 {
+
+// Whether an XEmbed system tray (tint2, stalonetray, LXDE's) owns the tray selection of the default screen.
+bool xembedTrayOwned();
+
+// Tags a window with the launch's startup id (_NET_STARTUP_ID), so that a window manager with focus-stealing
+// prevention lets it take the focus when it maps, as the launch the user just made. Qt reads
+// DESKTOP_STARTUP_ID only once, at start, so a launch handed over later has to be passed on here.
+void setStartupId(unsigned long window, const QByteArray &id);
+
+} // namespace X11
