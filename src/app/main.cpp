@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -68,7 +67,8 @@ int main(int argc, char *argv[])
     TessellonApp tessellon;
     QObject::connect(&instance, &SingleInstance::activated, &tessellon, &TessellonApp::activate);
     QObject::connect(&instance, &SingleInstance::actionRequested, &tessellon, &TessellonApp::perform);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessellon.svg")));
+    // No application-wide window icon: every window, the tray's own included, would carry it rendered at
+    // every size (a few MiB, and rendering threads) before anyone opens the panel, which sets its own.
     tessellon.start();
     // A verb that started Tessellon is carried out by it, once it runs.
     if (!request.action.isEmpty())
