@@ -128,37 +128,37 @@ private Q_SLOTS:
                 !f.section.findChild<PaletteView *>()->isVisibleTo(&f.section));
     }
 
-    void pickAddsSelectsAndCopies()
+    // What a pick ends in: a colour joins the recents at the front (moving there if it was one), selected
+    // and copied; a cancel says nothing; a failure says why; neither touches the clipboard.
+    void pickOutcomes_data()
     {
-        Fixture f({QStringLiteral("#E4572E"), QStringLiteral("#76B041")});
-        QCOMPARE(f.activeSwatch(), QStringLiteral("#E4572E"));
-        f.pick(QStringLiteral("#1A2B3C"));
-        QCOMPARE(f.swatches(), (QStringList{"#1A2B3C", "#E4572E", "#76B041"}));
-        QCOMPARE(f.activeSwatch(), QStringLiteral("#1A2B3C"));
-        QCOMPARE(clipboardText(), QStringLiteral("#1A2B3C"));
-        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Picked & copied #1A2B3C")});
-        QCOMPARE(f.format(QStringLiteral("RGB"))->value(), QStringLiteral("rgb(26, 43, 60)"));
-
-        // Picking a colour already there moves it to the front, selected, with the same message.
-        f.pick(QStringLiteral("#76B041"));
-        QCOMPARE(f.swatches(), (QStringList{"#76B041", "#1A2B3C", "#E4572E"}));
-        QCOMPARE(f.activeSwatch(), QStringLiteral("#76B041"));
-        QCOMPARE(f.log.messages.last(), QStringLiteral("Picked & copied #76B041"));
+        QTest::addColumn<QString>("result"); // a hex, "cancelled" or "failed"
+        QTest::addColumn<QStringList>("swatches");
+        QTest::addColumn<QString>("message");
+        testRow("new colour", "#1A2B3C", QStringList{"#1A2B3C", "#E4572E", "#76B041"}, "Picked & copied #1A2B3C");
+        testRow("one already there", "#76B041", QStringList{"#76B041", "#E4572E"}, "Picked & copied #76B041");
+        testRow("cancelled", "cancelled", QStringList{"#E4572E", "#76B041"}, "");
+        testRow("failed", "failed", QStringList{"#E4572E", "#76B041"}, "No picker here");
     }
 
-    void cancelAndFailure()
+    void pickOutcomes()
     {
-        Fixture f({QStringLiteral("#E4572E")});
-        f.screen.results.append({ScreenColorPicker::PickResult::Outcome::cancelled, {}, {}});
-        f.screen.results.append({ScreenColorPicker::PickResult::Outcome::failed, {}, QStringLiteral("No picker here")});
+        QFETCH(QString, result);
+        QFETCH(QStringList, swatches);
+        QFETCH(QString, message);
+        using Outcome = ScreenColorPicker::PickResult::Outcome;
+        Fixture f({QStringLiteral("#E4572E"), QStringLiteral("#76B041")});
         ClipboardService::copy(QStringLiteral("before"));
-        QAbstractButton *pick = control<QAbstractButton>(&f.section, QStringLiteral("Pick Color"));
-        QTest::mouseClick(pick, Qt::LeftButton);
-        QVERIFY(f.log.messages.isEmpty());
-        QTest::mouseClick(pick, Qt::LeftButton);
-        QCOMPARE(f.log.messages, QStringList{QStringLiteral("No picker here")});
-        QCOMPARE(f.swatches(), QStringList{QStringLiteral("#E4572E")});
-        QCOMPARE(clipboardText(), QStringLiteral("before"));
+        const bool picked = result.startsWith(u'#');
+        f.screen.results.append({picked                ? Outcome::picked
+                                 : result == u"failed" ? Outcome::failed
+                                                       : Outcome::cancelled,
+                                 picked ? result : QString(), picked ? QString() : QStringLiteral("No picker here")});
+        QTest::mouseClick(control<QAbstractButton>(&f.section, QStringLiteral("Pick Color")), Qt::LeftButton);
+        QCOMPARE(f.swatches(), swatches);
+        QCOMPARE(f.activeSwatch(), swatches.first());
+        QCOMPARE(clipboardText(), picked ? result : QStringLiteral("before"));
+        QCOMPARE(f.log.messages, message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     // A pick outlives the section that started it (a tab switch while the picker is up): the colour is

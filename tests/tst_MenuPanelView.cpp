@@ -312,14 +312,6 @@ private Q_SLOTS:
         }
     }
 
-    void escapeAsksToClose()
-    {
-        MenuPanelView panel(m_colors, m_glyphs);
-        QSignalSpy dismiss(&panel, &MenuPanelView::dismissRequested);
-        QTest::keyClick(&panel, Qt::Key_Escape);
-        QCOMPARE(dismiss.count(), 1);
-    }
-
     // Ctrl+1 to Ctrl+6 switch tabs from wherever the focus is, and the tab's main input takes the focus:
     // the search field, the editor, or else the first control.
     void ctrlDigitsSwitchTabsAndFocusTheMainInput_data()
