@@ -2,7 +2,6 @@
 
 #include "core/Logging.h"
 #include "desktop/Desktop.h"
-#include "desktop/PanelPlacement.h"
 #include "desktop/session/Autostart.h"
 #include "panel/MenuPanelView.h"
 #include "sections/color/ColorSection.h"
@@ -16,7 +15,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -106,10 +104,10 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     QAction *quit = m_trayMenu.addAction(tr("Quit Tessellon"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
-    connect(&m_shortcuts, &GlobalShortcuts::activated, this, [this](const QString &id) {
+    connect(&m_desktop, &Desktop::shortcutActivated, this, [this](const QString &id) {
         perform({id == SingleInstance::Actions::pickColor ? id : QString(), {}}, {});
     });
-    connect(&m_outsideClicks, &OutsideClickWatch::pressed, this, &TessellonApp::onPressAnywhere);
+    connect(&m_desktop, &Desktop::pressedAnywhere, this, &TessellonApp::onPressAnywhere);
 }
 
 TessellonApp::~TessellonApp()
@@ -120,15 +118,15 @@ TessellonApp::~TessellonApp()
 
 void TessellonApp::start()
 {
-    // Suggestions only: the desktop asks the user, who may choose other keys.
-    m_shortcuts.start({{QStringLiteral("open"), tr("Open Tessellon"), QStringLiteral("CTRL+ALT+SHIFT+T")},
-                       {SingleInstance::Actions::pickColor, tr("Pick Color"), QStringLiteral("CTRL+ALT+SHIFT+C")}});
-    if (m_trays.isAvailable()) {
+    m_desktop.offerShortcuts(
+        {{QStringLiteral("open"), tr("Open Tessellon"), QStringLiteral("CTRL+ALT+SHIFT+T")},
+         {SingleInstance::Actions::pickColor, tr("Pick Color"), QStringLiteral("CTRL+ALT+SHIFT+C")}});
+    if (m_desktop.trayAvailable()) {
         showTray();
     } else {
         // No tray to click: show the panel straight away, and move to a tray that starts later.
         openPanel();
-        connect(&m_trays, &TrayWatch::availabilityChanged, this, [this](bool available) {
+        connect(&m_desktop, &Desktop::trayAvailabilityChanged, this, [this](bool available) {
             if (available && !m_tray)
                 showTray();
         });
@@ -191,54 +189,21 @@ void TessellonApp::ensurePanel(PanelMode mode)
     }
 }
 
-void TessellonApp::placePanel()
-{
-    const QRect icon = m_tray ? m_tray->geometry() : QRect();
-    // Trays that speak StatusNotifierItem do not tell where the icon is; the click that opened the panel
-    // was on it, so the pointer is as good.
-    m_anchor = icon.isValid() ? icon : QRect(QCursor::pos(), QSize(1, 1));
-    QScreen *screen = QGuiApplication::screenAt(m_anchor.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    m_available = screen->availableGeometry();
-    m_panel->adjustSize();
-    keepPanelAttached();
-}
-
-void TessellonApp::keepPanelAttached()
-{
-    if (m_anchor.isValid())
-        m_panel->move(panelPosition(m_anchor, m_panel->size(), m_available));
-}
-
-void TessellonApp::attachOnSway(int triesLeft)
-{
-    // The compositor knows the window once it has drawn its first frame, which may take a moment.
-    constexpr int kRetryMs = 50;
-    if (!m_panel->isVisible() || m_sway.attach(m_panel->size()) || triesLeft == 0)
-        return;
-    QTimer::singleShot(kRetryMs, this, [this, triesLeft] { attachOnSway(triesLeft - 1); });
-}
-
 void TessellonApp::openPanel()
 {
     m_startAtLogin->setChecked(Autostart::isEnabled());
     const PanelMode mode = currentMode();
     ensurePanel(mode);
-    m_anchor = QRect();
-    // On Wayland no window may place itself: the compositor does.
-    if (mode == PanelMode::TrayPanel && !Desktop::isWayland())
-        placePanel();
+    if (mode == PanelMode::TrayPanel)
+        m_desktop.placePanel(m_panel.get(), m_tray ? m_tray->geometry() : QRect());
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();
     m_panel->focusMainInput();
-    if (mode == PanelMode::TrayPanel)
-        m_outsideClicks.start();
-    if (mode == PanelMode::TrayPanel && SwayPlacement::isAvailable())
-        QTimer::singleShot(0, this, [this] { attachOnSway(20); });
+    if (mode == PanelMode::TrayPanel) {
+        m_desktop.watchPresses(true);
+        m_desktop.panelShown(m_panel.get());
+    }
 }
 
 void TessellonApp::onPressAnywhere()
@@ -346,13 +311,9 @@ bool TessellonApp::eventFilter(QObject *watched, QEvent *event)
         m_geometry = m_panel->frameGeometry();
     }
     if (event->type() == QEvent::Resize && m_panelMode == PanelMode::TrayPanel) {
-        // A tab that makes the panel wider or taller must not push it off the screen or over the bar.
-        if (Desktop::isWayland())
-            m_sway.follow(m_panel->size());
-        else
-            keepPanelAttached();
+        m_desktop.panelResized(m_panel.get());
     } else if (event->type() == QEvent::Hide) {
-        m_outsideClicks.stop();
+        m_desktop.watchPresses(false);
         m_pastGeometry.clear();
         m_geometry = QRect();
     } else if (event->type() == QEvent::Close && !(m_tray && m_tray->isVisible())) {

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "desktop/TrayWatch.h"
-#include "desktop/portal/ColorSchemeFollower.h"
-#include "desktop/portal/GlobalShortcuts.h"
+#include "desktop/Desktop.h"
 #include "desktop/session/SingleInstance.h"
-#include "desktop/wayland/SwayPlacement.h"
-#include "desktop/x11/OutsideClickWatch.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
@@ -54,15 +50,12 @@ private:
     void ensurePanel(PanelMode mode);
     PanelMode currentMode() const;
     void showTray();
-    void placePanel();
-    void keepPanelAttached();
-    void attachOnSway(int triesLeft);
     void onPressAnywhere();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     RecentColorsStore m_recentColors;
     RecentGlyphsStore m_recentGlyphs;
-    ColorSchemeFollower m_colorScheme;
+    Desktop m_desktop;
 
     std::unique_ptr<MenuPanelView> m_panel;
     PanelMode m_panelMode = PanelMode::OrdinaryWindow;
@@ -79,16 +72,8 @@ private:
     bool wasOnPanel(const QPoint &at);
     bool m_hidingPanel = false;
 
-    // Made only once a tray is there (see TrayWatch).
+    // Made only once a tray is there.
     std::unique_ptr<QSystemTrayIcon> m_tray;
     QMenu m_trayMenu;
     QAction *m_startAtLogin = nullptr;
-    TrayWatch m_trays{QDBusConnection::sessionBus()};
-    OutsideClickWatch m_outsideClicks;
-    // Where the open tray panel hangs from, kept for as long as it is open: the panel follows it as a tab
-    // changes its size.
-    QRect m_anchor;
-    QRect m_available;
-    SwayPlacement m_sway;
-    GlobalShortcuts m_shortcuts{QDBusConnection::sessionBus()};
 };

@@ -1,17 +1,80 @@
 #include "desktop/Desktop.h"
 
+#include "desktop/PanelPlacement.h"
 #include "desktop/x11/X11.h"
 
+#include <QCursor>
 #include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
 
-namespace Desktop {
+Desktop::Desktop(QObject *parent) : QObject(parent)
+{
+    connect(&m_trays, &TrayWatch::availabilityChanged, this, &Desktop::trayAvailabilityChanged);
+    connect(&m_shortcuts, &GlobalShortcuts::activated, this, &Desktop::shortcutActivated);
+    connect(&m_presses, &OutsideClickWatch::pressed, this, &Desktop::pressedAnywhere);
+}
 
-bool isWayland()
+bool Desktop::isWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-void handOverActivation(WId panel, const QString &startupId, const QString &activationToken)
+void Desktop::placePanel(QWidget *panel, const QRect &icon)
+{
+    m_panel = panel;
+    m_anchor = QRect();
+    // On Wayland no window may place itself: the compositor does.
+    if (isWayland())
+        return;
+    // Trays that speak StatusNotifierItem do not tell where the icon is; the click that opened the panel
+    // was on it, so the pointer is as good.
+    m_anchor = icon.isValid() ? icon : QRect(QCursor::pos(), QSize(1, 1));
+    QScreen *screen = QGuiApplication::screenAt(m_anchor.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    m_available = screen->availableGeometry();
+    panel->adjustSize();
+    panelResized(panel);
+}
+
+void Desktop::panelShown(QWidget *panel)
+{
+    m_panel = panel;
+    if (SwayPlacement::isAvailable())
+        QTimer::singleShot(0, this, [this] { attachOnSway(20); });
+}
+
+void Desktop::panelResized(QWidget *panel)
+{
+    // A tab that makes the panel wider or taller must not push it off the screen or over the bar.
+    if (isWayland())
+        m_sway.follow(panel->size());
+    else if (m_anchor.isValid())
+        panel->move(panelPosition(m_anchor, panel->size(), m_available));
+}
+
+void Desktop::attachOnSway(int triesLeft)
+{
+    // The compositor knows the window once it has drawn its first frame, which may take a moment.
+    constexpr int kRetryMs = 50;
+    if (!m_panel || !m_panel->isVisible() || m_sway.attach(m_panel->size()) || triesLeft == 0)
+        return;
+    QTimer::singleShot(kRetryMs, this, [this, triesLeft] { attachOnSway(triesLeft - 1); });
+}
+
+void Desktop::watchPresses(bool on)
+{
+    if (on)
+        m_presses.start();
+    else
+        m_presses.stop();
+}
+
+void Desktop::handOverActivation(WId panel, const QString &startupId, const QString &activationToken)
 {
     if (!activationToken.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
@@ -19,9 +82,7 @@ void handOverActivation(WId panel, const QString &startupId, const QString &acti
         X11::setStartupId(panel, startupId.toUtf8());
 }
 
-void activationUsed()
+void Desktop::activationUsed()
 {
     qunsetenv("XDG_ACTIVATION_TOKEN");
 }
-
-} // namespace Desktop

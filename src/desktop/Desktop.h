@@ -1,17 +1,67 @@
 #pragma once
 
+#include "desktop/TrayWatch.h"
+#include "desktop/portal/ColorSchemeFollower.h"
+#include "desktop/portal/GlobalShortcuts.h"
+#include "desktop/wayland/SwayPlacement.h"
+#include "desktop/x11/OutsideClickWatch.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
 #include <QString>
-#include <qwindowdefs.h>
 
-// The one front through which the app reaches the desktop for what differs between X11 and Wayland.
-namespace Desktop {
+class QWidget;
 
-bool isWayland();
+// The one front through which the app reaches the desktop for what differs from one desktop to the next:
+// whether there is a tray, where the panel goes, presses elsewhere, the launch's activation, light and
+// dark, global shortcuts. X11, sway and the portal each sit behind it.
+class Desktop : public QObject
+{
+    Q_OBJECT
 
-// Passes a launch's activation on to the panel before it shows, so the desktop lets it take the focus: on
-// X11 the startup id goes on the window itself; on Wayland the token goes where Qt reads it at the next
-// activation, and is dropped once used (a spent token must not reach programs started later).
-void handOverActivation(WId panel, const QString &startupId, const QString &activationToken);
-void activationUsed();
+public:
+    explicit Desktop(QObject *parent = nullptr);
 
-} // namespace Desktop
+    static bool isWayland();
+
+    bool trayAvailable() const { return m_trays.isAvailable(); }
+
+    // Suggests the global shortcuts; the desktop asks the user, who may choose other keys.
+    void offerShortcuts(const QList<GlobalShortcuts::Shortcut> &shortcuts) { m_shortcuts.start(shortcuts); }
+
+    // Hangs the tray panel from its icon (or, where the tray does not say where that is, from the pointer
+    // that clicked it) before it shows, and keeps it there as its size changes: on X11 the panel moves
+    // itself; on sway the compositor moves it once it has a frame; other Wayland compositors decide alone.
+    void placePanel(QWidget *panel, const QRect &icon);
+    void panelShown(QWidget *panel);
+    void panelResized(QWidget *panel);
+
+    // Presses anywhere on the screen, for as long as the tray panel is up (X11 only).
+    void watchPresses(bool on);
+
+    // Passes a launch's activation on to the panel before it shows, so the desktop lets it take the focus: on
+    // X11 the startup id goes on the window itself; on Wayland the token goes where Qt reads it at the next
+    // activation, and is dropped once used (a spent token must not reach programs started later).
+    static void handOverActivation(WId panel, const QString &startupId, const QString &activationToken);
+    static void activationUsed();
+
+Q_SIGNALS:
+    void trayAvailabilityChanged(bool available);
+    void shortcutActivated(const QString &id);
+    void pressedAnywhere();
+
+private:
+    void attachOnSway(int triesLeft);
+
+    TrayWatch m_trays{QDBusConnection::sessionBus()};
+    OutsideClickWatch m_presses;
+    SwayPlacement m_sway;
+    GlobalShortcuts m_shortcuts{QDBusConnection::sessionBus()};
+    ColorSchemeFollower m_colorScheme;
+    QPointer<QWidget> m_panel;
+    // Where the open tray panel hangs from, kept while it is open: the panel follows it as a tab changes its
+    // size.
+    QRect m_anchor;
+    QRect m_available;
+};
