@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # End to end on the real binary: each scenario gets its own X server, a throw-away home and runtime folder.
 #   with a tray host: the icon appears, a click opens the panel, Escape closes it, a second launch opens the
-#   running instance's panel with the launch's startup id on its window, a click on the icon closes it
-#   again, losing focus closes it, "Quit Tessellon" ends the process; with no colour-picker portal on the
-#   bus, "Pick Color" opens our own loupe, a click picks the pixel under it, the panel comes back with the
-#   colour, and a press outside closes it;
+#   running instance's panel with the launch's startup id on its window, a warning is printed unasked, a
+#   click on the icon closes it again, losing focus closes it, "Quit Tessellon" ends the process; with no
+#   colour-picker portal on the bus, "Pick Color" opens our own loupe, a click picks the pixel under it, the
+#   panel comes back with the colour, and a press outside closes it;
 #   on two monitors, a key in the loupe picks the pixel under the pointer, whichever overlay has the keyboard;
 #   every tab keeps the panel on screen and on the bar's side, clicks on the tabs leave it open, and a press
 #   outside it closes it, under tint2 in the top right corner (also at 2x) and along the bottom (started
@@ -214,6 +214,10 @@ check "a second launch hands over and exits" test "$second_status" -eq 0
 check "a second launch opens the running instance's panel" wait_for 10 panel_shown
 startup_id_on_panel() { xprop -id "$(panel_window)" _NET_STARTUP_ID 2>/dev/null | grep -q '"tessellon-e2e_TIME4242"'; }
 check "the launch's startup id is on the panel's window" startup_id_on_panel
+# What fails is said without being asked for: a tab nobody has, asked for over D-Bus.
+gdbus call --session --dest io.github.tessellon.Tessellon --object-path /io/github/tessellon/Tessellon \
+    --method org.freedesktop.Application.ActivateAction show-tab "[<'nope'>]" {} >/dev/null 2>&1
+check "a warning reaches standard error unasked" wait_for 5 grep -q "No tab called" "$WORK/app.log"
 check "the first process is still the one running" kill -0 "$APP_PID"
 
 click_window_at "$icon" 9 9
