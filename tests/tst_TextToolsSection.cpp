@@ -130,7 +130,6 @@ private Q_SLOTS:
         testRow("both", "a,b", ",", true);
         testRow("no text", "", ",", false);
         testRow("no characters", "a,b", "", false);
-        testRow("neither", "", "", false);
     }
 
     void stripNeedsBothTexts()
@@ -161,10 +160,7 @@ private Q_SLOTS:
         testRow("Trim", "Trim", "", "\t a   b \nc  ", " a b\nc");
         testRow("Remove blanks", "Remove blanks", "", "a\n \t\nb", "a\nb");
         testRow("Dedupe", "Dedupe", "", "a\nA\na", "a\nA");
-        QTest::newRow("Strip") << "Strip"
-                               << ",.;"
-                               << "a,b.\nc;d"
-                               << "ab\ncd";
+        testRow("Strip", "Strip", ",.;", "a,b.\nc;d", "ab\ncd");
     }
 
     void operationsRewriteTheText()
@@ -211,6 +207,7 @@ private Q_SLOTS:
             QTest::mouseClick(f.button(button), Qt::LeftButton);
         QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
         QCOMPARE(clipboardText(), expected);
+        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied")});
     }
 
     // Once the text is edited by hand the editor's raw text counts: its characters stay, its line breaks
@@ -225,16 +222,6 @@ private Q_SLOTS:
         QTest::mouseClick(f.button(QStringLiteral("A→Z")), Qt::LeftButton);
         QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
         QCOMPARE(clipboardText(), QStringLiteral("ac\nb\u00A0\u2028"));
-    }
-
-    void copyPutsTheResultOnTheClipboard()
-    {
-        Fixture f;
-        f.editor()->setPlainText(QStringLiteral("b\na\n"));
-        QTest::mouseClick(f.button(QStringLiteral("A→Z")), Qt::LeftButton);
-        QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
-        QCOMPARE(clipboardText(), QStringLiteral("a\nb"));
-        QCOMPARE(f.log.messages, QStringList{QStringLiteral("Copied")});
     }
 
     // A text past the threshold is worked on by a worker: meanwhile the clicked button spins, every button

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr qreal kRadius = 6;
+constexpr qreal kBoxRadius = 6;
 
 } // namespace
 
@@ -33,12 +33,12 @@ void InsetBox::paintEvent(QPaintEvent *)
     fill.setAlphaF(fill.alphaF() * 0.08f);
     painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
-    painter.drawRoundedRect(rect(), kRadius, kRadius);
+    painter.drawRoundedRect(rect(), kBoxRadius, kBoxRadius);
     if (!m_field)
         return;
     painter.setPen(QPen(Style::color(palette(), Style::Tone::ControlEdge), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kBoxRadius, kBoxRadius);
     if (m_field->hasFocus())
-        Style::paintFocusRing(painter, rect(), kRadius, palette());
+        Style::paintFocusRing(painter, rect(), kBoxRadius, palette());
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr qreal kRadius = 5;
+constexpr qreal kControlRadius = 5;
 constexpr int kScrollBarExtent = 10;
 constexpr int kThumbWidth = 6;
 constexpr int kThumbMinimum = 24;
@@ -26,10 +26,10 @@ void drawControlBox(QPainter *painter, const QRectF &rect, const QColor &fill, b
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QPen(Style::color(palette, Style::Tone::ControlEdge), 1));
     painter->setBrush(fill);
-    painter->drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    painter->drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), kControlRadius, kControlRadius);
     painter->restore();
     if (focusRing)
-        Style::paintFocusRing(*painter, rect, kRadius, palette);
+        Style::paintFocusRing(*painter, rect, kControlRadius, palette);
 }
 
 } // namespace

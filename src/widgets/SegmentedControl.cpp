@@ -16,7 +16,7 @@ constexpr int kDrawnHeight = 22;
 constexpr int kHeight = Style::kMinimumTarget;
 constexpr int kInset = (kHeight - kDrawnHeight) / 2;
 constexpr int kSymbolSize = 14;
-constexpr qreal kRadius = 5;
+constexpr qreal kSegmentRadius = 5;
 
 } // namespace
 
@@ -69,14 +69,14 @@ void SegmentButton::paintEvent(QPaintEvent *)
     if (isChecked()) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(Style::color(pal, Style::Tone::AccentFill));
-        painter.drawRoundedRect(area, kRadius - 1, kRadius - 1);
+        painter.drawRoundedRect(area, kSegmentRadius - 1, kSegmentRadius - 1);
         foreground = Style::color(pal, Style::Tone::OnAccent);
     } else if (isHovered() || isDown()) {
         QColor hover = Style::color(pal, Style::Tone::Primary);
         hover.setAlphaF(isDown() ? 0.14f : 0.07f);
         painter.setPen(Qt::NoPen);
         painter.setBrush(hover);
-        painter.drawRoundedRect(area, kRadius - 1, kRadius - 1);
+        painter.drawRoundedRect(area, kSegmentRadius - 1, kSegmentRadius - 1);
     }
     if (!isEnabled())
         foreground.setAlphaF(foreground.alphaF() * 0.4f);
@@ -90,7 +90,7 @@ void SegmentButton::paintEvent(QPaintEvent *)
         SymbolIcons::paint(painter, symbolRect, m_symbol, foreground);
     }
     if (Style::showsFocusRing(this))
-        Style::paintFocusRing(painter, QRectF(rect()).adjusted(0, kInset, 0, -kInset), kRadius, pal);
+        Style::paintFocusRing(painter, QRectF(rect()).adjusted(0, kInset, 0, -kInset), kSegmentRadius, pal);
 }
 
 SegmentedControl::SegmentedControl(const QString &accessibleName, QWidget *parent) : QWidget(parent)
@@ -159,7 +159,7 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     track.setAlphaF(0.06f);
     painter.setPen(QPen(Style::color(palette(), Style::Tone::ControlEdge), 1));
     painter.setBrush(track);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5 + kInset, -0.5, -0.5 - kInset), kRadius, kRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5 + kInset, -0.5, -0.5 - kInset), kSegmentRadius, kSegmentRadius);
     // Hairlines between unselected neighbours, as on a joined control: a faint divider, not an edge.
     QColor divider = Style::color(palette(), Style::Tone::Primary);
     divider.setAlphaF(0.16f);
