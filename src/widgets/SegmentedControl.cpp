@@ -159,7 +159,8 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     track.setAlphaF(0.06f);
     painter.setPen(QPen(Style::color(palette(), Style::Tone::ControlEdge), 1));
     painter.setBrush(track);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5 + kInset, -0.5, -0.5 - kInset), kSegmentRadius, kSegmentRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5 + kInset, -0.5, -0.5 - kInset), kSegmentRadius,
+                            kSegmentRadius);
     // Hairlines between unselected neighbours, as on a joined control: a faint divider, not an edge.
     QColor divider = Style::color(palette(), Style::Tone::Primary);
     divider.setAlphaF(0.16f);
