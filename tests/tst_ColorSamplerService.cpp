@@ -5,15 +5,6 @@
 
 using namespace ColorSamplerService;
 
-namespace {
-// One table row a line: the row's name, then its columns in order.
-template <typename... Values>
-void row(const char *name, const Values &...values)
-{
-    (QTest::newRow(name) << ... << values);
-}
-} // namespace
-
 class tst_ColorSamplerService : public QObject
 {
     Q_OBJECT
@@ -23,10 +14,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QColor>("color");
         QTest::addColumn<QString>("hex");
-        row("red", QColor::fromRgbF(1, 0, 0), QString("#FF0000"));
-        row("a half rounds up", QColor::fromRgbF(0.5f, 0.5f, 0.5f), QString("#808080"));
-        row("small values padded", QColor(1, 10, 15), QString("#010A0F"));
-        row("HSV colour converted", QColor::fromHsv(120, 255, 255), QString("#00FF00"));
+        testRow("red", QColor::fromRgbF(1, 0, 0), "#FF0000");
+        testRow("a half rounds up", QColor::fromRgbF(0.5f, 0.5f, 0.5f), "#808080");
+        testRow("small values padded", QColor(1, 10, 15), "#010A0F");
+        testRow("HSV colour converted", QColor::fromHsv(120, 255, 255), "#00FF00");
     }
 
     void hexFromColor()
@@ -43,24 +34,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rgb");
         QTest::addColumn<QString>("hsl");
         QTest::addColumn<QString>("swiftUI"); // red, green, blue
-        row("canonical", QString("#1A2B3C"), QString("rgb(26, 43, 60)"), QString("hsl(210, 40%, 17%)"),
-            QString("0.102, 0.169, 0.235"));
-        row("spaces, newline, lower case", QString(" #1a2b3c\n"), QString("rgb(26, 43, 60)"),
-            QString("hsl(210, 40%, 17%)"), QString("0.102, 0.169, 0.235"));
-        row("without #", QString("1A2B3C"), QString("rgb(26, 43, 60)"), QString("hsl(210, 40%, 17%)"),
-            QString("0.102, 0.169, 0.235"));
-        row("blue-ish", QString("#3366CC"), QString("rgb(51, 102, 204)"), QString("hsl(220, 60%, 50%)"),
-            QString("0.200, 0.400, 0.800"));
-        row("hue 359.76 prints as 360", QString("#FF0001"), QString("rgb(255, 0, 1)"), QString("hsl(360, 100%, 50%)"),
-            QString("1.000, 0.000, 0.004"));
-        row("green is max, ties go to red first", QString("#FFFF00"), QString("rgb(255, 255, 0)"),
-            QString("hsl(60, 100%, 50%)"), QString("1.000, 1.000, 0.000"));
-        row("light: other saturation formula", QString("#E0F0FF"), QString("rgb(224, 240, 255)"),
-            QString("hsl(209, 100%, 94%)"), QString("0.878, 0.941, 1.000"));
-        row("plus sign and five digits", QString("+12345"), QString("rgb(1, 35, 69)"), QString("hsl(210, 97%, 14%)"),
-            QString("0.004, 0.137, 0.271"));
-        row("minus and five zeros is black", QString("-00000"), QString("rgb(0, 0, 0)"), QString("hsl(0, 0%, 0%)"),
-            QString("0.000, 0.000, 0.000"));
+        testRow("canonical", "#1A2B3C", "rgb(26, 43, 60)", "hsl(210, 40%, 17%)", "0.102, 0.169, 0.235");
+        testRow("spaces, newline, lower case", " #1a2b3c\n", "rgb(26, 43, 60)", "hsl(210, 40%, 17%)",
+                "0.102, 0.169, 0.235");
+        testRow("without #", "1A2B3C", "rgb(26, 43, 60)", "hsl(210, 40%, 17%)", "0.102, 0.169, 0.235");
+        testRow("blue-ish", "#3366CC", "rgb(51, 102, 204)", "hsl(220, 60%, 50%)", "0.200, 0.400, 0.800");
+        testRow("hue 359.76 prints as 360", "#FF0001", "rgb(255, 0, 1)", "hsl(360, 100%, 50%)", "1.000, 0.000, 0.004");
+        testRow("green is max, ties go to red first", "#FFFF00", "rgb(255, 255, 0)", "hsl(60, 100%, 50%)",
+                "1.000, 1.000, 0.000");
+        testRow("light: other saturation formula", "#E0F0FF", "rgb(224, 240, 255)", "hsl(209, 100%, 94%)",
+                "0.878, 0.941, 1.000");
+        testRow("plus sign and five digits", "+12345", "rgb(1, 35, 69)", "hsl(210, 97%, 14%)", "0.004, 0.137, 0.271");
+        testRow("minus and five zeros is black", "-00000", "rgb(0, 0, 0)", "hsl(0, 0%, 0%)", "0.000, 0.000, 0.000");
         for (const char *grey :
              {"#808080", "#FFF", "##12345", "#12345G", "", "-00001", "12+345", "#1234567", "#12 345"})
             QTest::addRow("grey from \"%s\"", grey) << QString(grey) << QString("rgb(128, 128, 128)")
@@ -86,13 +71,13 @@ private Q_SLOTS:
         QTest::addColumn<double>("s");
         QTest::addColumn<double>("l");
         QTest::addColumn<QString>("hex");
-        row("red", 0.0, 1.0, 0.5, QString("#FF0000"));
-        row("360 wraps to red", 360.0, 1.0, 0.5, QString("#FF0000"));
-        row("negative hue", -30.0, 1.0, 0.5, QString("#FF0080"));
-        row("far above 360", 840.0, 1.0, 0.5, QString("#00FF00"));
-        row("dark green", 120.0, 1.0, 0.25, QString("#008000"));
-        row("round trip of #3366CC", 220.0, 0.6, 0.5, QString("#3366CC"));
-        row("white", 200.0, 0.7, 1.0, QString("#FFFFFF"));
+        testRow("red", 0.0, 1.0, 0.5, "#FF0000");
+        testRow("360 wraps to red", 360.0, 1.0, 0.5, "#FF0000");
+        testRow("negative hue", -30.0, 1.0, 0.5, "#FF0080");
+        testRow("far above 360", 840.0, 1.0, 0.5, "#00FF00");
+        testRow("dark green", 120.0, 1.0, 0.25, "#008000");
+        testRow("round trip of #3366CC", 220.0, 0.6, 0.5, "#3366CC");
+        testRow("white", 200.0, 0.7, 1.0, "#FFFFFF");
     }
 
     void hexFromHSL()
@@ -114,14 +99,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("mid");
         QTest::addColumn<QString>("darkest");
         QTest::addColumn<QStringList>("harmonies");
-        row("saturated keeps its own", QString("#3366CC"), QString("#EFF3FB"), QString("#2F5EBC"), QString("#0E1D39"),
-            QStringList{"#CC9933", "#33B3CC", "#4D33CC", "#CC3366"});
-        row("1 % saturation raised to 5 %", QString("#7A7D7D"), QString("#F4F5F5"), QString("#6F7B7B"),
-            QString("#222525"), QStringList{"#7D7A7A", "#7A7D7C", "#7A7C7D", "#7D7A7D"});
-        row("hue 350 wraps", QString("#F00028"), QString("#FFEBEE"), QString("#EB0027"), QString("#47000C"),
-            QStringList{"#00F0C8", "#F000A0", "#F05000", "#28F000"});
-        row("a grey: hue 0, and its own harmony", QString("#777777"), QString("#F5F4F4"), QString("#7B6F6F"),
-            QString("#252222"), QStringList{"#777777", "#777777", "#777777", "#777777"});
+        testRow("saturated keeps its own", "#3366CC", "#EFF3FB", "#2F5EBC", "#0E1D39",
+                QStringList{"#CC9933", "#33B3CC", "#4D33CC", "#CC3366"});
+        testRow("1 % saturation raised to 5 %", "#7A7D7D", "#F4F5F5", "#6F7B7B", "#222525",
+                QStringList{"#7D7A7A", "#7A7D7C", "#7A7C7D", "#7D7A7D"});
+        testRow("hue 350 wraps", "#F00028", "#FFEBEE", "#EB0027", "#47000C",
+                QStringList{"#00F0C8", "#F000A0", "#F05000", "#28F000"});
+        testRow("a grey: hue 0, and its own harmony", "#777777", "#F5F4F4", "#7B6F6F", "#252222",
+                QStringList{"#777777", "#777777", "#777777", "#777777"});
     }
 
     void palette()
@@ -158,34 +143,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rgb");
         QTest::addColumn<QString>("hsl");
         QTest::addColumn<QString>("code"); // lower-case hex, bare hex, QColor, Flutter, 0x literal
-        auto add = [](const char *name, const char *hex, const char *oklch, const char *rgb, const char *hsl,
-                      const char *code) {
-            row(name, QString(hex), QString(oklch), QString(rgb), QString(hsl), QString(code));
-        };
-        add("blue", "#3F7CF0", "oklch(60.80% 0.1860 261.72)", "rgb(63 124 240)", "hsl(219 86% 59%)",
-            "#3f7cf0 3F7CF0 QColor(63, 124, 240) Color(0xFF3F7CF0) 0x3F7CF0");
-        add("black", "#000000", "oklch(0.00% 0.0000 0.00)", "rgb(0 0 0)", "hsl(0 0% 0%)",
-            "#000000 000000 QColor(0, 0, 0) Color(0xFF000000) 0x000000");
-        add("white: a grey, hue 0", "#FFFFFF", "oklch(100.00% 0.0000 0.00)", "rgb(255 255 255)", "hsl(0 0% 100%)",
-            "#ffffff FFFFFF QColor(255, 255, 255) Color(0xFFFFFFFF) 0xFFFFFF");
-        add("mid grey", "#808080", "oklch(59.99% 0.0000 0.00)", "rgb(128 128 128)", "hsl(0 0% 50%)",
-            "#808080 808080 QColor(128, 128, 128) Color(0xFF808080) 0x808080");
-        add("near black", "#010101", "oklch(6.72% 0.0000 0.00)", "rgb(1 1 1)", "hsl(0 0% 0%)",
-            "#010101 010101 QColor(1, 1, 1) Color(0xFF010101) 0x010101");
-        add("near white", "#FEFEFE", "oklch(99.70% 0.0000 0.00)", "rgb(254 254 254)", "hsl(0 0% 100%)",
-            "#fefefe FEFEFE QColor(254, 254, 254) Color(0xFFFEFEFE) 0xFEFEFE");
-        add("red", "#FF0000", "oklch(62.80% 0.2577 29.23)", "rgb(255 0 0)", "hsl(0 100% 50%)",
-            "#ff0000 FF0000 QColor(255, 0, 0) Color(0xFFFF0000) 0xFF0000");
-        add("green", "#00FF00", "oklch(86.64% 0.2948 142.50)", "rgb(0 255 0)", "hsl(120 100% 50%)",
-            "#00ff00 00FF00 QColor(0, 255, 0) Color(0xFF00FF00) 0x00FF00");
-        add("blue primary, the largest chroma", "#0000FF", "oklch(45.20% 0.3132 264.05)", "rgb(0 0 255)",
-            "hsl(240 100% 50%)", "#0000ff 0000FF QColor(0, 0, 255) Color(0xFF0000FF) 0x0000FF");
-        add("magenta", "#FF00FF", "oklch(70.17% 0.3225 328.36)", "rgb(255 0 255)", "hsl(300 100% 50%)",
-            "#ff00ff FF00FF QColor(255, 0, 255) Color(0xFFFF00FF) 0xFF00FF");
-        add("dark slate", "#1A2B3C", "oklch(28.26% 0.0388 249.34)", "rgb(26 43 60)", "hsl(210 40% 17%)",
-            "#1a2b3c 1A2B3C QColor(26, 43, 60) Color(0xFF1A2B3C) 0x1A2B3C");
-        add("unreadable: the grey fallback", "NOT A COLOR", "oklch(59.99% 0.0000 0.00)", "rgb(128 128 128)",
-            "hsl(0 0% 50%)", "#808080 808080 QColor(128, 128, 128) Color(0xFF808080) 0x808080");
+        testRow("blue", "#3F7CF0", "oklch(60.80% 0.1860 261.72)", "rgb(63 124 240)", "hsl(219 86% 59%)",
+                "#3f7cf0 3F7CF0 QColor(63, 124, 240) Color(0xFF3F7CF0) 0x3F7CF0");
+        testRow("black", "#000000", "oklch(0.00% 0.0000 0.00)", "rgb(0 0 0)", "hsl(0 0% 0%)",
+                "#000000 000000 QColor(0, 0, 0) Color(0xFF000000) 0x000000");
+        testRow("white: a grey, hue 0", "#FFFFFF", "oklch(100.00% 0.0000 0.00)", "rgb(255 255 255)", "hsl(0 0% 100%)",
+                "#ffffff FFFFFF QColor(255, 255, 255) Color(0xFFFFFFFF) 0xFFFFFF");
+        testRow("mid grey", "#808080", "oklch(59.99% 0.0000 0.00)", "rgb(128 128 128)", "hsl(0 0% 50%)",
+                "#808080 808080 QColor(128, 128, 128) Color(0xFF808080) 0x808080");
+        testRow("near black", "#010101", "oklch(6.72% 0.0000 0.00)", "rgb(1 1 1)", "hsl(0 0% 0%)",
+                "#010101 010101 QColor(1, 1, 1) Color(0xFF010101) 0x010101");
+        testRow("near white", "#FEFEFE", "oklch(99.70% 0.0000 0.00)", "rgb(254 254 254)", "hsl(0 0% 100%)",
+                "#fefefe FEFEFE QColor(254, 254, 254) Color(0xFFFEFEFE) 0xFEFEFE");
+        testRow("red", "#FF0000", "oklch(62.80% 0.2577 29.23)", "rgb(255 0 0)", "hsl(0 100% 50%)",
+                "#ff0000 FF0000 QColor(255, 0, 0) Color(0xFFFF0000) 0xFF0000");
+        testRow("green", "#00FF00", "oklch(86.64% 0.2948 142.50)", "rgb(0 255 0)", "hsl(120 100% 50%)",
+                "#00ff00 00FF00 QColor(0, 255, 0) Color(0xFF00FF00) 0x00FF00");
+        testRow("blue primary, the largest chroma", "#0000FF", "oklch(45.20% 0.3132 264.05)", "rgb(0 0 255)",
+                "hsl(240 100% 50%)", "#0000ff 0000FF QColor(0, 0, 255) Color(0xFF0000FF) 0x0000FF");
+        testRow("magenta", "#FF00FF", "oklch(70.17% 0.3225 328.36)", "rgb(255 0 255)", "hsl(300 100% 50%)",
+                "#ff00ff FF00FF QColor(255, 0, 255) Color(0xFFFF00FF) 0xFF00FF");
+        testRow("dark slate", "#1A2B3C", "oklch(28.26% 0.0388 249.34)", "rgb(26 43 60)", "hsl(210 40% 17%)",
+                "#1a2b3c 1A2B3C QColor(26, 43, 60) Color(0xFF1A2B3C) 0x1A2B3C");
+        testRow("unreadable: the grey fallback", "NOT A COLOR", "oklch(59.99% 0.0000 0.00)", "rgb(128 128 128)",
+                "hsl(0 0% 50%)", "#808080 808080 QColor(128, 128, 128) Color(0xFF808080) 0x808080");
     }
 
     void moreNotations()
@@ -213,21 +194,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ratio");
         QTest::addColumn<int>("levelsMet"); // of AA large, AA, AAA large, AAA, easiest first
         QTest::addColumn<QString>("grade");
-        auto add = [](const char *name, const char *fg, const char *bg, const char *ratio, int met, const char *grade) {
-            row(name, QString(fg), QString(bg), QString(ratio), met, QString(grade));
-        };
-        add("black on white", "#000000", "#FFFFFF", "21.00:1", 4, "AAA");
-        add("white on black, the same", "#FFFFFF", "#000000", "21.00:1", 4, "AAA");
-        add("equal colours", "#3F7CF0", "#3F7CF0", "1.00:1", 0, "fails AA large");
-        add("3.03: large text only", "#949494", "#FFFFFF", "3.03:1", 1, "AA large");
-        add("2.99: nothing", "#959595", "#FFFFFF", "2.99:1", 0, "fails AA large");
+        testRow("black on white", "#000000", "#FFFFFF", "21.00:1", 4, "AAA");
+        testRow("white on black, the same", "#FFFFFF", "#000000", "21.00:1", 4, "AAA");
+        testRow("equal colours", "#3F7CF0", "#3F7CF0", "1.00:1", 0, "fails AA large");
+        testRow("3.03: large text only", "#949494", "#FFFFFF", "3.03:1", 1, "AA large");
+        testRow("2.99: nothing", "#959595", "#FFFFFF", "2.99:1", 0, "fails AA large");
         // 2.998 would round to 3.00 and still fail: it is cut, so what is shown agrees with the marks.
-        add("2.998 shows as 2.99", "#595959", "#000000", "2.99:1", 0, "fails AA large");
-        add("4.54: AA", "#767676", "#FFFFFF", "4.54:1", 3, "AA, AAA large");
-        add("4.478: not AA", "#777777", "#FFFFFF", "4.47:1", 1, "AA large");
-        add("7.005: AAA", "#595959", "#FFFFFF", "7.00:1", 4, "AAA");
-        add("6.897: not AAA", "#5A5A5A", "#FFFFFF", "6.89:1", 3, "AA, AAA large");
-        add("a blue on white", "#3F7CF0", "#FFFFFF", "3.92:1", 1, "AA large");
+        testRow("2.998 shows as 2.99", "#595959", "#000000", "2.99:1", 0, "fails AA large");
+        testRow("4.54: AA", "#767676", "#FFFFFF", "4.54:1", 3, "AA, AAA large");
+        testRow("4.478: not AA", "#777777", "#FFFFFF", "4.47:1", 1, "AA large");
+        testRow("7.005: AAA", "#595959", "#FFFFFF", "7.00:1", 4, "AAA");
+        testRow("6.897: not AAA", "#5A5A5A", "#FFFFFF", "6.89:1", 3, "AA, AAA large");
+        testRow("a blue on white", "#3F7CF0", "#FFFFFF", "3.92:1", 1, "AA large");
     }
 
     void contrast()
@@ -261,7 +239,7 @@ private Q_SLOTS:
         QTest::addColumn<double>("alpha"); // -1: none given
         QTest::addColumn<bool>("clipped");
         auto add = [](const char *text, const char *hex, double alpha = -1, bool clipped = false) {
-            row(text, QString(text), QString(hex), alpha, clipped);
+            testRow(text, text, hex, alpha, clipped);
         };
         add("#3a7", "#33AA77");
         add("fab", "#FFAABB"); // 3 without #, letters only
@@ -312,7 +290,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("problem");
-        auto add = [](const char *text, const char *problem) { row(text, QString(text), QString(problem)); };
+        auto add = [](const char *text, const char *problem) { testRow(text, text, problem); };
         const char *range255 = "is out of range in rgb(), which takes 0 to 255, or 0% to 100%";
         add("blurple", "Not a color name or code: \u201Cblurple\u201D");
         add("dark blue", "Not a color name or code: \u201Cdark blue\u201D");

@@ -35,7 +35,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("last");
         using C = GlyphCategory;
         const auto add = [](C category, const char *raw, int count, const char *first, const char *last) {
-            QTest::newRow(raw) << category << QString(raw) << count << QString(first) << QString(last);
+            testRow(raw, category, raw, count, first, last);
         };
         add(C::arrows, "arrows", 15, "→", "↺");
         add(C::math, "math", 28, "×", "∅");
@@ -90,23 +90,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("expected");
-        const auto add = [](const char *name, const QString &query, const QString &expected) {
-            QTest::newRow(name) << query << expected;
-        };
-        add("empty", "", "");
-        add("spaces and newlines", "  \n\t ", "");
-        add("ARROW padded, any case", "  ARROW \n", chars(GlyphCatalog::arrows()));
-        add("glyph typed itself", "→", "→");
-        add("keyword before name order", "pi", "∏π¶");
-        add("keyword money", "money", chars(GlyphCatalog::currency()));
-        add("quote: only the quotation marks", "quote", "«»‹›“”‘’„");
-        add("two words as one substring", "box double", "═║╔╗╚╝╠╣╦╩╬");
-        add("words in another order", "double box", "");
-        add("tm", "tm", "™");
-        add("deg", "deg", "°℃℉");
-        add("check", "check", "✓✔☑☐");
-        add("hyphen in name", "plus-minus", "±");
-        add("upper-case glyph is lower-cased first", "Σ", "");
+        testRow("empty", "", "");
+        testRow("spaces and newlines", "  \n\t ", "");
+        testRow("ARROW padded, any case", "  ARROW \n", chars(GlyphCatalog::arrows()));
+        testRow("glyph typed itself", "→", "→");
+        testRow("keyword before name order", "pi", "∏π¶");
+        testRow("keyword money", "money", chars(GlyphCatalog::currency()));
+        testRow("quote: only the quotation marks", "quote", "«»‹›“”‘’„");
+        testRow("two words as one substring", "box double", "═║╔╗╚╝╠╣╦╩╬");
+        testRow("words in another order", "double box", "");
+        testRow("tm", "tm", "™");
+        testRow("deg", "deg", "°℃℉");
+        testRow("check", "check", "✓✔☑☐");
+        testRow("hyphen in name", "plus-minus", "±");
+        testRow("upper-case glyph is lower-cased first", "Σ", "");
     }
 
     void search()

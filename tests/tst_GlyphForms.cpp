@@ -36,23 +36,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("escape");
         QTest::addColumn<QString>("css");
         QTest::addColumn<QString>("codePoints");
-        const auto add = [](const char *name, const char *glyph, const char *entity, const char *escape,
-                            const char *css, const char *codePoints) {
-            testRow(name, QString(glyph), QString(entity), QString(escape), QString(css), QString(codePoints));
-        };
-        add("an arrow HTML names", "→", "&rarr;", "\\u2192", "\\2192", "U+2192");
+        testRow("an arrow HTML names", "→", "&rarr;", "\\u2192", "\\2192", "U+2192");
         // Two names for it; HTML 4's is the one people know.
-        add("the ellipsis, by its HTML 4 name", "…", "&hellip;", "\\u2026", "\\2026", "U+2026");
-        add("lower case before upper", "©", "&copy;", "\\u00A9", "\\A9", "U+00A9");
-        add("no name: a number", "₿", "&#x20BF;", "\\u20BF", "\\20BF", "U+20BF");
-        add("beyond U+FFFF: a surrogate pair for the escape", "😀", "&#x1F600;", "\\uD83D\\uDE00", "\\1F600", "U+1F600");
-        add("a variation selector is kept", "✔\uFE0F", "&#x2714;&#xFE0F;", "\\u2714\\uFE0F", "\\2714\\FE0F",
-            "U+2714 U+FE0F");
-        add("a combining mark keeps its own code point", "e\u0301", "&#x65;&#x301;", "\\u0065\\u0301", "\\65\\301",
-            "U+0065 U+0301");
-        add("a sequence HTML names as a whole", "\u2242\u0338", "&nesim;", "\\u2242\\u0338", "\\2242\\338",
-            "U+2242 U+0338");
-        add("markup's own characters", "&", "&amp;", "\\u0026", "\\26", "U+0026");
+        testRow("the ellipsis, by its HTML 4 name", "…", "&hellip;", "\\u2026", "\\2026", "U+2026");
+        testRow("lower case before upper", "©", "&copy;", "\\u00A9", "\\A9", "U+00A9");
+        testRow("no name: a number", "₿", "&#x20BF;", "\\u20BF", "\\20BF", "U+20BF");
+        testRow("beyond U+FFFF: a surrogate pair for the escape", "😀", "&#x1F600;", "\\uD83D\\uDE00", "\\1F600",
+                "U+1F600");
+        testRow("a variation selector is kept", "✔\uFE0F", "&#x2714;&#xFE0F;", "\\u2714\\uFE0F", "\\2714\\FE0F",
+                "U+2714 U+FE0F");
+        testRow("a combining mark keeps its own code point", "e\u0301", "&#x65;&#x301;", "\\u0065\\u0301", "\\65\\301",
+                "U+0065 U+0301");
+        testRow("a sequence HTML names as a whole", "\u2242\u0338", "&nesim;", "\\u2242\\u0338", "\\2242\\338",
+                "U+2242 U+0338");
+        testRow("markup's own characters", "&", "&amp;", "\\u0026", "\\26", "U+0026");
     }
 
     void forms()

@@ -22,10 +22,15 @@ class tst_HttpClient : public QObject
 
     std::optional<HttpClient::Reply> get(const QString &path, qint64 maximumBytes = HttpClient::kDefaultMaximumBytes)
     {
+        return get(QUrl(m_fixture.base() + path), maximumBytes);
+    }
+
+    static std::optional<HttpClient::Reply> get(const QUrl &url, qint64 maximumBytes = HttpClient::kDefaultMaximumBytes)
+    {
         std::optional<HttpClient::Reply> reply;
         QObject context;
         HttpClient::get(
-            QUrl(m_fixture.base() + path), &context, [&reply](const HttpClient::Reply &r) { reply = r; }, maximumBytes);
+            url, &context, [&reply](const HttpClient::Reply &r) { reply = r; }, maximumBytes);
         (void)QTest::qWaitFor([&reply] { return reply.has_value(); }, 20000);
         return reply;
     }
@@ -77,10 +82,8 @@ private Q_SLOTS:
             QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
             refused = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
         }
-        std::optional<HttpClient::Reply> reply;
-        QObject context;
-        HttpClient::get(QUrl(refused), &context, [&reply](const HttpClient::Reply &r) { reply = r; });
-        QTRY_VERIFY(reply);
+        auto reply = get(QUrl(refused));
+        QVERIFY(reply);
         QCOMPARE(reply->outcome, Outcome::failed);
         QCOMPARE(reply->error, QStringLiteral("Connection refused"));
 

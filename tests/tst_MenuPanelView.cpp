@@ -67,9 +67,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("heading");
         QTest::addColumn<int>("width");
         const auto add = [](Tab tab, int index, const char *raw, const char *title, const char *sectionClass,
-                            const char *heading, int width) {
-            testRow(raw, tab, index, QString(raw), QString(title), QString(sectionClass), QString(heading), width);
-        };
+                            const char *heading,
+                            int width) { testRow(raw, tab, index, raw, title, sectionClass, heading, width); };
         add(Tab::placeholders, 0, "placeholders", "Placeholders", "PlaceholderSection", "Instant Placeholders", 300);
         add(Tab::color, 1, "color", "Color", "ColorSection", "Color Grabber", 300);
         add(Tab::text, 2, "text", "Text", "LoremSection", "Lorem Ipsum", 300);

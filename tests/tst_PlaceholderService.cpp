@@ -78,8 +78,7 @@ private Q_SLOTS:
 
         const auto add = [](const char *name, Source source, qint64 width, qint64 height, Format format,
                             const char *seed, const char *style, const char *url, const char *baseName) {
-            QTest::newRow(name) << source << width << height << format << QString(seed) << QString(style)
-                                << QString(url) << QString(baseName);
+            testRow(name, source, width, height, format, seed, style, url, baseName);
         };
         const Source ph = Source::placeholder, av = Source::avatar;
         add("placeholder png", ph, 400, 400, Format::png, "", "thumbs", "https://placehold.test/400x400.png",

@@ -60,15 +60,13 @@ LoupePicker::~LoupePicker()
 
 QString LoupePicker::hexUnderPointer() const
 {
-    // The overlay of the screen the pointer is on; off every screen, the nearest edge of the first.
+    // The overlay of the monitor the pointer is on; off every monitor, the nearest edge of the first.
     const QPoint at = QCursor::pos();
     LoupeOverlay *chosen = nullptr;
     for (const QPointer<QWindow> &window : m_overlays) {
         auto *overlay = qobject_cast<LoupeOverlay *>(window.data());
         if (overlay && (!chosen || (overlay->screen() && overlay->screen()->geometry().contains(at))))
             chosen = overlay;
-        if (chosen && chosen->screen() && chosen->screen()->geometry().contains(at))
-            break;
     }
     return chosen ? chosen->hexAt(chosen->mapFromGlobal(at)) : QString();
 }
