@@ -1,6 +1,8 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
+#include <algorithm>
+
 #include "Controls.h"
 #include "IconifyFixture.h"
 #include "desktop/portal/ColorSchemeFollower.h"
@@ -252,6 +254,8 @@ bool isTileOfGrid(const QWidget *widget)
 // and the tile reached is the grid's Tab stop from then on.
 void arrowKeys(QWidget *grid)
 {
+    // A grid rebuilt a moment ago (a pressed tile adds a recent item) takes its tiles in on the next turn.
+    QTRY_VERIFY(std::ranges::all_of(tilesOf(grid), isTileOfGrid));
     const QList<QAbstractButton *> tiles = tilesOf(grid);
     if (tiles.size() < 2)
         return;
