@@ -1,18 +1,10 @@
 #!/usr/bin/env bash
-# End to end on the real binary: each scenario gets its own X server, a throw-away home and runtime folder.
-#   with a tray host: the icon appears, a click opens the panel, Escape closes it, a second launch opens the
-#   running instance's panel with the launch's startup id on its window, a warning is printed unasked, a
-#   click on the icon closes it again, losing focus closes it, "Quit Tessellon" ends the process; with no
-#   colour-picker portal on the bus, "Pick Color" opens our own loupe, a click picks the pixel under it, the
-#   panel comes back with the colour, and a press outside closes it;
-#   on two monitors, a key in the loupe picks the pixel under the pointer, whichever overlay has the keyboard;
-#   every tab keeps the panel on screen and on the bar's side, clicks on the tabs leave it open, and a press
-#   outside it closes it, under tint2 in the top right corner (also at 2x) and along the bottom (started
-#   after Tessellon there), and under Xfce's panel and window manager along the top and along the bottom
-#   (started after Tessellon there);
-#   with the real desktop portal (gtk backend), the panel turns dark and light again as GNOME's setting
-#   changes while it runs, and Pick Color goes straight to the loupe, as that backend has no picker;
-#   without a tray host: the panel opens at once as an ordinary window, and closing it ends the process.
+# End to end on the real binary, each scenario on its own X server with a throw-away home: the tray icon,
+# clicks on it, Escape, focus loss, a second launch (its startup id on the panel's window), warnings printed
+# unasked, our own loupe picking by click and by key on two screens, Quit; every tab on screen and on the
+# bar's side, tab clicks that leave the panel open and presses outside that close it, under tint2 and Xfce's
+# panel along the top and the bottom (started after Tessellon there); the real desktop portal's light and
+# dark; and the ordinary window when there is no tray.
 # Usage: tray_e2e.sh TESSELLON TRAY_PROBE
 #   (needs xdotool, xprop, xrandr, xclip, import, display, tint2, xfce4-panel, xfwm4, xfconfd,
 #   xdg-desktop-portal(-gtk), dconf-service, gsettings, Xvfb)
@@ -161,7 +153,7 @@ check_placement_and_outside_clicks() { # EDGE BAR X  (X: a point on the bar away
         wait_for 10 panel_shown && wait_for 10 panel_at_rest
         check "$edge bar, $tab: the panel stays on screen, on the bar's side" panel_placed_well "$edge" "$bar"
     done
-    screenshot_when_still "$shots/e2e-$edge-text-tools.png"
+    screenshot_when_still "$shots/e2e-$kind-$edge-text-tools.png"
     # Tabs clicked one after another: each click resizes and moves the panel, and is still a click on it.
     local i window
     for i in 0 1 2 3 4 5 0 5 1 4 2 3; do
@@ -187,10 +179,18 @@ click_quit() {
     click_window_at "$window" -45 -16
 }
 
-echo "--- with a tray host"
+echo "--- with a tray host, on two screens side by side"
 use_private_home "$WORK/tray"
-start_xserver
+start_xserver 2560x800
+# Two monitors on one X screen, as a laptop with a second display has them.
+xrandr --setmonitor left 1280/338x800/211+0+0 screen >/dev/null
+xrandr --setmonitor right 1280/338x800/211+1280+0 none >/dev/null
+SCREEN_WIDTH=1280
 start_tray_host "$here/tint2rc" "$probe"
+# Something of a known colour on the left screen, for the pick by key.
+convert -size 200x200 xc:'#12AB34' "$WORK/green.png"
+display -geometry +50+300 "$WORK/green.png" >/dev/null 2>&1 &
+DISPLAY_PID=$!
 start_ns=$(date +%s%N)
 QT_MESSAGE_PATTERN="%{time process} %{message}" "$app" 2>"$WORK/app.log" &
 APP_PID=$!
@@ -209,8 +209,6 @@ check "Escape closes the panel" wait_for 10 panel_hidden
 
 # As a launcher starts it, with a startup id for the window manager's focus-stealing prevention.
 DESKTOP_STARTUP_ID="tessellon-e2e_TIME4242" "$app"
-second_status=$?
-check "a second launch hands over and exits" test "$second_status" -eq 0
 check "a second launch opens the running instance's panel" wait_for 10 panel_shown
 startup_id_on_panel() { xprop -id "$(panel_window)" _NET_STARTUP_ID 2>/dev/null | grep -q '"tessellon-e2e_TIME4242"'; }
 check "the launch's startup id is on the panel's window" startup_id_on_panel
@@ -218,7 +216,6 @@ check "the launch's startup id is on the panel's window" startup_id_on_panel
 gdbus call --session --dest io.github.tessellon.Tessellon --object-path /io/github/tessellon/Tessellon \
     --method org.freedesktop.Application.ActivateAction show-tab "[<'nope'>]" {} >/dev/null 2>&1
 check "a warning reaches standard error unasked" wait_for 5 grep -q "No tab called" "$WORK/app.log"
-check "the first process is still the one running" kill -0 "$APP_PID"
 
 click_window_at "$icon" 9 9
 check "a click on the icon while the panel is open closes it" wait_for 10 panel_hidden
@@ -231,12 +228,9 @@ xdotool windowfocus "$elsewhere"
 check "the panel closes when it loses focus" wait_for 10 panel_hidden
 "$app"
 check "and opens again from a second launch" wait_for 10 panel_shown
-# The tray's icon sits at the left of this short bar.
-check_placement_and_outside_clicks top "$elsewhere" 150
+wait_for 10 panel_at_rest
 
 clipboard_is() { [[ "$(xclip -selection clipboard -o 2>/dev/null)" == "$1" ]]; }
-"$app"
-wait_for 10 panel_shown && wait_for 10 panel_at_rest
 
 # The colour tab's own loupe (the test's session bus has no desktop portal): the picked colour must be the
 # screen's pixel under the pointer, on the clipboard, and the panel must come back showing it.
@@ -259,39 +253,11 @@ xdotool mousemove 640 700 click 1
 check "after the pick, a press on the bare desktop closes the panel" wait_for 10 panel_hidden
 "$app"
 wait_for 10 panel_shown
-
-click_quit
-check "Quit Tessellon ends the process" wait_for 10 app_exited
-if app_exited; then
-    wait "$APP_PID"
-    check "it exits with status 0" test $? -eq 0
-    APP_PID=""
-fi
-end_session
-
-echo "--- two screens side by side: a key in the loupe picks the pixel under the pointer"
-use_private_home "$WORK/two-screens"
-start_xserver 2560x800
-# Two monitors on one X screen, as a laptop with a second display has them.
-xrandr --setmonitor left 1280/338x800/211+0+0 screen >/dev/null
-xrandr --setmonitor right 1280/338x800/211+1280+0 none >/dev/null
-SCREEN_WIDTH=1280
-start_tray_host "$here/tint2rc" "$probe"
-# Something of a known colour under the pointer, on the left screen.
-convert -size 200x200 xc:'#12AB34' "$WORK/green.png"
-display -geometry +50+300 "$WORK/green.png" >/dev/null 2>&1 &
-DISPLAY_PID=$!
-"$app" 2>"$WORK/app.log" &
-APP_PID=$!
-check "the tray icon appears" wait_for 20 tray_icon_shown
-click_window_at "$(tray_icon_window)" 9 9
-check "a click on the icon opens the panel" wait_for 10 panel_shown
-panel=$(panel_window)
-click_window_at "$panel" 75 22
+# A key in the loupe picks the pixel under the pointer, whichever screen's overlay has the keyboard.
+click_window_at "$(panel_window)" 75 22
 wait_for 10 panel_at_rest
-click_window_at "$panel" 150 94
-check "Pick Color opens the loupe" wait_for 10 overlay_shown
-# The keyboard on the right screen's overlay, the pointer on the left screen.
+click_window_at "$(panel_window)" 150 94
+check "Pick Color opens the loupe again" wait_for 10 overlay_shown
 right_overlay() {
     local window
     for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
@@ -304,35 +270,22 @@ xdotool mousemove 150 400
 xdotool windowfocus --sync "$(right_overlay)"
 xdotool key Return
 check "Return copies the colour under the pointer, on the other screen" wait_for 10 clipboard_is "#12AB34"
+check "and the panel comes back" wait_for 10 panel_shown
+
+click_quit
+check "Quit Tessellon ends the process" wait_for 10 app_exited
+if app_exited; then
+    wait "$APP_PID"
+    check "it exits with status 0" test $? -eq 0
+    APP_PID=""
+fi
 kill "$DISPLAY_PID" 2>/dev/null
 wait "$DISPLAY_PID" 2>/dev/null
 end_session
 
-# tint2 again: along the top at 2x, and along the bottom at 1x, started after Tessellon as it may be at login.
-for setup in "top 2560x1600 2" "bottom 1280x800 1"; do
-    read -r edge size scale <<<"$setup"
-    echo "--- tint2 along the $edge, Tessellon at ${scale}x"
-    use_private_home "$WORK/tint2-$edge"
-    start_xserver "$size"
-    sed "s/^panel_position = .*/panel_position = $edge right horizontal/" "$here/tint2rc" >"$WORK/tint2-$edge.rc"
-    [[ "$edge" == top ]] && start_tray_host "$WORK/tint2-$edge.rc" "$probe"
-    QT_SCALE_FACTOR=$scale "$app" 2>"$WORK/app.log" &
-    APP_PID=$!
-    if [[ "$edge" == bottom ]]; then
-        check "with no tray yet, the panel opens as a window" wait_for 20 panel_shown
-        start_tray_host "$WORK/tint2-$edge.rc" "$probe"
-        check "the window gives way to the icon" wait_for 10 panel_hidden
-    fi
-    check "the tray icon appears" wait_for 20 tray_icon_shown
-    click_window_at "$(tray_icon_window)" 9 9
-    check "a click on the icon opens the panel" wait_for 10 panel_shown
-    check "the panel is $((300 * scale)) pixels ($scale x 300) wide" panel_width_is $((300 * scale))
-    check_placement_and_outside_clicks "$edge" "$(xdotool search --onlyvisible --classname tint2 | head -1)" 150
-    end_session
-done
-
-# Xfce's own panel under its window manager: its notification area hosts our StatusNotifierItem. Along the
-# top it is there first; along the bottom it starts after Tessellon, as at login.
+# The bars people have, along the top and along the bottom; along the bottom each starts after Tessellon,
+# as it may at login. tint2 hosts the XEmbed icon, at 2x along the top; Xfce's panel under its own window
+# manager hosts our StatusNotifierItem in its notification area, the bar's last item.
 xfce_bar() {
     local window
     for window in $(xdotool search --onlyvisible --classname xfce4-panel 2>/dev/null); do
@@ -341,48 +294,61 @@ xfce_bar() {
     done
     return 1
 }
-start_xfce_panel() {
-    xfce4-panel >"$WORK/xfce4-panel.log" 2>&1 &
-    XFCE_PANEL_PID=$!
-    wait_for 20 xfce_bar
-}
-for edge in top bottom; do
-    echo "--- Xfce's panel along the $edge, with xfwm4"
-    use_private_home "$WORK/xfce-$edge"
-    channel="$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
-    mkdir -p "$channel"
-    position="p=6;x=0;y=0"
-    [[ "$edge" == bottom ]] && position="p=10;x=0;y=0"
-    sed "s/POSITION/$position/" "$here/xfce4-panel.xml" >"$channel/xfce4-panel.xml"
-    start_xserver
-    /usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd >/dev/null 2>&1 &
-    XFCONFD_PID=$!
-    xfwm4 --compositor=off >/dev/null 2>&1 &
-    WM_PID=$!
-    if [[ "$edge" == top ]]; then
-        check "Xfce's panel starts" start_xfce_panel
-        "$app" 2>"$WORK/app.log" &
-        APP_PID=$!
+bar_window() { if [[ "$kind" == tint2 ]]; then xdotool search --onlyvisible --classname tint2 | head -1; else xfce_bar; fi; }
+start_bar() {
+    if [[ "$kind" == tint2 ]]; then
+        sed "s/^panel_position = .*/panel_position = $edge right horizontal/" "$here/tint2rc" >"$WORK/tint2.rc"
+        start_tray_host "$WORK/tint2.rc" "$probe"
     else
-        "$app" 2>"$WORK/app.log" &
-        APP_PID=$!
+        xfce4-panel >"$WORK/xfce4-panel.log" 2>&1 &
+        XFCE_PANEL_PID=$!
+        wait_for 20 xfce_bar
+    fi
+}
+icon_registered() { if [[ "$kind" == tint2 ]]; then tray_icon_shown; else registered_with_watcher; fi; }
+for setup in "tint2 top 2560x1600 2" "tint2 bottom 1280x800 1" "xfce top 1280x800 1" "xfce bottom 1280x800 1"; do
+    read -r kind edge size scale <<<"$setup"
+    echo "--- $kind along the $edge, Tessellon at ${scale}x"
+    use_private_home "$WORK/$kind-$edge"
+    if [[ "$kind" == xfce ]]; then
+        mkdir -p "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
+        position="p=6;x=0;y=0"
+        [[ "$edge" == bottom ]] && position="p=10;x=0;y=0"
+        sed "s/POSITION/$position/" "$here/xfce4-panel.xml" \
+            >"$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"
+    fi
+    start_xserver "$size"
+    if [[ "$kind" == xfce ]]; then
+        /usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd >/dev/null 2>&1 &
+        XFCONFD_PID=$!
+        xfwm4 --compositor=off >/dev/null 2>&1 &
+        WM_PID=$!
+    fi
+    [[ "$edge" == top ]] && check "the bar starts" start_bar
+    QT_SCALE_FACTOR=$scale "$app" 2>"$WORK/app.log" &
+    APP_PID=$!
+    if [[ "$edge" == bottom ]]; then
         check "with no tray yet, the panel opens as a window" wait_for 20 panel_shown
-        check "Xfce's panel starts after Tessellon" start_xfce_panel
+        check "the bar starts after Tessellon" start_bar
         check "the window gives way to the icon" wait_for 20 panel_hidden
     fi
-    check "the icon registers with Xfce's notification area" wait_for 20 registered_with_watcher
-    bar=$(xfce_bar)
-    eval "$(xdotool getwindowgeometry --shell "$bar")"
-    # The notification area is the bar's last item, and our icon its only one.
-    xdotool mousemove $((X + WIDTH - 14)) $((Y + HEIGHT / 2)) click 1
+    check "the icon registers with the bar" wait_for 20 icon_registered
+    bar=$(bar_window)
+    if [[ "$kind" == tint2 ]]; then
+        click_window_at "$(tray_icon_window)" 9 9
+    else
+        eval "$(xdotool getwindowgeometry --shell "$bar")"
+        xdotool mousemove $((X + WIDTH - 14)) $((Y + HEIGHT / 2)) click 1
+    fi
     check "a click on the icon opens the panel" wait_for 10 panel_shown
-    screenshot_when_still "$shots/e2e-xfce-$edge.png"
+    check "the panel is $((300 * scale)) pixels ($scale x 300) wide" panel_width_is $((300 * scale))
+    screenshot_when_still "$shots/e2e-$kind-$edge.png"
     xdotool key Escape
     check "Escape closes the panel" wait_for 10 panel_hidden
-    "$app"
-    check_placement_and_outside_clicks "$edge" "$bar" 640
-    kill "$XFCE_PANEL_PID" "$XFCONFD_PID" "$WM_PID" 2>/dev/null
-    wait "$XFCE_PANEL_PID" "$XFCONFD_PID" "$WM_PID" 2>/dev/null
+    # The tray's icon sits at the left of tint2's short bar, at the right end of Xfce's.
+    check_placement_and_outside_clicks "$edge" "$bar" "$([[ "$kind" == tint2 ]] && echo 150 || echo 640)"
+    [[ "$kind" == xfce ]] && kill "$XFCE_PANEL_PID" "$XFCONFD_PID" "$WM_PID" 2>/dev/null &&
+        wait "$XFCE_PANEL_PID" "$XFCONFD_PID" "$WM_PID" 2>/dev/null
     WM_PID=""
     end_session
 done
