@@ -71,7 +71,7 @@ QStringList ids(const Result<QList<IconID>> &result)
     QStringList list;
     if (const auto *icons = std::get_if<QList<IconID>>(&result)) {
         for (const IconID &icon : *icons)
-            list.append(icon.id());
+            list.append(icon.prefix + u'|' + icon.name);
     }
     return list;
 }
@@ -108,10 +108,8 @@ private Q_SLOTS:
         QTest::newRow("space") << "arrow down" << QByteArray("/search?query=arrow%20down&limit=48");
         QTest::newRow("plus, ampersand, hash")
             << "c++ & #1" << QByteArray("/search?query=c%2B%2B%20%26%20%231&limit=48");
-        QTest::newRow("equals and slash") << "a=b/c" << QByteArray("/search?query=a%3Db%2Fc&limit=48");
         QTest::newRow("non-ASCII") << "caf\u00E9 \U0001F600"
                                    << QByteArray("/search?query=caf%C3%A9%20%F0%9F%98%80&limit=48");
-        QTest::newRow("line break kept") << "a\nb" << QByteArray("/search?query=a%0Ab&limit=48");
     }
 
     void searchRequestShape()
@@ -123,23 +121,23 @@ private Q_SLOTS:
         QCOMPARE(m_fixture.searches(), QStringList{query});
     }
 
-    // The entries of a reply, and the icons made of them.
+    // The entries of a reply, and the icons made of them ("prefix|name").
     void searchEntries_data()
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QStringList>("icons");
         QTest::newRow("in order") << QByteArray(R"({"icons":["mdi:home","lucide:house","mdi:home"]})")
-                                  << QStringList{"mdi:home", "lucide:house", "mdi:home"};
+                                  << QStringList{"mdi|home", "lucide|house", "mdi|home"};
         QTest::newRow("empty") << QByteArray(R"({"icons":[],"total":0})") << QStringList{};
         QTest::newRow("other keys ignored")
-            << QByteArray(R"({"total":1,"icons":["a:b"],"collections":{"a":{}},"limit":48})") << QStringList{"a:b"};
+            << QByteArray(R"({"total":1,"icons":["a:b"],"collections":{"a":{}},"limit":48})") << QStringList{"a|b"};
         QTest::newRow("malformed skipped")
-            << QByteArray(R"({"icons":["nocolon","mdi:",":home","","::","x:y"]})") << QStringList{"x:y"};
-        QTest::newRow("leading colons skipped") << QByteArray(R"({"icons":["::mdi:home"]})") << QStringList{"mdi:home"};
+            << QByteArray(R"({"icons":["nocolon","mdi:",":home","","::","x:y"]})") << QStringList{"x|y"};
+        QTest::newRow("leading colons skipped") << QByteArray(R"({"icons":["::mdi:home"]})") << QStringList{"mdi|home"};
         QTest::newRow("further colons stay in the name")
-            << QByteArray(R"({"icons":["a:b:c","a::b"]})") << QStringList{"a:b:c", "a::b"};
+            << QByteArray(R"({"icons":["a:b:c","a::b"]})") << QStringList{"a|b:c", "a|:b"};
         QTest::newRow("unicode") << QByteArray(R"({"icons":["s\u00E9t:na\u00EFve"]})")
-                                 << QStringList{"s\u00E9t:na\u00EFve"};
+                                 << QStringList{"s\u00E9t|na\u00EFve"};
     }
 
     void searchEntries()
@@ -152,30 +150,18 @@ private Q_SLOTS:
         QCOMPARE(ids(result), icons);
     }
 
-    void searchEntriesKeepFieldsApart()
-    {
-        m_fixture.route("/search", json(R"({"icons":["::a:b:c"]})"));
-        const auto icons = std::get<QList<IconID>>(runSearch(QStringLiteral("abc")));
-        QCOMPARE(icons.size(), 1);
-        QCOMPARE(icons[0].prefix, QStringLiteral("a"));
-        QCOMPARE(icons[0].name, QStringLiteral("b:c"));
-    }
-
     // Replies that are not a usable list end the search with a readable reason.
     void searchFailures_data()
     {
         QTest::addColumn<HttpFixture::Response>("reply");
         QTest::addColumn<QString>("error");
         QTest::newRow("no icons key") << json(R"({"total":0})") << "The search reply has no \u201Cicons\u201D list.";
-        QTest::newRow("not an object") << json("[1,2]") << "The search reply has no \u201Cicons\u201D list.";
         QTest::newRow("icons not a list")
             << json(R"({"icons":"mdi:home"})") << "The search reply\u2019s \u201Cicons\u201D is not a list.";
         QTest::newRow("non-text entry") << json(R"({"icons":["mdi:home",3]})")
                                         << "The search reply\u2019s \u201Cicons\u201D holds something other than text.";
         QTest::newRow("malformed JSON") << json(R"({"icons":["mdi:home")")
                                         << "The search reply is not valid JSON (unterminated string at byte 20).";
-        QTest::newRow("HTML page") << HttpFixture::Response{200, "<html></html>", "text/html"}
-                                   << "The search reply is not valid JSON (illegal value at byte 1).";
     }
 
     void searchFailures()
@@ -199,14 +185,6 @@ private Q_SLOTS:
         QCOMPARE(filesUnderHome(), QStringList());
     }
 
-    void searchAgainstTheIconSets()
-    {
-        const auto result = runSearch(QStringLiteral("arrow"));
-        QCOMPARE(ids(result).size(), 48);
-        QVERIFY(ids(result).startsWith(QStringLiteral("lucide:a-arrow-down")));
-        QCOMPARE(ids(runSearch(QStringLiteral("no such icon"))), QStringList{});
-    }
-
     // What an SVG reply must be: UTF-8 holding "<svg"; it comes back unchanged.
     void fetchSVG_data()
     {
@@ -216,7 +194,6 @@ private Q_SLOTS:
         QTest::newRow("svg") << svg << QString();
         QTest::newRow("untrimmed, unrewritten") << "\n  <?xml version=\"1.0\"?>" + svg + " \n" << QString();
         QTest::newRow("empty") << QByteArray() << "Iconify returned no usable data.";
-        QTest::newRow("HTML") << QByteArray("<html><body>Not here</body></html>") << "Iconify returned no usable data.";
         QTest::newRow("upper case") << QByteArray("<SVG viewBox=\"0 0 1 1\"/>") << "Iconify returned no usable data.";
         QTest::newRow("not UTF-8") << QByteArray("<svg>\xff\xfe</svg>") << "Iconify returned no usable data.";
     }

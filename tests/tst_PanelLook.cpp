@@ -11,7 +11,6 @@
 #include "panel/TabStrip.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
-#include "widgets/HoverDeleteButton.h"
 #include "widgets/InsetBox.h"
 #include "widgets/Layout.h"
 #include "widgets/PanelStyle.h"
@@ -516,48 +515,6 @@ private Q_SLOTS:
             if (auto *grid = panel.section()->findChild<QWidget *>(name))
                 arrowKeys(grid);
         }
-    }
-
-    void deleteButtons_data()
-    {
-        QTest::addColumn<Tab>("tab");
-        QTest::addColumn<QString>("grid");
-        QTest::addColumn<int>("index");
-        QTest::newRow("first recent colour") << Tab::color << QStringLiteral("recentColors") << 0;
-        QTest::newRow("last recent glyph") << Tab::glyphs << QStringLiteral("recentGlyphs") << 4;
-    }
-
-    // The delete button of a hovered tile shows whole, inside its grid, and is big enough to hit.
-    void deleteButtons()
-    {
-        QFETCH(Tab, tab);
-        QFETCH(QString, grid);
-        QFETCH(int, index);
-        MenuPanelView panel(m_colors, m_glyphs);
-        panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        panel.selectTab(tab);
-        waitUntilSettled(panel, tab);
-        auto *gridWidget = panel.section()->findChild<QWidget *>(grid);
-        QVERIFY(gridWidget);
-        const QList<QAbstractButton *> tiles = tilesOf(gridWidget);
-        QVERIFY(index < tiles.size());
-        QWidget *tile = tiles[index];
-        QTest::mouseMove(tile, tile->rect().center());
-        HoverDeleteButton *remove = nullptr;
-        QTRY_VERIFY((remove = [&]() -> HoverDeleteButton * {
-            for (auto *button : gridWidget->findChildren<HoverDeleteButton *>()) {
-                if (button->tile() == tile && button->isVisible())
-                    return button;
-            }
-            return nullptr;
-        }()));
-        QVERIFY(remove->width() >= Style::kMinimumTarget && remove->height() >= Style::kMinimumTarget);
-        QVERIFY(gridWidget->rect().contains(remove->geometry()));
-        const QRectF disc = remove->disc().translated(remove->pos());
-        QVERIFY2(QRectF(gridWidget->rect()).contains(disc),
-                 qPrintable(QStringLiteral("disc at %1,%2").arg(disc.left()).arg(disc.top())));
-        QVERIFY(disc.intersects(QRectF(tile->geometry())));
     }
 };
 
