@@ -39,35 +39,26 @@ describe_failure() {
 }
 
 
-# The visible window of our process titled "Tessellon" that is panel-sized (the tray icon is tiny).
-panel_window() {
+# The first visible window of our process for which the test holds, with X, Y, WIDTH, HEIGHT of it set.
+our_window() { # our_window TEST...  (an arithmetic test on X, Y, WIDTH and HEIGHT)
     local window
     for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        local width
-        width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
-        if [[ "$(xdotool getwindowname "$window")" == "Tessellon" && "${width:-0}" -ge 200 ]]; then
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        # shellcheck disable=SC2004
+        if (($*)); then
             echo "$window"
             return 0
         fi
     done
     return 1
 }
+# The panel is the one at least 200 wide (the tray icon is tiny); the loupe covers a screen.
+panel_window() { our_window "WIDTH >= 200 && WIDTH < SCREEN_WIDTH"; }
 panel_shown() { panel_window >/dev/null; }
 panel_hidden() { ! panel_window >/dev/null; }
-
-tray_icon_window() {
-    local window
-    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        local width
-        width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
-        if [[ "${width:-999}" -le 64 ]]; then
-            echo "$window"
-            return 0
-        fi
-    done
-    return 1
-}
+tray_icon_window() { our_window "WIDTH <= 64"; }
 tray_icon_shown() { tray_icon_window >/dev/null; }
+overlay_shown() { our_window "WIDTH == SCREEN_WIDTH" >/dev/null; }
 
 click_window_at() { # click_window_at WINDOW X Y  (coordinates inside the window; negative: from the far edge)
     local window="$1" x="$2" y="$3"
@@ -77,11 +68,7 @@ click_window_at() { # click_window_at WINDOW X Y  (coordinates inside the window
     xdotool mousemove $((X + x)) $((Y + y)) click 1
 }
 
-panel_width_is() {
-    local window
-    window=$(panel_window) || return 1
-    [[ "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')" == "$1" ]]
-}
+panel_width_is() { panel_window >/dev/null && ((WIDTH == $1)); }
 
 # Takes the screenshot once two grabs in a row are the same, so the opening fade has finished.
 screen_is_still() {
@@ -98,33 +85,22 @@ screenshot_when_still() {
     cp "$WORK/now.png" "$1"
 }
 
-# The loupe covers the whole screen.
-overlay_shown() {
-    local window
-    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        [[ "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')" == "$SCREEN_WIDTH" ]] && return 0
-    done
-    return 1
-}
-
 app_exited() { ! kill -0 "$APP_PID" 2>/dev/null; }
 
 # The panel's geometry, read twice in a row the same: the size spring has come to rest.
 panel_at_rest() {
-    local window first second
-    window=$(panel_window) || return 1
-    first=$(xdotool getwindowgeometry --shell "$window" | tr '\n' ' ')
+    local first
+    panel_window >/dev/null || return 1
+    first="$X $Y $WIDTH $HEIGHT"
     sleep 0.1
-    second=$(xdotool getwindowgeometry --shell "$window" | tr '\n' ' ')
-    [[ -n "$first" && "$first" == "$second" ]]
+    panel_window >/dev/null && [[ "$first" == "$X $Y $WIDTH $HEIGHT" ]]
 }
 
 # The resting panel lies wholly on the screen and off the bar, on the bar's side: below a top
 # bar, above a bottom one. BAR is the bar's window.
 panel_placed_well() { # panel_placed_well top|bottom BAR
-    local edge="$1" bar="$2" window
-    window=$(panel_window) || return 1
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    local edge="$1" bar="$2"
+    panel_window >/dev/null || return 1
     local px=$X py=$Y pw=$WIDTH ph=$HEIGHT
     eval "$(xdotool getwindowgeometry --shell "$bar")"
     echo "         panel ${pw}x${ph} at $px,$py; bar ${WIDTH}x${HEIGHT} at $X,$Y"
@@ -155,11 +131,10 @@ check_placement_and_outside_clicks() { # EDGE BAR X  (X: a point on the bar away
     done
     screenshot_when_still "$shots/e2e-$kind-$edge-text-tools.png"
     # Tabs clicked one after another: each click resizes and moves the panel, and is still a click on it.
-    local i window
+    local i
     for i in 0 1 2 3 4 5 0 5 1 4 2 3; do
-        window=$(panel_window) || break
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        click_window_at "$window" $((12 + (WIDTH - 24) * (2 * i + 1) / 12)) 22
+        panel_window >/dev/null || break
+        click_window_at "$(panel_window)" $((12 + (WIDTH - 24) * (2 * i + 1) / 12)) 22
         wait_for 10 panel_at_rest
         check "$edge bar: a click on tab $i leaves the panel open" panel_shown
     done
@@ -173,11 +148,7 @@ check_placement_and_outside_clicks() { # EDGE BAR X  (X: a point on the bar away
 }
 
 # "Quit Tessellon" sits at the right end of the footer's last row.
-click_quit() {
-    local window
-    window=$(panel_window) || return 1
-    click_window_at "$window" -45 -16
-}
+click_quit() { click_window_at "$(panel_window)" -45 -16; }
 
 echo "--- with a tray host, on two screens side by side"
 use_private_home "$WORK/tray"
@@ -258,16 +229,8 @@ click_window_at "$(panel_window)" 75 22
 wait_for 10 panel_at_rest
 click_window_at "$(panel_window)" 150 94
 check "Pick Color opens the loupe again" wait_for 10 overlay_shown
-right_overlay() {
-    local window
-    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        ((X == SCREEN_WIDTH && WIDTH == SCREEN_WIDTH)) && echo "$window" && return 0
-    done
-    return 1
-}
 xdotool mousemove 150 400
-xdotool windowfocus --sync "$(right_overlay)"
+xdotool windowfocus --sync "$(our_window "X == SCREEN_WIDTH && WIDTH == SCREEN_WIDTH")"
 xdotool key Return
 check "Return copies the colour under the pointer, on the other screen" wait_for 10 clipboard_is "#12AB34"
 check "and the panel comes back" wait_for 10 panel_shown
