@@ -1,5 +1,5 @@
 // The one HTTP client every service uses, against a server on loopback: the status rule, redirects, the
-// transport's failures, the size limit, and a request whose owner goes away.
+// transport's failures and the size limit. (A request whose owner goes is the task contract's test.)
 
 #include "HttpFixture.h"
 #include "TestMain.h"
@@ -7,7 +7,6 @@
 #include "net/AsyncTask.h"
 #include "net/HttpClient.h"
 
-#include <QNetworkReply>
 #include <QTest>
 
 Q_DECLARE_METATYPE(HttpFixture::Response)
@@ -114,21 +113,6 @@ private Q_SLOTS:
         QCOMPARE(reply->outcome, Outcome::failed);
         QCOMPARE(reply->error, QStringLiteral("The reply is larger than 64 kB, so it was not read."));
         QVERIFY(reply->body.isEmpty());
-    }
-
-    // When the owner goes, the request is aborted and its network reply freed, and nothing reports.
-    void ownerGoneAbortsTheRequest()
-    {
-        m_fixture.route("/slow", {.stall = true});
-        bool reported = false;
-        auto context = std::make_unique<QObject>();
-        HttpClient::get(QUrl(m_fixture.base() + QStringLiteral("slow")), context.get(),
-                        [&reported](const HttpClient::Reply &) { reported = true; });
-        QTRY_COMPARE(m_fixture.requests.count("/slow"), 1);
-        QCOMPARE(HttpClient::manager().findChildren<QNetworkReply *>().size(), 1);
-        context.reset();
-        QTRY_VERIFY(HttpClient::manager().findChildren<QNetworkReply *>().isEmpty());
-        QVERIFY(!QTest::qWaitFor([&reported] { return reported; }, 200));
     }
 };
 

@@ -110,26 +110,6 @@ private Q_SLOTS:
         QCOMPARE(paragraphLengths, QSet<int>({3, 4, 5, 6}));
         QVERIFY(LoremService::generate(Unit::paragraphs, 2) != LoremService::generate(Unit::paragraphs, 2));
     }
-
-    // "enim" and "sunt" stand twice in the list, so they are drawn about twice as often as any other word.
-    void doubledWordsComeTwiceAsOften()
-    {
-        QStringList words;
-        while (words.size() < 190000)
-            words += wordsOf(LoremService::generate(Unit::words, LoremService::kMaximumCount));
-        QHash<QString, int> counts;
-        for (const QString &word : words)
-            ++counts[word];
-        QCOMPARE(counts.size(), 93);
-        const double single =
-            (words.size() - counts.value(QStringLiteral("enim")) - counts.value(QStringLiteral("sunt"))) / 91.0;
-        // Expected 2000 for a single and 4000 for a doubled word; the bounds sit over ten deviations away.
-        for (const QString &doubled : {QStringLiteral("enim"), QStringLiteral("sunt")}) {
-            const double ratio = counts.value(doubled) / single;
-            QVERIFY2(ratio > 1.7 && ratio < 2.3, qPrintable(QString::number(ratio)));
-        }
-        QVERIFY(counts.value(QStringLiteral("lorem")) / single < 1.3);
-    }
 };
 
 TESSELLON_TEST(tst_LoremService)

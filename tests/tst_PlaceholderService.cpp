@@ -76,9 +76,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("baseName");
 
-        const auto add = [](const char *name, Source source, qint64 width, qint64 height, Format format,
-                            const char *seed, const char *style, const char *url, const char *baseName) {
-            testRow(name, source, width, height, format, seed, style, url, baseName);
+        // The sizes are qint64 in the table: plain literals would be ints.
+        const auto add = [](const char *name, Source source, qint64 width, qint64 height, auto... rest) {
+            testRow(name, source, width, height, rest...);
         };
         const Source ph = Source::placeholder, av = Source::avatar;
         add("placeholder png", ph, 400, 400, Format::png, "", "thumbs", "https://placehold.test/400x400.png",
@@ -132,7 +132,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint64>("value"); // 0: refused
         QTest::newRow("plain") << "300" << 300LL;
-        QTest::newRow("plus sign") << "+300" << 300LL;
         QTest::newRow("largest 64-bit") << "9223372036854775807" << 9223372036854775807LL;
         QTest::newRow("past 64 bits") << "9223372036854775808" << 0LL;
         QTest::newRow("zero") << "0" << 0LL;
@@ -140,7 +139,6 @@ private Q_SLOTS:
         QTest::newRow("leading space") << " 12" << 0LL;
         QTest::newRow("trailing line feed") << "300\n" << 0LL;
         QTest::newRow("empty") << "" << 0LL;
-        QTest::newRow("decimal point") << "12.0" << 0LL;
         QTest::newRow("Arabic-Indic digits") << "\u0663\u0660\u0660" << 0LL;
         QTest::newRow("full-width digits") << "\uFF13\uFF10" << 0LL;
     }

@@ -63,15 +63,10 @@ private Q_SLOTS:
         QCOMPARE(cross.pixelColor(QPoint(12 * 4, 12 * 4)).alpha(), 0);
     }
 
-    void unknownNameDrawsNothing()
-    {
-        QVERIFY(!SymbolIcons::contains(QStringLiteral("no.such.symbol")));
-        QVERIFY(SymbolIcons::image(QStringLiteral("no.such.symbol"), QSize(16, 16), 1.0, Qt::black).isNull());
-        QVERIFY(SymbolIcons::icon(QStringLiteral("no.such.symbol")).isNull());
-    }
-
+    // An icon drawn after the palette changed takes the new text colour (an unknown name draws nothing).
     void iconFollowsThePalette()
     {
+        QVERIFY(SymbolIcons::icon(QStringLiteral("no.such.symbol")).isNull());
         const QIcon icon = SymbolIcons::icon(QStringLiteral("link"));
         const QPalette original = QApplication::palette();
         for (const QColor &text : {QColor(Qt::black), QColor(Qt::white)}) {
@@ -80,15 +75,13 @@ private Q_SLOTS:
             QApplication::setPalette(palette);
             const QImage image = icon.pixmap(QSize(16, 16), 2.0).toImage();
             QCOMPARE(image.size(), QSize(32, 32));
-            bool found = false;
-            for (int y = 0; y < image.height() && !found; ++y)
-                for (int x = 0; x < image.width() && !found; ++x)
-                    found = image.pixelColor(x, y).alpha() == 255;
-            QVERIFY(found);
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (image.pixelColor(x, y).alpha() == 255)
-                        QCOMPARE(image.pixelColor(x, y).rgb(), text.rgb());
+            int solid = 0;
+            for (int i = 0; i < 32 * 32; ++i) {
+                const QColor pixel = image.pixelColor(i % 32, i / 32);
+                solid += pixel.alpha() == 255;
+                QVERIFY(pixel.alpha() < 255 || pixel.rgb() == text.rgb());
+            }
+            QVERIFY(solid > 0);
         }
         QApplication::setPalette(original);
     }
