@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <type_traits>
 
 // Every test class is compiled into one executable; each registers here under its class name, and the
@@ -41,4 +42,21 @@ template <typename... Values>
 void testRow(const char *name, const Values &...values)
 {
     (QTest::newRow(name) << ... << testCell(values));
+}
+
+// A data table's columns in one line: columns<QString, int>("text", "count").
+template <typename... Types, typename... Names>
+void columns(const Names &...names)
+{
+    static_assert(sizeof...(Types) == sizeof...(Names));
+    (QTest::addColumn<Types>(names), ...);
+}
+
+// The current row's values of several columns in one line, as QFETCH takes one:
+//   auto [text, count] = fetch<QString, int>("text", "count");
+template <typename... Types, typename... Names>
+std::tuple<Types...> fetch(const Names &...names)
+{
+    static_assert(sizeof...(Types) == sizeof...(Names));
+    return {*static_cast<Types *>(QTest::qData(names, qMetaTypeId<Types>()))...};
 }

@@ -24,10 +24,8 @@ class tst_AsyncTask : public QObject
 private Q_SLOTS:
     void contract_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("owner"); // what the owner does: wait, abort, destroy before, destroy during
-        QTest::addColumn<int>("reports");
-        QTest::addColumn<int>("outcome");
+        // owner: what the owner does: wait, abort, destroy before, destroy during
+        columns<QString, QString, int, int>("path", "owner", "reports", "outcome");
         const int ok = int(HttpClient::Reply::Outcome::ok);
         const int badStatus = int(HttpClient::Reply::Outcome::badStatus);
         const int failed = int(HttpClient::Reply::Outcome::failed);
@@ -43,10 +41,7 @@ private Q_SLOTS:
 
     void contract()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, owner);
-        QFETCH(int, reports);
-        QFETCH(int, outcome);
+        auto [path, owner, reports, outcome] = fetch<QString, QString, int, int>("path", "owner", "reports", "outcome");
         m_fixture.requests.clear();
         m_fixture.route("/ok", {200, "body"});
         m_fixture.route("/stall", {200, {}, "text/plain", {}, true});

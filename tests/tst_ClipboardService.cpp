@@ -54,9 +54,9 @@ private Q_SLOTS:
 
     void representations_data()
     {
-        QTest::addColumn<QStringList>("steps"); // "text:…" or "svg:…", in order
-        QTest::addColumn<QString>("text");      // what a text paste gives
-        QTest::addColumn<QByteArray>("svg");    // what an SVG paste gives; empty: no SVG offered
+        // steps: "text:…" or "svg:…", in order; text: what a text paste gives; svg: what an SVG paste gives; empty: no
+        // SVG offered
+        columns<QStringList, QString, QByteArray>("steps", "text", "svg");
 
         QTest::newRow("text") << QStringList{"text:https://placehold.co/400x400"} << "https://placehold.co/400x400"
                               << QByteArray();
@@ -71,9 +71,7 @@ private Q_SLOTS:
 
     void representations()
     {
-        QFETCH(QStringList, steps);
-        QFETCH(QString, text);
-        QFETCH(QByteArray, svg);
+        auto [steps, text, svg] = fetch<QStringList, QString, QByteArray>("steps", "text", "svg");
 
         for (const QString &step : steps) {
             const QString payload = step.section(QLatin1Char(':'), 1);

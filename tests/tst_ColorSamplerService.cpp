@@ -12,8 +12,7 @@ class tst_ColorSamplerService : public QObject
 private Q_SLOTS:
     void hexFromColor_data()
     {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QString>("hex");
+        columns<QColor, QString>("color", "hex");
         testRow("red", QColor::fromRgbF(1, 0, 0), "#FF0000");
         testRow("a half rounds up", QColor::fromRgbF(0.5f, 0.5f, 0.5f), "#808080");
         testRow("small values padded", QColor(1, 10, 15), "#010A0F");
@@ -22,18 +21,15 @@ private Q_SLOTS:
 
     void hexFromColor()
     {
-        QFETCH(QColor, color);
-        QFETCH(QString, hex);
+        auto [color, hex] = fetch<QColor, QString>("color", "hex");
         QCOMPARE(ColorSamplerService::hex(color), hex);
     }
 
     // The lenient reading and every notation, from one hex text. Unreadable text reads as the mid grey.
     void notations_data()
     {
-        QTest::addColumn<QString>("hex");
-        QTest::addColumn<QString>("rgb");
-        QTest::addColumn<QString>("hsl");
-        QTest::addColumn<QString>("swiftUI"); // red, green, blue
+        // swiftUI: red, green, blue
+        columns<QString, QString, QString, QString>("hex", "rgb", "hsl", "swiftUI");
         testRow("canonical", "#1A2B3C", "rgb(26, 43, 60)", "hsl(210, 40%, 17%)", "0.102, 0.169, 0.235");
         testRow("spaces, newline, lower case", " #1a2b3c\n", "rgb(26, 43, 60)", "hsl(210, 40%, 17%)",
                 "0.102, 0.169, 0.235");
@@ -53,10 +49,7 @@ private Q_SLOTS:
 
     void notations()
     {
-        QFETCH(QString, hex);
-        QFETCH(QString, rgb);
-        QFETCH(QString, hsl);
-        QFETCH(QString, swiftUI);
+        auto [hex, rgb, hsl, swiftUI] = fetch<QString, QString, QString, QString>("hex", "rgb", "hsl", "swiftUI");
         QCOMPARE(rgbString(hex), rgb);
         QCOMPARE(hslString(hex), hsl);
         const QStringList parts = swiftUI.split(QStringLiteral(", "));
@@ -66,10 +59,7 @@ private Q_SLOTS:
 
     void hexFromHSL_data()
     {
-        QTest::addColumn<double>("h");
-        QTest::addColumn<double>("s");
-        QTest::addColumn<double>("l");
-        QTest::addColumn<QString>("hex");
+        columns<double, double, double, QString>("h", "s", "l", "hex");
         testRow("red", 0.0, 1.0, 0.5, "#FF0000");
         testRow("360 wraps to red", 360.0, 1.0, 0.5, "#FF0000");
         testRow("negative hue", -30.0, 1.0, 0.5, "#FF0080");
@@ -80,10 +70,7 @@ private Q_SLOTS:
 
     void hexFromHSL()
     {
-        QFETCH(double, h);
-        QFETCH(double, s);
-        QFETCH(double, l);
-        QFETCH(QString, hex);
+        auto [h, s, l, hex] = fetch<double, double, double, QString>("h", "s", "l", "hex");
         QCOMPARE(ColorSamplerService::hex(h, s, l), hex);
     }
 
@@ -92,11 +79,8 @@ private Q_SLOTS:
     // triadic at 110.
     void palette_data()
     {
-        QTest::addColumn<QString>("hex");
-        QTest::addColumn<QString>("lightest"); // shade 50, 500 and 900
-        QTest::addColumn<QString>("mid");
-        QTest::addColumn<QString>("darkest");
-        QTest::addColumn<QStringList>("harmonies");
+        // lightest: shade 50, 500 and 900
+        columns<QString, QString, QString, QString, QStringList>("hex", "lightest", "mid", "darkest", "harmonies");
         testRow("saturated keeps its own", "#3366CC", "#EFF3FB", "#2F5EBC", "#0E1D39",
                 QStringList{"#CC9933", "#33B3CC", "#4D33CC", "#CC3366"});
         testRow("1 % saturation raised to 5 %", "#7A7D7D", "#F4F5F5", "#6F7B7B", "#222525",
@@ -109,11 +93,8 @@ private Q_SLOTS:
 
     void palette()
     {
-        QFETCH(QString, hex);
-        QFETCH(QString, lightest);
-        QFETCH(QString, mid);
-        QFETCH(QString, darkest);
-        QFETCH(QStringList, harmonies);
+        auto [hex, lightest, mid, darkest, harmonies] =
+            fetch<QString, QString, QString, QString, QStringList>("hex", "lightest", "mid", "darkest", "harmonies");
         const QList<PaletteEntry> ramp = shades(hex);
         QCOMPARE(ramp.size(), 10);
         QCOMPARE((QStringList{ramp[0].hex, ramp[5].hex, ramp[9].hex}), (QStringList{lightest, mid, darkest}));
@@ -136,11 +117,8 @@ private Q_SLOTS:
     // Expected values from colorjs.io 0.7.1 (the CSS Color 4 editors' library), not from this code.
     void moreNotations_data()
     {
-        QTest::addColumn<QString>("hex");
-        QTest::addColumn<QString>("oklch");
-        QTest::addColumn<QString>("rgb");
-        QTest::addColumn<QString>("hsl");
-        QTest::addColumn<QString>("code"); // lower-case hex, bare hex, QColor, Flutter, 0x literal
+        // code: lower-case hex, bare hex, QColor, Flutter, 0x literal
+        columns<QString, QString, QString, QString, QString>("hex", "oklch", "rgb", "hsl", "code");
         testRow("blue", "#3F7CF0", "oklch(60.80% 0.1860 261.72)", "rgb(63 124 240)", "hsl(219 86% 59%)",
                 "#3f7cf0 3F7CF0 QColor(63, 124, 240) Color(0xFF3F7CF0) 0x3F7CF0");
         testRow("black", "#000000", "oklch(0.00% 0.0000 0.00)", "rgb(0 0 0)", "hsl(0 0% 0%)",
@@ -161,11 +139,8 @@ private Q_SLOTS:
 
     void moreNotations()
     {
-        QFETCH(QString, hex);
-        QFETCH(QString, oklch);
-        QFETCH(QString, rgb);
-        QFETCH(QString, hsl);
-        QFETCH(QString, code);
+        auto [hex, oklch, rgb, hsl, code] =
+            fetch<QString, QString, QString, QString, QString>("hex", "oklch", "rgb", "hsl", "code");
         QCOMPARE(oklchString(hex), oklch);
         QCOMPARE(rgbSpaceString(hex), rgb);
         QCOMPARE(hslSpaceString(hex), hsl);
@@ -179,11 +154,8 @@ private Q_SLOTS:
     // follows the ratio; the spoken marks list the four levels, passed or failed.
     void contrast_data()
     {
-        QTest::addColumn<QString>("foreground");
-        QTest::addColumn<QString>("background");
-        QTest::addColumn<QString>("ratio");
-        QTest::addColumn<int>("levelsMet"); // of AA large, AA, AAA large, AAA, easiest first
-        QTest::addColumn<QString>("grade");
+        // levelsMet: of AA large, AA, AAA large, AAA, easiest first
+        columns<QString, QString, QString, int, QString>("foreground", "background", "ratio", "levelsMet", "grade");
         testRow("black on white", "#000000", "#FFFFFF", "21.00:1", 4, "AAA");
         testRow("white on black, the same", "#FFFFFF", "#000000", "21.00:1", 4, "AAA");
         testRow("equal colours", "#3F7CF0", "#3F7CF0", "1.00:1", 0, "fails AA large");
@@ -200,11 +172,8 @@ private Q_SLOTS:
 
     void contrast()
     {
-        QFETCH(QString, foreground);
-        QFETCH(QString, background);
-        QFETCH(QString, ratio);
-        QFETCH(int, levelsMet);
-        QFETCH(QString, grade);
+        auto [foreground, background, ratio, levelsMet, grade] =
+            fetch<QString, QString, QString, int, QString>("foreground", "background", "ratio", "levelsMet", "grade");
         const Contrast value = ColorSamplerService::contrast(foreground, background);
         QCOMPARE(value.ratioText(), ratio);
         const QStringList names{"AA large", "AA", "AAA large", "AAA"};
@@ -224,10 +193,8 @@ private Q_SLOTS:
     // hex forms the tab copies are read back below, over a grid of colours.
     void parseAccepted_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("hex");
-        QTest::addColumn<double>("alpha"); // -1: none given
-        QTest::addColumn<bool>("clipped");
+        // alpha: -1: none given
+        columns<QString, QString, double, bool>("text", "hex", "alpha", "clipped");
         auto add = [](const char *text, const char *hex, double alpha = -1, bool clipped = false) {
             testRow(text, text, hex, alpha, clipped);
         };
@@ -259,10 +226,7 @@ private Q_SLOTS:
 
     void parseAccepted()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, hex);
-        QFETCH(double, alpha);
-        QFETCH(bool, clipped);
+        auto [text, hex, alpha, clipped] = fetch<QString, QString, double, bool>("text", "hex", "alpha", "clipped");
         const ParsedColor parsed = parseColor(text);
         QVERIFY2(parsed.ok(), qPrintable(parsed.problem));
         QCOMPARE(parsed.hex, hex);
@@ -275,8 +239,7 @@ private Q_SLOTS:
 
     void parseRejected_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("problem");
+        columns<QString, QString>("text", "problem");
         auto add = [](const char *text, const char *problem) { testRow(text, text, problem); };
         const char *range255 = "is out of range in rgb(), which takes 0 to 255, or 0% to 100%";
         add("blurple", "Not a color name or code: \u201Cblurple\u201D");
@@ -311,8 +274,7 @@ private Q_SLOTS:
 
     void parseRejected()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, problem);
+        auto [text, problem] = fetch<QString, QString>("text", "problem");
         const ParsedColor parsed = parseColor(text);
         QVERIFY(!parsed.ok());
         QCOMPARE(parsed.problem, problem);

@@ -128,9 +128,7 @@ private Q_SLOTS:
 
     void startsOnTheDesktopsChoice_data()
     {
-        QTest::addColumn<uint>("colorScheme");
-        QTest::addColumn<bool>("wrapTwice");
-        QTest::addColumn<bool>("dark");
+        columns<uint, bool, bool>("colorScheme", "wrapTwice", "dark");
 
         QTest::newRow("prefer dark") << 1u << false << true;
         QTest::newRow("prefer dark, older portal") << 1u << true << true;
@@ -141,9 +139,7 @@ private Q_SLOTS:
 
     void startsOnTheDesktopsChoice()
     {
-        QFETCH(uint, colorScheme);
-        QFETCH(bool, wrapTwice);
-        QFETCH(bool, dark);
+        auto [colorScheme, wrapTwice, dark] = fetch<uint, bool, bool>("colorScheme", "wrapTwice", "dark");
         m_portal.colorScheme = colorScheme;
         m_portal.wrapTwice = wrapTwice;
         const int readsBefore = m_portal.reads;

@@ -124,9 +124,8 @@ private Q_SLOTS:
     // and copied; a cancel says nothing; a failure says why; neither touches the clipboard.
     void pickOutcomes_data()
     {
-        QTest::addColumn<QString>("result"); // a hex, "cancelled" or "failed"
-        QTest::addColumn<QStringList>("swatches");
-        QTest::addColumn<QString>("message");
+        // result: a hex, "cancelled" or "failed"
+        columns<QString, QStringList, QString>("result", "swatches", "message");
         testRow("new colour", "#1A2B3C", QStringList{"#1A2B3C", "#E4572E", "#76B041"}, "Picked & copied #1A2B3C");
         testRow("one already there", "#76B041", QStringList{"#76B041", "#E4572E"}, "Picked & copied #76B041");
         testRow("cancelled", "cancelled", QStringList{"#E4572E", "#76B041"}, "");
@@ -135,9 +134,7 @@ private Q_SLOTS:
 
     void pickOutcomes()
     {
-        QFETCH(QString, result);
-        QFETCH(QStringList, swatches);
-        QFETCH(QString, message);
+        auto [result, swatches, message] = fetch<QString, QStringList, QString>("result", "swatches", "message");
         using Outcome = ScreenColorPicker::PickResult::Outcome;
         Fixture f({QStringLiteral("#E4572E"), QStringLiteral("#76B041")});
         ClipboardService::copy(QStringLiteral("before"));
@@ -204,9 +201,7 @@ private Q_SLOTS:
     // starts folded. (The values themselves are the colour service's test.)
     void formatRows_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<bool>("folded");
+        columns<QString, QString, bool>("name", "value", "folded");
         testRow("HEX, as stored", "HEX", "#3F7CF0", false);
         testRow("SwiftUI", "SwiftUI", "Color(red: 0.247, green: 0.486, blue: 0.941)", false);
         testRow("OKLCH", "OKLCH", "oklch(60.80% 0.1860 261.72)", true);
@@ -215,9 +210,7 @@ private Q_SLOTS:
 
     void formatRows()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, value);
-        QFETCH(bool, folded);
+        auto [name, value, folded] = fetch<QString, QString, bool>("name", "value", "folded");
         Fixture f({QStringLiteral("#1A2B3C"), QStringLiteral("#3F7CF0")});
         auto *disclosure = control<QAbstractButton>(&f.section, QStringLiteral("More formats"));
         QVERIFY(disclosure && !disclosure->isChecked());
@@ -372,10 +365,8 @@ private Q_SLOTS:
 
     void typedColor_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("byButton");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("front"); // the newest recent colour after it
+        // front: the newest recent colour after it
+        columns<QString, bool, QString, QString>("text", "byButton", "message", "front");
         testRow("hex, Enter", "3f7cf0", false, "Added #3F7CF0", "#3F7CF0");
         testRow("name, Add", "rebeccapurple", true, "Added #663399", "#663399");
         testRow("already there: moves to the front", "#e4572e", false, "Added #E4572E", "#E4572E");
@@ -392,10 +383,8 @@ private Q_SLOTS:
     // colour is explained, stays in the field to be mended, and changes nothing.
     void typedColor()
     {
-        QFETCH(QString, text);
-        QFETCH(bool, byButton);
-        QFETCH(QString, message);
-        QFETCH(QString, front);
+        auto [text, byButton, message, front] =
+            fetch<QString, bool, QString, QString>("text", "byButton", "message", "front");
         Fixture f({QStringLiteral("#1A2B3C"), QStringLiteral("#E4572E")});
         ClipboardService::copy(QStringLiteral("before"));
         f.type(text, byButton);

@@ -41,9 +41,8 @@ private Q_SLOTS:
     // name's own "%N" stays literal; the bytes arrive unchanged.
     void freeNames_data()
     {
-        QTest::addColumn<QString>("baseName");
-        QTest::addColumn<QStringList>("occupants"); // "name" a file, "name>" a link to nowhere
-        QTest::addColumn<QString>("expected");
+        // occupants: "name" a file, "name>" a link to nowhere
+        columns<QString, QStringList, QString>("baseName", "occupants", "expected");
         QTest::newRow("free") << "icon" << QStringList{} << "icon.svg";
         QTest::newRow("taken twice") << "icon" << QStringList{"icon.svg", "icon-1.svg"} << "icon-2.svg";
         QTest::newRow("taken by a dangling link") << "icon" << QStringList{"icon.svg>"} << "icon-1.svg";
@@ -52,9 +51,8 @@ private Q_SLOTS:
 
     void freeNames()
     {
-        QFETCH(QString, baseName);
-        QFETCH(QStringList, occupants);
-        QFETCH(QString, expected);
+        auto [baseName, occupants, expected] =
+            fetch<QString, QStringList, QString>("baseName", "occupants", "expected");
         const QString linkTarget = testHome.path() + QStringLiteral("/nowhere/target");
         for (const QString &occupant : std::as_const(occupants)) {
             if (occupant.endsWith(u'>')) {
@@ -80,8 +78,7 @@ private Q_SLOTS:
     // A name that could leave the folder or hide the file is refused, and nothing is written anywhere.
     void unsafeNamesAreRefused_data()
     {
-        QTest::addColumn<QString>("baseName");
-        QTest::addColumn<QString>("extension");
+        columns<QString, QString>("baseName", "extension");
         testRow("parent folder", "../outside", "svg");
         testRow("absolute", "/tmp/outside", "svg");
         testRow("dot-dot alone", "..", "svg");
@@ -94,8 +91,7 @@ private Q_SLOTS:
 
     void unsafeNamesAreRefused()
     {
-        QFETCH(QString, baseName);
-        QFETCH(QString, extension);
+        auto [baseName, extension] = fetch<QString, QString>("baseName", "extension");
         const QString before = QDir(testHome.path()).entryList(QDir::AllEntries | QDir::Hidden).join(u',');
         const auto result = DownloadsFolder::save("<svg/>", baseName, extension);
         QVERIFY(std::holds_alternative<QString>(result));

@@ -52,8 +52,7 @@ private Q_SLOTS:
 
     void search_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("query", "expected");
         testRow("empty", "", "");
         testRow("spaces and newlines", "  \n\t ", "");
         testRow("ARROW padded, any case", "  ARROW \n", chars(GlyphCatalog::arrows()));
@@ -71,8 +70,7 @@ private Q_SLOTS:
 
     void search()
     {
-        QFETCH(QString, query);
-        QFETCH(QString, expected);
+        auto [query, expected] = fetch<QString, QString>("query", "expected");
         QCOMPARE(chars(GlyphCatalog::search(query)), expected);
     }
 

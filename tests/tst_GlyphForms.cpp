@@ -31,11 +31,7 @@ class tst_GlyphForms : public QObject
 private Q_SLOTS:
     void forms_data()
     {
-        QTest::addColumn<QString>("glyph");
-        QTest::addColumn<QString>("entity");
-        QTest::addColumn<QString>("escape");
-        QTest::addColumn<QString>("css");
-        QTest::addColumn<QString>("codePoints");
+        columns<QString, QString, QString, QString, QString>("glyph", "entity", "escape", "css", "codePoints");
         testRow("an arrow HTML names", "→", "&rarr;", "\\u2192", "\\2192", "U+2192");
         // Two names for it; HTML 4's is the one people know.
         testRow("the ellipsis, by its HTML 4 name", "…", "&hellip;", "\\u2026", "\\2026", "U+2026");
@@ -54,11 +50,8 @@ private Q_SLOTS:
 
     void forms()
     {
-        QFETCH(QString, glyph);
-        QFETCH(QString, entity);
-        QFETCH(QString, escape);
-        QFETCH(QString, css);
-        QFETCH(QString, codePoints);
+        auto [glyph, entity, escape, css, codePoints] =
+            fetch<QString, QString, QString, QString, QString>("glyph", "entity", "escape", "css", "codePoints");
         QCOMPARE(GlyphForms::write(glyph, Form::htmlEntity), entity);
         QCOMPARE(GlyphForms::write(glyph, Form::escape), escape);
         QCOMPARE(GlyphForms::write(glyph, Form::cssEscape), css);
@@ -68,8 +61,7 @@ private Q_SLOTS:
 
     void cssEscapeEndsWhereItMust_data()
     {
-        QTest::addColumn<QString>("following");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("following", "expected");
         QTest::newRow("nothing after it") << QString() << "\\2192";
         testRow("a hex digit would run on", "a", "\\2192 ");
         testRow("a digit would run on", "0", "\\2192 ");
@@ -80,8 +72,7 @@ private Q_SLOTS:
 
     void cssEscapeEndsWhereItMust()
     {
-        QFETCH(QString, following);
-        QFETCH(QString, expected);
+        auto [following, expected] = fetch<QString, QString>("following", "expected");
         QCOMPARE(GlyphForms::cssEscape(QStringLiteral("→"), following), expected);
     }
 

@@ -84,10 +84,7 @@ private Q_SLOTS:
     // Typing follows every edit; the category chosen before a search comes back when the field is cleared.
     void search_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("pickerShown");
-        QTest::addColumn<bool>("emptyCaption");
+        columns<QString, QString, bool, bool>("query", "expected", "pickerShown", "emptyCaption");
         const QString legal = QStringLiteral("©®™℠№℃℉✉☎");
         QTest::newRow("only spaces: not searching") << "   " << legal << true << false;
         testRow("check", "check", "✓✔☑☐", false, false);
@@ -97,10 +94,8 @@ private Q_SLOTS:
 
     void search()
     {
-        QFETCH(QString, query);
-        QFETCH(QString, expected);
-        QFETCH(bool, pickerShown);
-        QFETCH(bool, emptyCaption);
+        auto [query, expected, pickerShown, emptyCaption] =
+            fetch<QString, QString, bool, bool>("query", "expected", "pickerShown", "emptyCaption");
         Fixture f;
         QTest::mouseClick(control<QAbstractButton>(f.picker(), QStringLiteral("Legal")), Qt::LeftButton);
         QCOMPARE(f.section.selectedCategory(), GlyphCategory::legal);
@@ -182,11 +177,8 @@ private Q_SLOTS:
 
     void menuForms_data()
     {
-        QTest::addColumn<bool>("inRecents");
-        QTest::addColumn<int>("way"); // 0: the pointer, 1: the Menu key, 2: Shift+F10
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("glyph");
-        QTest::addColumn<QString>("copied");
+        // way: 0: the pointer, 1: the Menu key, 2: Shift+F10
+        columns<bool, int, QString, QString, QString>("inRecents", "way", "item", "glyph", "copied");
         testRow("HTML entity, grid, Menu key", false, 1, "Copy as HTML entity", "→", "&rarr;");
         testRow("escape, recents, pointer", true, 0, "Copy as escape", "€", "\\u20AC");
         testRow("CSS escape, grid, pointer", false, 0, "Copy as CSS escape", "⇒", "\\21D2");
@@ -198,11 +190,8 @@ private Q_SLOTS:
     // clipboard, the banner saying so, the glyph itself first among the recents.
     void menuForms()
     {
-        QFETCH(bool, inRecents);
-        QFETCH(int, way);
-        QFETCH(QString, item);
-        QFETCH(QString, glyph);
-        QFETCH(QString, copied);
+        auto [inRecents, way, item, glyph, copied] =
+            fetch<bool, int, QString, QString, QString>("inRecents", "way", "item", "glyph", "copied");
         Fixture f({QStringLiteral("✓"), QStringLiteral("€")});
         GlyphTile *target = f.tile(inRecents ? f.recentsGrid() : f.grid(), glyph);
         QVERIFY(target);

@@ -44,9 +44,7 @@ private Q_SLOTS:
     // Only 200…299 is a success; a redirect is followed and the final reply decides; the body stays intact.
     void statusRule_data()
     {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<bool>("redirected");
-        QTest::addColumn<int>("outcome");
+        columns<int, bool, int>("status", "redirected", "outcome");
         for (int status : {199, 300, 304, 404, 410, 500})
             QTest::addRow("%d", status) << status << false << int(Outcome::badStatus);
         for (int status : {200, 299})
@@ -57,9 +55,7 @@ private Q_SLOTS:
 
     void statusRule()
     {
-        QFETCH(int, status);
-        QFETCH(bool, redirected);
-        QFETCH(int, outcome);
+        auto [status, redirected, outcome] = fetch<int, bool, int>("status", "redirected", "outcome");
         const QByteArray body = QByteArray("GIF89a\0\x01", 8);
         m_fixture.route("/final", {status, body, "image/gif"});
         m_fixture.redirect("/start", "/final");

@@ -155,11 +155,9 @@ private Q_SLOTS:
     // What a typed text ends in, which searches reached the service, and what the banner said.
     void searchOutcomes_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<HttpFixture::Response>("reply"); // status 0: the icon sets answer
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QStringList>("searches");
-        QTest::addColumn<QStringList>("messages");
+        // reply: status 0: the icon sets answer
+        columns<QString, HttpFixture::Response, QString, QStringList, QStringList>("typed", "reply", "state",
+                                                                                   "searches", "messages");
         const HttpFixture::Response sets{.status = 0};
         QTest::newRow("one letter") << "a" << sets << kHint << QStringList{} << QStringList{};
         QTest::newRow("spaces and tabs") << " \t a \t" << sets << kHint << QStringList{} << QStringList{};
@@ -174,11 +172,9 @@ private Q_SLOTS:
 
     void searchOutcomes()
     {
-        QFETCH(QString, typed);
-        QFETCH(HttpFixture::Response, reply);
-        QFETCH(QString, state);
-        QFETCH(QStringList, searches);
-        QFETCH(QStringList, messages);
+        auto [typed, reply, state, searches, messages] =
+            fetch<QString, HttpFixture::Response, QString, QStringList, QStringList>("typed", "reply", "state",
+                                                                                     "searches", "messages");
         if (reply.status)
             m_fixture.route("/search", reply);
         Fixture f;
@@ -288,10 +284,8 @@ private Q_SLOTS:
     // manager. (Free names are the Downloads folder's own test.)
     void copyForms_data()
     {
-        QTest::addColumn<QString>("trigger"); // "click N": the control's segment N; else the menu item
-        QTest::addColumn<bool>("byKeyboard");
-        QTest::addColumn<QString>("clipboard"); // empty: left alone
-        QTest::addColumn<QString>("message");
+        // trigger: "click N": the control's segment N; else the menu item; clipboard: empty: left alone
+        columns<QString, bool, QString, QString>("trigger", "byKeyboard", "clipboard", "message");
         const QString markup =
             QString::fromUtf8(IconifyFixture().svg(QStringLiteral("lucide"), QStringLiteral("house")));
         const QString base64 = IconifyService::base64DataURI(markup);
@@ -314,10 +308,8 @@ private Q_SLOTS:
 
     void copyForms()
     {
-        QFETCH(QString, trigger);
-        QFETCH(bool, byKeyboard);
-        QFETCH(QString, clipboard);
-        QFETCH(QString, message);
+        auto [trigger, byKeyboard, clipboard, message] =
+            fetch<QString, bool, QString, QString>("trigger", "byKeyboard", "clipboard", "message");
         ClipboardService::copy(QStringLiteral("before"));
         Fixture f;
         IconCell *cell = f.find(QStringLiteral("house"), QStringLiteral("lucide:house"));
@@ -381,8 +373,7 @@ private Q_SLOTS:
     // A tile whose icon cannot be had shows the failed state; a click still tries, and says why not.
     void failingTiles_data()
     {
-        QTest::addColumn<HttpFixture::Response>("reply");
-        QTest::addColumn<QString>("message");
+        columns<HttpFixture::Response, QString>("reply", "message");
         testRow("404", HttpFixture::Response{404, "Not found", "text/plain"},
                 "Failed \u2014 Iconify returned HTTP 404.");
         QTest::newRow("broken SVG") << HttpFixture::Response{200, "<svg><path d=", "image/svg+xml"} << QString();
@@ -390,8 +381,7 @@ private Q_SLOTS:
 
     void failingTiles()
     {
-        QFETCH(HttpFixture::Response, reply);
-        QFETCH(QString, message);
+        auto [reply, message] = fetch<HttpFixture::Response, QString>("reply", "message");
         m_fixture.route("/lucide/house.svg", reply);
         ClipboardService::copy(QStringLiteral("before"));
         Fixture f;
@@ -409,8 +399,7 @@ private Q_SLOTS:
     // at the screen's scale: on a HiDPI screen (the HiDPI run of this test) sharp, not enlarged.
     void tilesDrawIconsAsTemplates_data()
     {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<bool>("dark");
+        columns<QString, bool>("id", "dark");
         QTest::newRow("lucide:house") << "lucide:house" << false;
         QTest::newRow("mdi:home") << "mdi:home" << false;
         QTest::newRow("wide:banner") << "wide:banner" << false;
@@ -419,8 +408,7 @@ private Q_SLOTS:
 
     void tilesDrawIconsAsTemplates()
     {
-        QFETCH(QString, id);
-        QFETCH(bool, dark);
+        auto [id, dark] = fetch<QString, bool>("id", "dark");
         const QByteArray wide =
             R"(<svg xmlns="http://www.w3.org/2000/svg" width="2em" height="1em" viewBox="0 0 48 24">)"
             R"(<rect x="2" y="2" width="44" height="20" rx="4" fill="none" stroke="currentColor" stroke-width="2"/></svg>)";

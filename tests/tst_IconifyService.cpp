@@ -102,8 +102,7 @@ private Q_SLOTS:
     // The exact request target, and the text a web server decodes from it.
     void searchRequestShape_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QByteArray>("target");
+        columns<QString, QByteArray>("query", "target");
         QTest::newRow("plain") << "home" << QByteArray("/search?query=home&limit=48");
         QTest::newRow("space") << "arrow down" << QByteArray("/search?query=arrow%20down&limit=48");
         QTest::newRow("plus, ampersand, hash")
@@ -114,8 +113,7 @@ private Q_SLOTS:
 
     void searchRequestShape()
     {
-        QFETCH(QString, query);
-        QFETCH(QByteArray, target);
+        auto [query, target] = fetch<QString, QByteArray>("query", "target");
         runSearch(query);
         QCOMPARE(m_fixture.requests, QList<QByteArray>{target});
         QCOMPARE(m_fixture.searches(), QStringList{query});
@@ -124,8 +122,7 @@ private Q_SLOTS:
     // The entries of a reply, and the icons made of them ("prefix|name").
     void searchEntries_data()
     {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<QStringList>("icons");
+        columns<QByteArray, QStringList>("reply", "icons");
         QTest::newRow("in order") << QByteArray(R"({"icons":["mdi:home","lucide:house","mdi:home"]})")
                                   << QStringList{"mdi|home", "lucide|house", "mdi|home"};
         QTest::newRow("empty") << QByteArray(R"({"icons":[],"total":0})") << QStringList{};
@@ -142,8 +139,7 @@ private Q_SLOTS:
 
     void searchEntries()
     {
-        QFETCH(QByteArray, reply);
-        QFETCH(QStringList, icons);
+        auto [reply, icons] = fetch<QByteArray, QStringList>("reply", "icons");
         m_fixture.route("/search", json(reply));
         const auto result = runSearch(QStringLiteral("home"));
         QCOMPARE(errorText(result), QString());
@@ -153,8 +149,7 @@ private Q_SLOTS:
     // Replies that are not a usable list end the search with a readable reason.
     void searchFailures_data()
     {
-        QTest::addColumn<HttpFixture::Response>("reply");
-        QTest::addColumn<QString>("error");
+        columns<HttpFixture::Response, QString>("reply", "error");
         QTest::newRow("no icons key") << json(R"({"total":0})") << "The search reply has no \u201Cicons\u201D list.";
         QTest::newRow("icons not a list")
             << json(R"({"icons":"mdi:home"})") << "The search reply\u2019s \u201Cicons\u201D is not a list.";
@@ -166,8 +161,7 @@ private Q_SLOTS:
 
     void searchFailures()
     {
-        QFETCH(HttpFixture::Response, reply);
-        QFETCH(QString, error);
+        auto [reply, error] = fetch<HttpFixture::Response, QString>("reply", "error");
         m_fixture.route("/search", reply);
         QCOMPARE(errorText(runSearch(QStringLiteral("home"))), error);
     }
@@ -188,8 +182,7 @@ private Q_SLOTS:
     // What an SVG reply must be: UTF-8 holding "<svg"; it comes back unchanged.
     void fetchSVG_data()
     {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("error");
+        columns<QByteArray, QString>("body", "error");
         const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 1 1\"/>";
         QTest::newRow("svg") << svg << QString();
         QTest::newRow("untrimmed, unrewritten") << "\n  <?xml version=\"1.0\"?>" + svg + " \n" << QString();
@@ -200,8 +193,7 @@ private Q_SLOTS:
 
     void fetchSVG()
     {
-        QFETCH(QByteArray, body);
-        QFETCH(QString, error);
+        auto [body, error] = fetch<QByteArray, QString>("body", "error");
         m_fixture.route("/x/y.svg", {200, body, "image/svg+xml"});
         const auto result = runFetch({QStringLiteral("x"), QStringLiteral("y")});
         QCOMPARE(errorText(result), error);
@@ -251,8 +243,8 @@ private Q_SLOTS:
     // test has the other unsafe names).
     void hostileNames_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("outcome"); // the start of the error, or the saved file
+        // outcome: the start of the error, or the saved file
+        columns<QString, QString>("entry", "outcome");
         const QString refused = QStringLiteral("Refused to save under the unsafe file name");
         QTest::newRow("parent folders") << "mdi:../../../.bashrc" << refused;
         // Not even a valid URL, so nothing is fetched.
@@ -264,8 +256,7 @@ private Q_SLOTS:
 
     void hostileNames()
     {
-        QFETCH(QString, entry);
-        QFETCH(QString, outcome);
+        auto [entry, outcome] = fetch<QString, QString>("entry", "outcome");
         const QByteArray reply = QJsonDocument(QJsonObject{{"icons", QJsonArray{entry}}}).toJson();
         m_fixture.route("/search", json(reply));
         // This service answers every path with an SVG, whatever it was asked.

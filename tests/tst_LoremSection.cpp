@@ -65,18 +65,14 @@ private Q_SLOTS:
 
     void unitChangeKeepsCountAndRegenerates_data()
     {
-        QTest::addColumn<QString>("segment");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<int>("fullStops");
+        columns<QString, QString, int>("segment", "label", "fullStops");
         testRow("words", "Words", "3 Words", 1);
         testRow("sentences", "Sentences", "3 Sentences", 3);
     }
 
     void unitChangeKeepsCountAndRegenerates()
     {
-        QFETCH(QString, segment);
-        QFETCH(QString, label);
-        QFETCH(int, fullStops);
+        auto [segment, label, fullStops] = fetch<QString, QString, int>("segment", "label", "fullStops");
         Fixture f;
         QTest::mouseClick(f.increment(), Qt::LeftButton);
         const QString before = f.preview();
@@ -105,9 +101,7 @@ private Q_SLOTS:
     // The banner names the raw unit whatever the count: "Copied 1 words".
     void copy_data()
     {
-        QTest::addColumn<QString>("segment");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<QString>("message");
+        columns<QString, int, QString>("segment", "steps", "message");
         QTest::newRow("1 words") << "Words" << -1 << "Copied 1 words";
         QTest::newRow("2 paragraphs") << "Paragraphs" << 0 << "Copied 2 paragraphs";
         QTest::newRow("5 sentences") << "Sentences" << 3 << "Copied 5 sentences";
@@ -115,9 +109,7 @@ private Q_SLOTS:
 
     void copy()
     {
-        QFETCH(QString, segment);
-        QFETCH(int, steps);
-        QFETCH(QString, message);
+        auto [segment, steps, message] = fetch<QString, int, QString>("segment", "steps", "message");
         Fixture f;
         QTest::mouseClick(f.segment(segment), Qt::LeftButton);
         for (int i = 0; i < qAbs(steps); ++i)

@@ -42,11 +42,8 @@ class tst_LoremService : public QObject
 private Q_SLOTS:
     void shape_data()
     {
-        QTest::addColumn<Unit>("unit");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("paragraphs");
-        QTest::addColumn<int>("minSentencesPerParagraph");
-        QTest::addColumn<int>("maxSentencesPerParagraph");
+        columns<Unit, int, int, int, int>("unit", "count", "paragraphs", "minSentencesPerParagraph",
+                                          "maxSentencesPerParagraph");
 
         // For words, the "sentences per paragraph" is the single sentence holding exactly `count` words.
         QTest::newRow("0 words counts as 1") << Unit::words << 0 << 1 << 1 << 1;
@@ -63,11 +60,9 @@ private Q_SLOTS:
 
     void shape()
     {
-        QFETCH(Unit, unit);
-        QFETCH(int, count);
-        QFETCH(int, paragraphs);
-        QFETCH(int, minSentencesPerParagraph);
-        QFETCH(int, maxSentencesPerParagraph);
+        auto [unit, count, paragraphs, minSentencesPerParagraph, maxSentencesPerParagraph] =
+            fetch<Unit, int, int, int, int>("unit", "count", "paragraphs", "minSentencesPerParagraph",
+                                            "maxSentencesPerParagraph");
 
         const QStringList words = LoremService::wordList();
         const QSet<QString> known(words.begin(), words.end());

@@ -37,10 +37,8 @@ class tst_LoupePicker : public QObject
 private Q_SLOTS:
     void picksWhatIsUnderThePointer_data()
     {
-        QTest::addColumn<int>("x");
-        QTest::addColumn<QString>("hex");
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QString>("owner"); // "kept", or "destroyed" while the overlays are up
+        // owner: "kept", or "destroyed" while the overlays are up
+        columns<int, QString, bool, QString>("x", "hex", "cancel", "owner");
         QTest::newRow("left half") << 150 << "#12AB34" << false << "kept";
         QTest::newRow("last pixel of the left half") << 199 << "#12AB34" << false << "kept";
         QTest::newRow("first pixel of the right half") << 200 << "#E4572E" << false << "kept";
@@ -50,10 +48,7 @@ private Q_SLOTS:
 
     void picksWhatIsUnderThePointer()
     {
-        QFETCH(int, x);
-        QFETCH(QString, hex);
-        QFETCH(bool, cancel);
-        QFETCH(QString, owner);
+        auto [x, hex, cancel, owner] = fetch<int, QString, bool, QString>("x", "hex", "cancel", "owner");
         QVERIFY(LoupePicker::isAvailable());
 
         TwoColours target;

@@ -59,9 +59,7 @@ private Q_SLOTS:
 
     void tabs_data()
     {
-        QTest::addColumn<Tab>("tab");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<int>("width");
+        columns<Tab, QString, int>("tab", "heading", "width");
         testRow("placeholders", Tab::placeholders, "Instant Placeholders", 300);
         testRow("color", Tab::color, "Color Grabber", 300);
         testRow("text", Tab::text, "Lorem Ipsum", 300);
@@ -73,9 +71,7 @@ private Q_SLOTS:
     // Each tab from a fresh panel: its button's names, the section a click builds, the width.
     void tabs()
     {
-        QFETCH(Tab, tab);
-        QFETCH(QString, heading);
-        QFETCH(int, width);
+        auto [tab, heading, width] = fetch<Tab, QString, int>("tab", "heading", "width");
         const int index = int(MenuPanelView::allTabs().indexOf(tab));
         const QString title = MenuPanelView::title(tab);
         QCOMPARE(MenuPanelView::tabFromRawValue(QString::fromLatin1(QTest::currentDataTag())), std::optional<Tab>(tab));
@@ -279,8 +275,8 @@ private Q_SLOTS:
     // the search field, the editor, or else the first control.
     void ctrlDigitsSwitchTabsAndFocusTheMainInput_data()
     {
-        QTest::addColumn<int>("digit");
-        QTest::addColumn<QString>("focus");                    // accessible name, or the text of a button
+        // focus: accessible name, or the text of a button
+        columns<int, QString>("digit", "focus");
         QTest::newRow("1 placeholders") << 1 << "Placeholder"; // the selected source segment
         QTest::newRow("2 color") << 2 << "Pick Color";
         QTest::newRow("3 text") << 3 << "Words"; // the selected unit segment
@@ -291,8 +287,7 @@ private Q_SLOTS:
 
     void ctrlDigitsSwitchTabsAndFocusTheMainInput()
     {
-        QFETCH(int, digit);
-        QFETCH(QString, focus);
+        auto [digit, focus] = fetch<int, QString>("digit", "focus");
         MenuPanelView panel(m_colors, m_glyphs);
         panel.show();
         panel.activateWindow();

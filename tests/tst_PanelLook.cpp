@@ -348,9 +348,7 @@ private Q_SLOTS:
 
     void contrast_data()
     {
-        QTest::addColumn<Tab>("tab");
-        QTest::addColumn<bool>("dark");
-        QTest::addColumn<bool>("withContent");
+        columns<Tab, bool, bool>("tab", "dark", "withContent");
         for (bool dark : {false, true}) {
             for (Tab tab : MenuPanelView::allTabs()) {
                 const QString name =
@@ -365,9 +363,7 @@ private Q_SLOTS:
     // Texts at 4.5:1, symbols standing alone and control edges at 3:1, against what each lies on.
     void contrast()
     {
-        QFETCH(Tab, tab);
-        QFETCH(bool, dark);
-        QFETCH(bool, withContent);
+        auto [tab, dark, withContent] = fetch<Tab, bool, bool>("tab", "dark", "withContent");
         Style::setApplicationPalette(dark ? darkPalette() : lightPalette());
         MenuPanelView panel(m_colors, m_glyphs);
         panel.show();
@@ -421,9 +417,7 @@ private Q_SLOTS:
 
     void keyboard_data()
     {
-        QTest::addColumn<Tab>("tab");
-        QTest::addColumn<bool>("withContent");
-        QTest::addColumn<int>("grids");
+        columns<Tab, bool, int>("tab", "withContent", "grids");
         for (Tab tab : MenuPanelView::allTabs()) {
             // The tile grids each tab shows with recent items stored: the recent colours and the two
             // palette rows; the recent glyphs and the category's glyphs.
@@ -436,9 +430,7 @@ private Q_SLOTS:
     // Tab goes through the panel in reading order, enters each tile grid once and ends at Quit.
     void keyboard()
     {
-        QFETCH(Tab, tab);
-        QFETCH(bool, withContent);
-        QFETCH(int, grids);
+        auto [tab, withContent, grids] = fetch<Tab, bool, int>("tab", "withContent", "grids");
         Style::setApplicationPalette(lightPalette());
         MenuPanelView panel(m_colors, m_glyphs);
         open(panel, tab, withContent);

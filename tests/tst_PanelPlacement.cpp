@@ -10,10 +10,7 @@ class tst_PanelPlacement : public QObject
 private Q_SLOTS:
     void position_data()
     {
-        QTest::addColumn<QRect>("anchor");
-        QTest::addColumn<QSize>("panel");
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QPoint>("expected");
+        columns<QRect, QSize, QRect, QPoint>("anchor", "panel", "available", "expected");
 
         // Every size a tab gives the panel, at the corners where trays sit, must stay on screen and
         // attached to the icon on the bar's side.
@@ -43,10 +40,8 @@ private Q_SLOTS:
 
     void position()
     {
-        QFETCH(QRect, anchor);
-        QFETCH(QSize, panel);
-        QFETCH(QRect, available);
-        QFETCH(QPoint, expected);
+        auto [anchor, panel, available, expected] =
+            fetch<QRect, QSize, QRect, QPoint>("anchor", "panel", "available", "expected");
         QCOMPARE(panelPosition(anchor, panel, available), expected);
     }
 };

@@ -103,9 +103,8 @@ private Q_SLOTS:
     // integer rule itself is the service's test.)
     void customSize_data()
     {
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("height");
-        QTest::addColumn<QString>("copied"); // empty: refused
+        // copied: empty: refused
+        columns<QString, QString, QString>("width", "height", "copied");
         testRow("valid", "300", "200", "300x200.png");
         testRow("letters", "abc", "200", "");
         testRow("empty height", "300", "", "");
@@ -113,9 +112,7 @@ private Q_SLOTS:
 
     void customSize()
     {
-        QFETCH(QString, width);
-        QFETCH(QString, height);
-        QFETCH(QString, copied);
+        auto [width, height, copied] = fetch<QString, QString, QString>("width", "height", "copied");
         Fixture f;
         ClipboardService::copy(QStringLiteral("untouched"));
         f.customSize(width, height);

@@ -67,14 +67,8 @@ private Q_SLOTS:
 
     void urlAndFileName_data()
     {
-        QTest::addColumn<Source>("source");
-        QTest::addColumn<qint64>("width");
-        QTest::addColumn<qint64>("height");
-        QTest::addColumn<Format>("format");
-        QTest::addColumn<QString>("seed");
-        QTest::addColumn<QString>("style");
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("baseName");
+        columns<Source, qint64, qint64, Format, QString, QString, QString, QString>(
+            "source", "width", "height", "format", "seed", "style", "url", "baseName");
 
         // The sizes are qint64 in the table: plain literals would be ints.
         const auto add = [](const char *name, Source source, qint64 width, qint64 height, auto... rest) {
@@ -114,14 +108,9 @@ private Q_SLOTS:
 
     void urlAndFileName()
     {
-        QFETCH(Source, source);
-        QFETCH(qint64, width);
-        QFETCH(qint64, height);
-        QFETCH(Format, format);
-        QFETCH(QString, seed);
-        QFETCH(QString, style);
-        QFETCH(QString, url);
-        QFETCH(QString, baseName);
+        auto [source, width, height, format, seed, style, url, baseName] =
+            fetch<Source, qint64, qint64, Format, QString, QString, QString, QString>(
+                "source", "width", "height", "format", "seed", "style", "url", "baseName");
         const Request request{source, width, height, format, seed, style};
         QCOMPARE(PlaceholderService::url(request), url);
         QCOMPARE(baseFileName(request), baseName);
@@ -129,8 +118,8 @@ private Q_SLOTS:
 
     void parseDimension_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("value"); // 0: refused
+        // value: 0: refused
+        columns<QString, qint64>("text", "value");
         QTest::newRow("plain") << "300" << 300LL;
         QTest::newRow("largest 64-bit") << "9223372036854775807" << 9223372036854775807LL;
         QTest::newRow("past 64 bits") << "9223372036854775808" << 0LL;
@@ -145,8 +134,7 @@ private Q_SLOTS:
 
     void parseDimension()
     {
-        QFETCH(QString, text);
-        QFETCH(qint64, value);
+        auto [text, value] = fetch<QString, qint64>("text", "value");
         const std::optional<qint64> parsed = PlaceholderService::parseDimension(text);
         QCOMPARE(parsed.value_or(0), value);
     }

@@ -85,10 +85,8 @@ private Q_SLOTS:
 
     void operations_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("stored"); // what an earlier launch left
-        QTest::addColumn<QStringList>("ops");
-        QTest::addColumn<QStringList>("expected");
+        // stored: what an earlier launch left
+        columns<QString, QStringList, QStringList, QStringList>("kind", "stored", "ops", "expected");
 
         const QStringList none;
         testRow("colour is upper-cased", "colors", none, QStringList{"add #1a2b3c"}, QStringList{"#1A2B3C"});
@@ -122,10 +120,8 @@ private Q_SLOTS:
 
     void operations()
     {
-        QFETCH(QString, kind);
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, ops);
-        QFETCH(QStringList, expected);
+        auto [kind, stored, ops, expected] =
+            fetch<QString, QStringList, QStringList, QStringList>("kind", "stored", "ops", "expected");
 
         if (!stored.isEmpty()) {
             auto settings = programSettings();
@@ -171,8 +167,7 @@ private Q_SLOTS:
     {
         // Its length comes from the literal itself: it holds a NUL, so strlen() would stop early.
         static const char kGarbage[] = "\x00\xff\xfe[[[=\x01\x02\n\x80\x81=@Variant(\\xff";
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("expected");
+        columns<QByteArray, QStringList>("file", "expected");
 
         testRow("one entry is a plain string", QByteArray("[General]\nrecentColors=#ABCDEF\n"), QStringList{"#ABCDEF"});
         QTest::newRow("empty list") << QByteArray("[General]\nrecentColors=@Invalid()\n") << QStringList{};
@@ -184,8 +179,7 @@ private Q_SLOTS:
 
     void storedValueOfWrongShape()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, expected);
+        auto [file, expected] = fetch<QByteArray, QStringList>("file", "expected");
         writeSettingsFile(file);
 
         RecentColorsStore store;

@@ -121,12 +121,8 @@ private Q_SLOTS:
     // banner's sentence say what the portal did.
     void portal_data()
     {
-        QTest::addColumn<bool>("portalPresent");
-        QTest::addColumn<uint>("response");
-        QTest::addColumn<bool>("hang");
-        QTest::addColumn<Outcome>("outcome");
-        QTest::addColumn<QString>("hex");
-        QTest::addColumn<QString>("message");
+        columns<bool, uint, bool, Outcome, QString, QString>("portalPresent", "response", "hang", "outcome", "hex",
+                                                             "message");
         testRow("a colour", true, 0u, false, Outcome::picked, "#1A334D", "");
         testRow("cancelled", true, 1u, false, Outcome::cancelled, "", "");
         testRow("portal fails", true, 2u, false, Outcome::abandoned, "",
@@ -141,12 +137,9 @@ private Q_SLOTS:
 
     void portal()
     {
-        QFETCH(bool, portalPresent);
-        QFETCH(uint, response);
-        QFETCH(bool, hang);
-        QFETCH(Outcome, outcome);
-        QFETCH(QString, hex);
-        QFETCH(QString, message);
+        auto [portalPresent, response, hang, outcome, hex, message] =
+            fetch<bool, uint, bool, Outcome, QString, QString>("portalPresent", "response", "hang", "outcome", "hex",
+                                                               "message");
         QDBusConnection bus = m_bus->connection();
         if (portalPresent)
             QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));

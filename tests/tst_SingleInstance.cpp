@@ -147,11 +147,8 @@ private Q_SLOTS:
     // running instance is still there afterwards.
     void commandLine_data()
     {
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("output"); // a part of what it prints, on either stream
-        QTest::addColumn<bool>("runningAfter");
+        // output: a part of what it prints, on either stream
+        columns<bool, QStringList, int, QString, bool>("running", "arguments", "exitCode", "output", "runningAfter");
         auto row = [](const char *name, bool running, const QStringList &arguments, int exitCode, const QString &output,
                       bool runningAfter) {
             QTest::newRow(name) << running << arguments << exitCode << output << runningAfter;
@@ -172,11 +169,8 @@ private Q_SLOTS:
 
     void commandLine()
     {
-        QFETCH(bool, running);
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, output);
-        QFETCH(bool, runningAfter);
+        auto [running, arguments, exitCode, output, runningAfter] =
+            fetch<bool, QStringList, int, QString, bool>("running", "arguments", "exitCode", "output", "runningAfter");
         std::unique_ptr<QProcess> first;
         if (running) {
             first = launch(m_address);

@@ -59,11 +59,8 @@ private Q_SLOTS:
     // Each action: the tab the panel then shows, whether it shows, and which control has the focus.
     void actions_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("parameter");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<QString>("tab");
-        QTest::addColumn<QString>("focus"); // accessible name
+        // focus: accessible name
+        columns<QString, QString, bool, QString, QString>("action", "parameter", "shown", "tab", "focus");
         testRow("show-tab glyphs", "show-tab", "glyphs", true, "glyphs", "Search glyphs");
         testRow("show-tab icons", "show-tab", "icons", true, "icons", "Search icons");
         testRow("show-tab textTools", "show-tab", "textTools", true, "textTools", "Text");
@@ -75,11 +72,8 @@ private Q_SLOTS:
 
     void actions()
     {
-        QFETCH(QString, action);
-        QFETCH(QString, parameter);
-        QFETCH(bool, shown);
-        QFETCH(QString, tab);
-        QFETCH(QString, focus);
+        auto [action, parameter, shown, tab, focus] =
+            fetch<QString, QString, bool, QString, QString>("action", "parameter", "shown", "tab", "focus");
         const QVariantList arguments =
             parameter.isEmpty() ? QVariantList() : QVariantList{QVariant::fromValue(QDBusVariant(parameter))};
         const QDBusMessage reply =
@@ -102,8 +96,7 @@ private Q_SLOTS:
     // desktop's own validator takes it.
     void execQuoting_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QByteArray>("exec");
+        columns<QString, QByteArray>("path", "exec");
         QTest::newRow("plain") << "/usr/bin/tessellon" << QByteArray("Exec=\"/usr/bin/tessellon\"");
         QTest::newRow("dollar") << "/opt/a$b/tessellon" << QByteArray("Exec=\"/opt/a\\\\$b/tessellon\"");
         QTest::newRow("percent") << "/opt/50%/tessellon" << QByteArray("Exec=\"/opt/50%%/tessellon\"");
@@ -113,8 +106,7 @@ private Q_SLOTS:
 
     void execQuoting()
     {
-        QFETCH(QString, path);
-        QFETCH(QByteArray, exec);
+        auto [path, exec] = fetch<QString, QByteArray>("path", "exec");
         QCOMPARE(Autostart::setEnabled(true, path), std::nullopt);
         QFile entry(Autostart::entryPath());
         QVERIFY(entry.open(QIODevice::ReadOnly));

@@ -122,10 +122,7 @@ private Q_SLOTS:
     // has both a text and characters to strip.
     void operationsRewriteTheText_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("characters");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString, QString>("button", "characters", "text", "expected");
         testRow("A→Z drops the final line break", "A→Z", "", "b\nB\na\n", "a\nb\nB");
         testRow("Z→A", "Z→A", "", "a\nc\nb", "c\nb\na");
         testRow("Length", "Length", "", "ccc\na\nbb\nd", "a\nd\nbb\nccc");
@@ -138,10 +135,8 @@ private Q_SLOTS:
 
     void operationsRewriteTheText()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, characters);
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
+        auto [button, characters, text, expected] =
+            fetch<QString, QString, QString, QString>("button", "characters", "text", "expected");
         Fixture f;
         f.editor()->setPlainText(text);
         f.stripField()->setText(characters);
@@ -157,9 +152,8 @@ private Q_SLOTS:
     // form of a text (no-break spaces as spaces, U+2028 and "\r" as line breaks) never leaks out.
     void pastedTextComesBackExactly_data()
     {
-        QTest::addColumn<QString>("button"); // empty: Copy alone
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
+        // button: empty: Copy alone
+        columns<QString, QString, QString>("button", "text", "expected");
         const QString special = QStringLiteral("b\u00A0x\u2028y\r\nA\u2029z\rq\n");
         QTest::newRow("copy alone") << "" << special << special;
         QTest::newRow("A→Z") << "A→Z" << special << QStringLiteral("A\u2029z\rq\nb\u00A0x\u2028y");
@@ -170,9 +164,7 @@ private Q_SLOTS:
 
     void pastedTextComesBackExactly()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
+        auto [button, text, expected] = fetch<QString, QString, QString>("button", "text", "expected");
         Fixture f;
         ClipboardService::copy(text);
         f.editor()->setFocus();

@@ -95,10 +95,8 @@ class tst_TextToolsService : public QObject
 private Q_SLOTS:
     void operations_data()
     {
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("argument"); // strip: the characters; sorts: the locale
-        QTest::addColumn<QString>("expected");
+        // argument: strip: the characters; sorts: the locale
+        columns<QString, QString, QString, QString>("operation", "text", "argument", "expected");
 
         // Line handling, shared by every line operation.
         row("trailing line feed dropped", "alphabetical", "b\na\n", "", "a\nb");
@@ -187,10 +185,8 @@ private Q_SLOTS:
 
     void operations()
     {
-        QFETCH(QString, operation);
-        QFETCH(QString, text);
-        QFETCH(QString, argument);
-        QFETCH(QString, expected);
+        auto [operation, text, argument, expected] =
+            fetch<QString, QString, QString, QString>("operation", "text", "argument", "expected");
         QCOMPARE(run(operation, text, argument), expected);
     }
 
@@ -198,16 +194,14 @@ private Q_SLOTS:
     // times, where every piece meets every other, and one long text, where the sorts go parallel.
     void agreesWithReference_data()
     {
-        QTest::addColumn<int>("texts");
-        QTest::addColumn<int>("maxPieces");
+        columns<int, int>("texts", "maxPieces");
         QTest::newRow("many short texts") << 1500 << 24;
         QTest::newRow("one long text") << 1 << 250000;
     }
 
     void agreesWithReference()
     {
-        QFETCH(int, texts);
-        QFETCH(int, maxPieces);
+        auto [texts, maxPieces] = fetch<int, int>("texts", "maxPieces");
         using namespace TextToolsService;
         namespace ref = TextToolsReference;
         // Another seed explores further: TESSELLON_TEXT_SEED=<number>.

@@ -29,9 +29,7 @@ class tst_Translations : public QObject
 private Q_SLOTS:
     void theUsersLanguage_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<bool>("found");
-        QTest::addColumn<QString>("quit");
+        columns<QString, bool, QString>("locale", "found", "quit");
         // In this order: a translation, once installed, stays for the process.
         QTest::newRow("no translation for French") << "fr_FR" << false << "Quit Tessellon";
         QTest::newRow("English needs none") << "en_GB" << false << "Quit Tessellon";
@@ -40,9 +38,7 @@ private Q_SLOTS:
 
     void theUsersLanguage()
     {
-        QFETCH(QString, locale);
-        QFETCH(bool, found);
-        QFETCH(QString, quit);
+        auto [locale, found, quit] = fetch<QString, bool, QString>("locale", "found", "quit");
         QCOMPARE(Translations::install(QLocale(locale), QStringLiteral(TESSELLON_TEST_TRANSLATIONS)), found);
         QCOMPARE(quitText(), quit);
     }
