@@ -1,17 +1,5 @@
 #pragma once
-
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QMimeData>
-#include <QStringList>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
+#include "TestMain.h"
 
 // Finds a section's controls the way a screen reader does: by accessible name, or for a text button by its
 // text. Returns null when none or more than one match, so a test fails on an ambiguous name too.

@@ -1,10 +1,7 @@
 #pragma once
+#include "TestMain.h"
 
 #include "PrivateBus.h"
-
-#include <QDBusConnection>
-#include <QObject>
-#include <QStringList>
 
 // Stands in for the desktop's file manager on a test's own session bus and records what it was asked to
 // show.

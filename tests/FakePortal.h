@@ -1,10 +1,5 @@
 #pragma once
-
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QString>
-#include <QTimer>
-#include <QVariantMap>
+#include "TestMain.h"
 
 // The desktop portal's way of answering, for the stand-ins of its interfaces: a call returns the path of a
 // request made of the caller's unique name and its handle_token, and the answer comes a moment later as

@@ -1,13 +1,5 @@
 #pragma once
-
-#include <QByteArray>
-#include <QHash>
-#include <QHostAddress>
-#include <QList>
-#include <QPointer>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTimer>
+#include "TestMain.h"
 
 #include <functional>
 

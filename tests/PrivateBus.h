@@ -1,9 +1,5 @@
 #pragma once
-
-#include <QDBusConnection>
-#include <QDeadlineTimer>
-#include <QProcess>
-#include <QString>
+#include "TestMain.h"
 
 // A D-Bus session bus of the test's own: no desktop service, and no other test's, can answer on it, and
 // none is started by a call, whatever the machine has installed. It ends with the object.

@@ -1,9 +1,5 @@
 #pragma once
-
-#include <QByteArray>
-#include <QDir>
-#include <QString>
-#include <QTemporaryDir>
+#include "TestMain.h"
 
 // A throw-away home for one test process: HOME and the XDG folders point into a fresh temporary directory,
 // so settings, downloads and sockets are real files that never touch the user's own.

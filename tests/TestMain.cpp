@@ -1,8 +1,5 @@
 #include "TestMain.h"
 
-#include <QApplication>
-#include <QTest>
-
 #include <cstdio>
 
 // tessellon_tests CLASS [QTest arguments]: runs one registered test class, as its own QTEST_MAIN would.

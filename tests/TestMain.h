@@ -1,8 +1,12 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <QTest>
+// Every test sees all of Qt that the program uses, as the tests' precompiled header already gives it.
+#include <QtCore>
+#include <QtDBus>
+#include <QtGui>
+#include <QtNetwork>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <map>

@@ -4,10 +4,6 @@
 #include "net/AsyncTask.h"
 #include "net/HttpClient.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QTest>
-
 #include <memory>
 
 // The contract every asynchronous path relies on, tried once here on the real HTTP path: a task goes with

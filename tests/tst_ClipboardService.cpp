@@ -3,12 +3,6 @@
 
 #include "net/ClipboardService.h"
 
-#include <QGuiApplication>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTest>
-
 namespace {
 
 // Reads the clipboard the way another program pastes: through the X server, with xclip. Our own event loop

@@ -1,8 +1,6 @@
 #include "TestMain.h"
 #include "core/color/ColorSamplerService.h"
 
-#include <QTest>
-
 using namespace ColorSamplerService;
 
 class tst_ColorSamplerService : public QObject

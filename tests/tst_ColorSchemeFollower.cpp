@@ -5,15 +5,6 @@
 
 #include "desktop/portal/ColorSchemeFollower.h"
 
-#include <QApplication>
-#include <QDBusConnection>
-#include <QDBusContext>
-#include <QDBusMessage>
-#include <QSignalSpy>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QTest>
-
 // The Settings interface of the portal, as far as appearance goes. Older portals answer Read() with the
 // value wrapped in a second variant; `wrapTwice` plays one of those.
 class FakeSettingsPortal : public QObject, protected QDBusContext

@@ -9,11 +9,6 @@
 #include "sections/color/PaletteView.h"
 #include "widgets/TileGrid.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
 namespace {
 
 // Stands in for the screen: each pick answers with the next scripted result.

@@ -6,9 +6,6 @@
 
 #include "net/DownloadsFolder.h"
 
-#include <QDir>
-#include <QTest>
-
 #include <csignal>
 #include <sys/resource.h>
 

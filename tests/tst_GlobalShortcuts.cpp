@@ -5,13 +5,6 @@
 
 #include "desktop/portal/GlobalShortcuts.h"
 
-#include <QDBusArgument>
-#include <QDBusContext>
-#include <QDBusMessage>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-
 // Stands in for the portal's GlobalShortcuts interface, on a connection of its own: answers CreateSession and
 // BindShortcuts on the request paths the caller asked for, and can fire Activated.
 class FakeShortcutsPortal : public QObject, protected QDBusContext

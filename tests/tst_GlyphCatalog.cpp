@@ -1,12 +1,6 @@
 #include "TestMain.h"
 #include "core/glyphs/GlyphCatalog.h"
 
-#include <QGuiApplication>
-#include <QRawFont>
-#include <QSet>
-#include <QTest>
-#include <QTextLayout>
-
 namespace {
 
 QString chars(const QList<Glyph> &glyphs)

@@ -2,9 +2,6 @@
 #include "core/glyphs/GlyphCatalog.h"
 #include "core/glyphs/GlyphForms.h"
 
-#include <QRegularExpression>
-#include <QTest>
-
 using GlyphForms::Form;
 
 namespace {

@@ -8,11 +8,6 @@
 #include "widgets/SegmentedControl.h"
 #include "widgets/TileGrid.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
 namespace {
 
 QString tileGlyphs(const QWidget *grid)

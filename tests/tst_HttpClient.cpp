@@ -7,8 +7,6 @@
 #include "net/AsyncTask.h"
 #include "net/HttpClient.h"
 
-#include <QTest>
-
 Q_DECLARE_METATYPE(HttpFixture::Response)
 
 using Outcome = HttpClient::Reply::Outcome;

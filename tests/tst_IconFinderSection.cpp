@@ -12,15 +12,7 @@
 #include "widgets/SegmentedControl.h"
 #include "widgets/Spinner.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QPainter>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSvgRenderer>
-#include <QTest>
 
 Q_DECLARE_METATYPE(HttpFixture::Response)
 

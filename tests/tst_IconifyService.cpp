@@ -6,11 +6,6 @@
 #include "net/HttpClient.h"
 #include "net/IconifyService.h"
 
-#include <QDirIterator>
-#include <QGuiApplication>
-#include <QRegularExpression>
-#include <QTest>
-
 Q_DECLARE_METATYPE(HttpFixture::Response)
 
 using namespace IconifyService;

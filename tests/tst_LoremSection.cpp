@@ -5,11 +5,6 @@
 #include "sections/text/LoremSection.h"
 #include "widgets/SegmentedControl.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <QToolButton>
-
 using LoremService::Unit;
 
 namespace {

@@ -1,10 +1,6 @@
 #include "TestMain.h"
 #include "core/lorem/LoremService.h"
 
-#include <QRegularExpression>
-#include <QSet>
-#include <QTest>
-
 #include <climits>
 
 using LoremService::Unit;

@@ -4,11 +4,6 @@
 #include "picking/LoupeOverlay.h"
 #include "picking/LoupePicker.h"
 
-#include <QApplication>
-#include <QPainter>
-#include <QScreen>
-#include <QTest>
-
 namespace {
 
 // A window of two known colours side by side, for the loupe to find on the screen.

@@ -10,17 +10,6 @@
 #include "widgets/Layout.h"
 #include "widgets/Spring.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QScopeGuard>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTest>
-
 using Tab = MenuPanelView::Tab;
 Q_DECLARE_METATYPE(MenuPanelView::Tab)
 

@@ -17,20 +17,6 @@
 #include "widgets/SegmentedControl.h"
 #include "widgets/Spring.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QHash>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QSignalSpy>
-#include <QStyleFactory>
-#include <QTest>
-#include <QToolButton>
-
 #include <functional>
 #include <memory>
 

@@ -1,8 +1,6 @@
 #include "TestMain.h"
 #include "desktop/PanelPlacement.h"
 
-#include <QTest>
-
 class tst_PanelPlacement : public QObject
 {
     Q_OBJECT

@@ -10,13 +10,6 @@
 #include "sections/placeholders/PlaceholderSection.h"
 #include "widgets/SegmentedControl.h"
 
-#include <QComboBox>
-#include <QDBusConnection>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 using namespace PlaceholderService;
 Q_DECLARE_METATYPE(PlaceholderService::Format)
 

@@ -6,10 +6,6 @@
 #include "net/HttpClient.h"
 #include "net/PlaceholderService.h"
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QTest>
-
 using namespace PlaceholderService;
 Q_DECLARE_METATYPE(PlaceholderService::Source)
 Q_DECLARE_METATYPE(PlaceholderService::Format)

@@ -4,11 +4,6 @@
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
-#include <QFile>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTest>
-
 #include <memory>
 #include <sys/stat.h>
 

@@ -5,17 +5,6 @@
 
 #include "picking/ScreenColorPicker.h"
 
-#include <QApplication>
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusContext>
-#include <QDBusMessage>
-#include <QDBusObjectPath>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
-
 using Outcome = ScreenColorPicker::PickResult::Outcome;
 Q_DECLARE_METATYPE(ScreenColorPicker::PickResult::Outcome)
 

@@ -4,11 +4,6 @@
 
 #include "desktop/session/SingleInstance.h"
 
-#include <QDBusConnectionInterface>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTest>
-
 #include <csignal>
 #include <memory>
 #include <vector>

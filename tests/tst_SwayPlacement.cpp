@@ -6,17 +6,6 @@
 
 #include "desktop/wayland/SwayPlacement.h"
 
-#include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QMutex>
-#include <QTest>
-#include <QThread>
-#include <QtEndian>
-
 namespace {
 
 // Answers i3's IPC as a compositor with one output, one focused workspace under a top bar, and our window

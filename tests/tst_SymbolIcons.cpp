@@ -1,10 +1,6 @@
 #include "TestMain.h"
 #include "widgets/SymbolIcons.h"
 
-#include <QApplication>
-#include <QPainter>
-#include <QTest>
-
 class tst_SymbolIcons : public QObject
 {
     Q_OBJECT

@@ -8,15 +8,6 @@
 #include "panel/MenuPanelView.h"
 #include "widgets/BannerView.h"
 
-#include <QApplication>
-#include <QDBusMessage>
-#include <QDBusVariant>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTest>
-
 // The running instance as the desktop reaches it: org.freedesktop.Application on a private session bus,
 // called from another connection as a launcher or a second launch would.
 class tst_TessellonApp : public QObject

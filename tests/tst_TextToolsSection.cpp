@@ -7,15 +7,6 @@
 #include "sections/textTools/TextToolsEditor.h"
 #include "sections/textTools/TextToolsSection.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTextCursor>
-#include <QThreadPool>
-
 #include <memory>
 
 namespace {

@@ -7,9 +7,6 @@
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 
-#include <QAbstractButton>
-#include <QTest>
-
 class tst_Translations : public QObject
 {
     Q_OBJECT
