@@ -83,22 +83,8 @@ chmod 700 "$root/tmp/home/runtime"
 chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/home/runtime \
     DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb /usr/bin/tessellon >"$WORK/app.log" 2>&1 &
 APP_PID=$!
-our_window() { # our_window small|large: the visible window of our process of icon or panel size
-    local window width
-    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
-        if [[ "$1" == small && "${width:-999}" -le 64 ]] || [[ "$1" == large && "${width:-0}" -ge 200 ]]; then
-            echo "$window"
-            return 0
-        fi
-    done
-    return 1
-}
-icon_shown() { our_window small >/dev/null; }
-panel_shown() { our_window large >/dev/null; }
-check "the installed binary starts, and its icon appears in the tray" wait_for 30 icon_shown
-eval "$(xdotool getwindowgeometry --shell "$(our_window small)")"
-xdotool mousemove $((X + 9)) $((Y + 9)) click 1
+check "the installed binary starts, and its icon appears in the tray" wait_for 30 tray_icon_shown
+click_window_at "$(tray_icon_window)" 9 9
 check "a click on the icon opens the panel" wait_for 10 panel_shown
 kill "$APP_PID"
 wait "$APP_PID" 2>/dev/null || true

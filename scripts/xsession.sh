@@ -61,3 +61,32 @@ end_session() {
     APP_PID=""
     stop_xserver
 }
+
+# The windows of the app under test (APP_PID): the first visible one for which an arithmetic test on its
+# X, Y, WIDTH and HEIGHT holds, with those then set. The panel is at least 200 wide and narrower than the
+# screen (the tray icon is tiny, the loupe covers a screen).
+our_window() { # our_window TEST...
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        # shellcheck disable=SC2004
+        if (($*)); then
+            echo "$window"
+            return 0
+        fi
+    done
+    return 1
+}
+panel_window() { our_window "WIDTH >= 200 && WIDTH < SCREEN_WIDTH"; }
+panel_shown() { panel_window >/dev/null; }
+panel_hidden() { ! panel_window >/dev/null; }
+tray_icon_window() { our_window "WIDTH <= 64"; }
+tray_icon_shown() { tray_icon_window >/dev/null; }
+
+click_window_at() { # click_window_at WINDOW X Y  (coordinates inside the window; negative: from the far edge)
+    local window="$1" x="$2" y="$3"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    ((x < 0)) && x=$((WIDTH + x))
+    ((y < 0)) && y=$((HEIGHT + y))
+    xdotool mousemove $((X + x)) $((Y + y)) click 1
+}

@@ -39,35 +39,8 @@ describe_failure() {
 }
 
 
-# The first visible window of our process for which the test holds, with X, Y, WIDTH, HEIGHT of it set.
-our_window() { # our_window TEST...  (an arithmetic test on X, Y, WIDTH and HEIGHT)
-    local window
-    for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        # shellcheck disable=SC2004
-        if (($*)); then
-            echo "$window"
-            return 0
-        fi
-    done
-    return 1
-}
-# The panel is the one at least 200 wide (the tray icon is tiny); the loupe covers a screen.
-panel_window() { our_window "WIDTH >= 200 && WIDTH < SCREEN_WIDTH"; }
-panel_shown() { panel_window >/dev/null; }
-panel_hidden() { ! panel_window >/dev/null; }
-tray_icon_window() { our_window "WIDTH <= 64"; }
-tray_icon_shown() { tray_icon_window >/dev/null; }
+# The loupe covers a screen.
 overlay_shown() { our_window "WIDTH == SCREEN_WIDTH" >/dev/null; }
-
-click_window_at() { # click_window_at WINDOW X Y  (coordinates inside the window; negative: from the far edge)
-    local window="$1" x="$2" y="$3"
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    ((x < 0)) && x=$((WIDTH + x))
-    ((y < 0)) && y=$((HEIGHT + y))
-    xdotool mousemove $((X + x)) $((Y + y)) click 1
-}
-
 panel_width_is() { panel_window >/dev/null && ((WIDTH == $1)); }
 
 # Takes the screenshot once two grabs in a row are the same, so the opening fade has finished.
