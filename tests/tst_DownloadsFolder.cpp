@@ -78,12 +78,9 @@ private Q_SLOTS:
         columns<QString, QString>("baseName", "extension");
         testRow("parent folder", "../outside", "svg");
         testRow("absolute", "/tmp/outside", "svg");
-        testRow("dot-dot alone", "..", "svg");
         testRow("hidden file", ".bashrc", "svg");
-        testRow("slash inside", "mdi/home", "svg");
         testRow("slash in extension", "icon", "svg/../../x");
         testRow("line feed", "a\nb", "svg");
-        testRow("empty", "", "svg");
     }
 
     void unsafeNamesAreRefused()

@@ -1,25 +1,7 @@
 #include "TestMain.h"
-#include "core/glyphs/GlyphCatalog.h"
 #include "core/glyphs/GlyphForms.h"
 
 using GlyphForms::Form;
-
-namespace {
-
-// Reads a form back into the glyph's code points, by the form's own grammar; an empty list when the text
-// does not follow it.
-QList<uint> readBack(const QString &text, const QString &pattern, const QString &unit)
-{
-    if (!QRegularExpression(QStringLiteral("^(%1)+$").arg(pattern)).match(text).hasMatch())
-        return {};
-    QList<uint> units;
-    auto matches = QRegularExpression(unit).globalMatch(text);
-    while (matches.hasNext())
-        units.append(matches.next().captured(1).toUInt(nullptr, 16));
-    return units;
-}
-
-} // namespace
 
 class tst_GlyphForms : public QObject
 {
@@ -71,40 +53,6 @@ private Q_SLOTS:
     {
         auto [following, expected] = fetch<QString, QString>("following", "expected");
         QCOMPARE(GlyphForms::cssEscape(QStringLiteral("→"), following), expected);
-    }
-
-    // Every glyph of the catalogue, in every form: well formed, and read back to the very glyph.
-    void wholeCatalogue()
-    {
-        const QList<Glyph> all = GlyphCatalog::all();
-        QCOMPARE(all.size(), 133);
-        for (const Glyph &glyph : all) {
-            const QList<uint> codePoints = glyph.character.toUcs4();
-            const QString what = glyph.name;
-            QList<uint> units;
-            for (QChar c : glyph.character)
-                units.append(c.unicode());
-            QCOMPARE(readBack(GlyphForms::write(glyph.character, Form::escape), QStringLiteral("\\\\u[0-9A-F]{4}"),
-                              QStringLiteral("\\\\u([0-9A-F]{4})")),
-                     units);
-            QCOMPARE(readBack(GlyphForms::write(glyph.character, Form::cssEscape), QStringLiteral("\\\\[0-9A-F]{1,6}"),
-                              QStringLiteral("\\\\([0-9A-F]{1,6})")),
-                     codePoints);
-            QCOMPARE(readBack(GlyphForms::write(glyph.character, Form::codePoints) + QLatin1Char(' '),
-                              QStringLiteral("U\\+[0-9A-F]{4,6} "), QStringLiteral("U\\+([0-9A-F]{4,6})")),
-                     codePoints);
-            // A name, or the code points in hexadecimal.
-            const QString entity = GlyphForms::write(glyph.character, Form::htmlEntity);
-            QVERIFY2(QRegularExpression(QStringLiteral("^(&([A-Za-z][A-Za-z0-9]*|#x[0-9A-F]+);)+$"))
-                         .match(entity)
-                         .hasMatch(),
-                     qPrintable(what + QLatin1Char(' ') + entity));
-            if (!entity.contains(QLatin1Char('#')) && codePoints.size() == 1)
-                QCOMPARE(GlyphForms::entityName(glyph.character), entity.mid(1).chopped(1));
-            else if (entity.startsWith(QLatin1String("&#x")))
-                QCOMPARE(readBack(entity, QStringLiteral("&#x[0-9A-F]+;"), QStringLiteral("&#x([0-9A-F]+);")),
-                         codePoints);
-        }
     }
 };
 

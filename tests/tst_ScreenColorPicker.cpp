@@ -157,32 +157,6 @@ private Q_SLOTS:
         }
         QCOMPARE(results.size(), 1);
     }
-
-    // With the panel still up, a portal that cannot pick leaves it to our own loupe.
-    void theLoupeTakesOverWhileThePanelIsUp()
-    {
-        QVERIFY(m_bus->connection().registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
-        m_portal->hang = false;
-        m_portal->response = 2;
-        QWidget panel;
-        panel.resize(200, 100);
-        panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        QList<ScreenColorPicker::PickResult> results;
-        ScreenColorPicker::pickWithin(
-            &panel, [&results](const ScreenColorPicker::PickResult &pick) { results.append(pick); }, 300);
-        auto loupe = []() -> QWindow * {
-            for (QWindow *window : QGuiApplication::topLevelWindows()) {
-                if (window->isVisible() && window->inherits("LoupeOverlay"))
-                    return window;
-            }
-            return nullptr;
-        };
-        QTRY_VERIFY(loupe());
-        QTest::keyClick(loupe(), Qt::Key_Escape);
-        QTRY_COMPARE(results.size(), 1);
-        QCOMPARE(results.first().outcome, Outcome::cancelled);
-    }
 };
 
 TESSELLON_TEST(tst_ScreenColorPicker)

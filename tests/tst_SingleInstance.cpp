@@ -149,10 +149,8 @@ private Q_SLOTS:
             QTest::newRow(name) << running << arguments << exitCode << output << runningAfter;
         };
         row("--help", false, {"--help"}, 0, "--tab <name>", false);
-        row("--version", false, {"--version"}, 0, "Tessellon 0.1.0", false);
         row("an unknown option", false, {"--bogus"}, 2, "Unknown option 'bogus'.", false);
         row("an unknown tab", false, {"--tab", "nope"}, 2, "Unknown tab \u201Cnope\u201D: choose one of", false);
-        row("a tab without its name", false, {"--tab"}, 2, "Missing value after '--tab'.", false);
         row("two verbs", true, {"--toggle", "--quit"}, 2, "Give one of", true);
         row("an argument", false, {"glyphs"}, 2, "Unexpected argument", false);
         row("--quit with nothing running", false, {"--quit"}, 0, "", false);

@@ -162,17 +162,6 @@ private Q_SLOTS:
         QCOMPARE(itemProperty(QStringLiteral("IconName")).toString(), QStringLiteral("tessellon-symbolic"));
     }
 
-    void aClickTogglesThePanel()
-    {
-        QVERIFY(!m_item.isEmpty());
-        for (bool expected : {true, false, true}) {
-            const QDBusMessage reply =
-                callItem(QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"), {640, 12});
-            QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
-            QTRY_COMPARE_WITH_TIMEOUT(panelVisible(), expected, 10000);
-        }
-    }
-
     void menuQuitsTheApp()
     {
         QVERIFY(!m_item.isEmpty());

@@ -53,7 +53,6 @@ private Q_SLOTS:
         // focus: accessible name
         columns<QString, QString, bool, QString, QString>("action", "parameter", "shown", "tab", "focus");
         testRow("show-tab glyphs", "show-tab", "glyphs", true, "glyphs", "Search glyphs");
-        testRow("show-tab icons", "show-tab", "icons", true, "icons", "Search icons");
         testRow("show-tab textTools", "show-tab", "textTools", true, "textTools", "Text");
         testRow("toggle closes", "toggle", "", false, "textTools", "");
         testRow("toggle opens", "toggle", "", true, "textTools", "Text");
