@@ -5,8 +5,21 @@
 
 #include "desktop/portal/GlobalShortcuts.h"
 
+// A session as the portal exports it: the caller may close it.
+class FakeSession : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Session")
+
+public:
+    int closes = 0;
+
+public Q_SLOTS:
+    void Close() { ++closes; }
+};
+
 // Stands in for the portal's GlobalShortcuts interface, on a connection of its own: answers CreateSession and
-// BindShortcuts on the request paths the caller asked for, and can fire Activated.
+// BindShortcuts on the request paths the caller asked for, and can fire Activated and end the session.
 class FakeShortcutsPortal : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -17,6 +30,16 @@ public:
 
     QString session = QStringLiteral("/org/freedesktop/portal/desktop/session/1_2/tessellon");
     QStringList bound; // "id: description (trigger)"
+    int sessions = 0;
+    FakeSession sessionObject;
+
+    void closeSession()
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(session, QStringLiteral("org.freedesktop.portal.Session"),
+                                                         QStringLiteral("Closed"));
+        signal << QVariantMap();
+        m_bus.send(signal);
+    }
 
     void activate(const QString &sessionPath, const QString &id)
     {
@@ -30,6 +53,8 @@ public:
 public Q_SLOTS:
     QDBusObjectPath CreateSession(const QVariantMap &options)
     {
+        if (sessions++ == 0)
+            m_bus.registerObject(session, &sessionObject, QDBusConnection::ExportAllSlots);
         return respond(options, {{QStringLiteral("session_handle"), session}});
     }
 
@@ -60,7 +85,8 @@ class tst_GlobalShortcuts : public QObject
 
 private Q_SLOTS:
     // With a portal: a session, both shortcuts bound with their suggestions, and Activated of our session
-    // (only) reported. Without one: nothing bound, nothing reported, nothing broken.
+    // (only) reported; a session the portal ends is asked for again and bound anew, and the one open when the
+    // program ends is closed. Without a portal: nothing bound, nothing reported, nothing broken.
     void bindAndActivate_data()
     {
         QTest::addColumn<bool>("portal");
@@ -97,12 +123,19 @@ private Q_SLOTS:
                 QVERIFY(activated.wait());
                 QCOMPARE(activated.takeFirst().at(0).toString(), QStringLiteral("pick-color"));
                 QVERIFY(activated.isEmpty());
+                fake.closeSession();
+                QVERIFY(bound.wait());
+                QVERIFY(!shortcuts.isBound());
+                QTRY_VERIFY_WITH_TIMEOUT(shortcuts.isBound(), 10000);
+                QCOMPARE(fake.sessions, 2);
+                QCOMPARE(fake.bound.size(), 4);
             } else {
                 // The failed call is answered at once by the bus; give it the event loop to land in.
                 QVERIFY(!bound.wait(500));
                 QVERIFY(!shortcuts.isBound());
             }
         }
+        QTRY_COMPARE(fake.sessionObject.closes, portal ? 1 : 0);
         QDBusConnection::disconnectFromBus(QStringLiteral("app-side"));
     }
 };

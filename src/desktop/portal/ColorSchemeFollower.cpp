@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kSettingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColorScheme = QStringLiteral("color-scheme");
@@ -33,7 +31,8 @@ bool isDark(const QPalette &palette)
 
 } // namespace
 
-ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *parent) : QObject(parent)
+ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *parent)
+    : Portal(bus, kSettingsInterface, parent)
 {
     if (!bus.isConnected())
         return;
@@ -41,12 +40,9 @@ ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *pa
     // registered; nothing else in the program may have registered QDBusVariant yet, and then the
     // subscription fails and no change is ever heard.
     qRegisterMetaType<QDBusVariant>();
-    if (!QDBusConnection(bus).connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"),
-                                      this, SLOT(onSettingChanged(QString, QString, QDBusVariant))))
-        qCWarning(lcPortal) << "Cannot follow the portal's colour scheme:" << bus.lastError().message();
+    listen(QStringLiteral("SettingChanged"), SLOT(onSettingChanged(QString, QString, QDBusVariant)));
 
-    QDBusMessage read =
-        QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("Read"));
+    QDBusMessage read = QDBusMessage::createMethodCall(service(), path(), kSettingsInterface, QStringLiteral("Read"));
     read.setArguments({kAppearance, kColorScheme});
     // Asked without waiting: start-up does not stall on a slow or missing portal.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/portal/Portal.h"
 #include "widgets/Layout.h"
 
 #include <QDBusConnection>
@@ -11,7 +12,7 @@
 // desktop portal's "color-scheme" setting (GNOME, KDE and others publish it there); Qt 6.4's own themes
 // do not follow it, so without this a dark GNOME desktop would get a light panel. Where the platform
 // theme already gives a dark palette (KDE's), nothing is changed.
-class ColorSchemeFollower : public QObject
+class ColorSchemeFollower : public Portal
 {
     Q_OBJECT
 

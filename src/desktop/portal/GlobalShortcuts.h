@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/portal/Portal.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QList>
@@ -22,7 +24,7 @@ Q_DECLARE_METATYPE(PortalShortcut)
 // Desktop-wide shortcuts through the GlobalShortcuts portal, the one way a Wayland client gets them (X11
 // desktops offer it too where the portal runs). Tessellon only suggests triggers; the desktop asks the user
 // and lets them change the keys. Where no portal offers the interface nothing happens but a trace.
-class GlobalShortcuts : public QObject
+class GlobalShortcuts : public Portal
 {
     Q_OBJECT
 
@@ -44,13 +46,13 @@ Q_SIGNALS:
     void boundChanged();
 
 private Q_SLOTS:
-    void onSessionResponse(uint response, const QVariantMap &results);
     void onBindResponse(uint response, const QVariantMap &results);
     void onActivated(const QDBusMessage &message);
 
 private:
-    QDBusConnection m_bus;
+    void bind();
+    void setBound(bool bound);
+
     QList<Shortcut> m_shortcuts;
-    QString m_session;
     bool m_bound = false;
 };

@@ -2,7 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/color/ColorSamplerService.h"
-#include "desktop/portal/PortalCall.h"
+#include "desktop/portal/Portal.h"
 #include "net/AsyncTask.h"
 
 #include <QColor>
@@ -70,8 +70,8 @@ void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> do
     }
     auto *request = new PortalRequest(context, std::move(done));
     // A portal that is still starting, or hung, would keep the call waiting for D-Bus's 25 s; the caller
-    // hears much sooner that it is not answering. Should it take the request later after all, PortalCall
-    // closes it, so its picker never opens once the user has been told.
+    // hears much sooner that it is not answering. Should it take the request later after all, the
+    // request is closed at once, so its picker never opens once the user has been told.
     auto *acceptance = new QTimer(request);
     acceptance->setSingleShot(true);
     QObject::connect(acceptance, &QTimer::timeout, request, [request] {
@@ -79,14 +79,13 @@ void pickWithPortal(QObject *context, std::function<void(const PortalPick &)> do
         request->conclude({PortalPick::Outcome::notAnswering, {}});
     });
     acceptance->start(acceptMs);
-    PortalCall::call(
+    Portal::request(
         bus, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"), {QString()}, {}, request,
         SLOT(onResponse(uint, QVariantMap)),
         [request](const QDBusError &error) {
             qCInfo(lcPortal) << "PickColor failed:" << error.name() << error.message();
             request->conclude(
-                {PortalCall::meansNoPortal(error) ? PortalPick::Outcome::unavailable : PortalPick::Outcome::failed,
-                 {}});
+                {Portal::meansNoPortal(error) ? PortalPick::Outcome::unavailable : PortalPick::Outcome::failed, {}});
         },
         [acceptance] { acceptance->stop(); });
 }
