@@ -2,7 +2,6 @@
 
 #include "core/Logging.h"
 #include "desktop/Desktop.h"
-#include "desktop/session/Autostart.h"
 #include "panel/MenuPanelView.h"
 #include "sections/color/ColorSection.h"
 #include "widgets/Layout.h"
@@ -99,7 +98,7 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     m_startAtLogin = m_trayMenu.addAction(tr("Start at Login"));
     m_startAtLogin->setCheckable(true);
     // The autostart entry is the state: read it each time the item is shown, as another tool may change it.
-    connect(&m_trayMenu, &QMenu::aboutToShow, this, [this] { m_startAtLogin->setChecked(Autostart::isEnabled()); });
+    connect(&m_trayMenu, &QMenu::aboutToShow, this, [this] { m_startAtLogin->setChecked(Desktop::startsAtLogin()); });
     connect(m_startAtLogin, &QAction::triggered, this, [this](bool on) { setStartAtLogin(on); });
     QAction *quit = m_trayMenu.addAction(tr("Quit Tessellon"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -191,7 +190,7 @@ void TessellonApp::ensurePanel(PanelMode mode)
 
 void TessellonApp::openPanel()
 {
-    m_startAtLogin->setChecked(Autostart::isEnabled());
+    m_startAtLogin->setChecked(Desktop::startsAtLogin());
     const PanelMode mode = currentMode();
     ensurePanel(mode);
     if (mode == PanelMode::TrayPanel)
@@ -271,7 +270,7 @@ void TessellonApp::perform(const SingleInstance::Request &request, const SingleI
 
 void TessellonApp::setStartAtLogin(bool enabled)
 {
-    if (const auto failure = Autostart::setEnabled(enabled, QCoreApplication::applicationFilePath())) {
+    if (const auto failure = Desktop::setStartAtLogin(enabled)) {
         openPanel();
         m_panel->showMessage(*failure);
     }

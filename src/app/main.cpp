@@ -1,12 +1,10 @@
 #include "app/CommandLine.h"
 #include "app/TessellonApp.h"
-#include "desktop/session/Translations.h"
+#include "desktop/Desktop.h"
 #include "widgets/Layout.h"
 #include "widgets/PanelStyle.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -22,7 +20,7 @@ int main(int argc, char *argv[])
     CommandLine::Parsed command;
     {
         QCoreApplication reading(argc, argv);
-        Translations::install(QLocale());
+        Desktop::useTranslations();
         command = CommandLine::parse(arguments);
     }
     if (command.kind == CommandLine::Parsed::Kind::print) {
@@ -39,7 +37,7 @@ int main(int argc, char *argv[])
     const SingleInstance::Activation launch = SingleInstance::Activation::fromEnvironment();
 
     QApplication app(argc, argv);
-    Translations::install(QLocale());
+    Desktop::useTranslations();
     PanelStyle::install();
     Style::setApplicationPalette(QApplication::palette());
     QApplication::setApplicationDisplayName(QStringLiteral("Tessellon"));
@@ -47,11 +45,8 @@ int main(int argc, char *argv[])
     // The program lives in the tray: closing the panel must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtimeDir.isEmpty())
-        runtimeDir = QDir::tempPath();
-    SingleInstance instance(QDBusConnection::sessionBus(), runtimeDir);
-    switch (instance.claim(launch, request)) {
+    const std::unique_ptr<SingleInstance> instance = Desktop::singleInstance();
+    switch (instance->claim(launch, request)) {
     case SingleInstance::Outcome::forwarded:
         return 0;
     case SingleInstance::Outcome::failed:
@@ -65,8 +60,8 @@ int main(int argc, char *argv[])
     if (request.action == SingleInstance::Actions::quit)
         return 0;
     TessellonApp tessellon;
-    QObject::connect(&instance, &SingleInstance::activated, &tessellon, &TessellonApp::activate);
-    QObject::connect(&instance, &SingleInstance::actionRequested, &tessellon, &TessellonApp::perform);
+    QObject::connect(instance.get(), &SingleInstance::activated, &tessellon, &TessellonApp::activate);
+    QObject::connect(instance.get(), &SingleInstance::actionRequested, &tessellon, &TessellonApp::perform);
     // No application-wide window icon: every window, the tray's own included, would carry it rendered at
     // every size (a few MiB, and rendering threads) before anyone opens the panel, which sets its own.
     tessellon.start();

@@ -1,11 +1,18 @@
 #include "desktop/Desktop.h"
 
 #include "desktop/PanelPlacement.h"
+#include "desktop/session/Autostart.h"
+#include "desktop/session/FileReveal.h"
+#include "desktop/session/SingleInstance.h"
+#include "desktop/session/Translations.h"
 #include "desktop/x11/X11.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
@@ -85,4 +92,32 @@ void Desktop::handOverActivation(WId panel, const QString &startupId, const QStr
 void Desktop::activationUsed()
 {
     qunsetenv("XDG_ACTIVATION_TOKEN");
+}
+
+std::unique_ptr<SingleInstance> Desktop::singleInstance()
+{
+    QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtimeDir.isEmpty())
+        runtimeDir = QDir::tempPath();
+    return std::make_unique<SingleInstance>(QDBusConnection::sessionBus(), runtimeDir);
+}
+
+bool Desktop::startsAtLogin()
+{
+    return Autostart::isEnabled();
+}
+
+std::optional<QString> Desktop::setStartAtLogin(bool enabled)
+{
+    return Autostart::setEnabled(enabled, QCoreApplication::applicationFilePath());
+}
+
+void Desktop::useTranslations(const QLocale &locale)
+{
+    Translations::install(locale);
+}
+
+void Desktop::reveal(const QString &filePath)
+{
+    FileReveal::reveal(filePath);
 }

@@ -6,16 +6,22 @@
 #include "desktop/wayland/SwayPlacement.h"
 #include "desktop/x11/OutsideClickWatch.h"
 
+#include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 
+#include <memory>
+#include <optional>
+
 class QWidget;
+class SingleInstance;
 
 // The one front through which the app reaches the desktop for what differs from one desktop to the next:
 // whether there is a tray, where the panel goes, presses elsewhere, the launch's activation, light and
-// dark, global shortcuts. X11, sway and the portal each sit behind it.
+// dark, global shortcuts; and the session's services: one instance a session, start at login, the user's
+// language, a saved file shown in the file manager. X11, sway, the portal and the session each sit behind it.
 class Desktop : public QObject
 {
     Q_OBJECT
@@ -45,6 +51,17 @@ public:
     // activation, and is dropped once used (a spent token must not reach programs started later).
     static void handOverActivation(WId panel, const QString &startupId, const QString &activationToken);
     static void activationUsed();
+
+    // The session's one instance of the program: on the session bus where there is one, else a lock file
+    // and a socket in the user's runtime folder.
+    static std::unique_ptr<SingleInstance> singleInstance();
+    // Whether the desktop starts Tessellon at login, and the change, with the reason when it failed.
+    static bool startsAtLogin();
+    static std::optional<QString> setStartAtLogin(bool enabled);
+    // The program's texts in the user's language, where a translation is installed.
+    static void useTranslations(const QLocale &locale = QLocale());
+    // Shows a saved file in the user's file manager (or its folder, where none answers).
+    static void reveal(const QString &filePath);
 
 Q_SIGNALS:
     void trayAvailabilityChanged(bool available);

@@ -2,6 +2,8 @@
 
 #include "desktop/x11/X11.h"
 
+#include "core/Logging.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
@@ -54,6 +56,8 @@ bool TrayWatch::hostRegistered(const QDBusConnection &bus)
         kWatcherService, kWatcherPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get.setArguments({kWatcherService, QStringLiteral("IsStatusNotifierHostRegistered")});
     const QDBusMessage reply = bus.call(get, QDBus::Block, kWatcherAnswerMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        qCWarning(lcDesktop) << "The tray's watcher did not say whether a tray shows icons:" << reply.errorMessage();
     return reply.type() == QDBusMessage::ReplyMessage &&
            reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
 }

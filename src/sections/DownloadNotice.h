@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/session/FileReveal.h"
+#include "desktop/Desktop.h"
 #include "net/DownloadsFolder.h"
 #include "sections/Notify.h"
 
@@ -8,6 +8,6 @@
 // (the same words when it went to the home folder for lack of a Downloads folder).
 inline void announceSaved(const DownloadsFolder::Saved &saved, const Notify &notify)
 {
-    FileReveal::reveal(saved.filePath);
+    Desktop::reveal(saved.filePath);
     notify(QStringLiteral("Saved %1 to Downloads").arg(saved.fileName));
 }

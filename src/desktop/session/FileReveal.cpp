@@ -1,5 +1,7 @@
 #include "desktop/session/FileReveal.h"
 
+#include "core/Logging.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -15,7 +17,8 @@ namespace {
 
 void openFolder(const QString &filePath)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(filePath).absolutePath()));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(filePath).absolutePath())))
+        qCWarning(lcDesktop) << "Cannot show" << filePath << "in a file manager";
 }
 
 } // namespace
@@ -34,8 +37,10 @@ void reveal(const QString &filePath)
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), QCoreApplication::instance());
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [watcher, filePath] {
         watcher->deleteLater();
-        if (watcher->isError())
+        if (watcher->isError()) {
+            qCInfo(lcDesktop) << "No file manager showed the file:" << watcher->error().message();
             openFolder(filePath);
+        }
     });
 }
 
