@@ -83,6 +83,8 @@ chmod 700 "$root/tmp/home/runtime"
 chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/home/runtime \
     DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb /usr/bin/tessellon >"$WORK/app.log" 2>&1 &
 APP_PID=$!
+check "the network module is where the installed binary looks for it" \
+    test -f "$root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/tessellon/tessellon-http.so"
 check "the installed binary starts, and its icon appears in the tray" wait_for 30 tray_icon_shown
 click_window_at "$(tray_icon_window)" 9 9
 check "a click on the icon opens the panel" wait_for 10 panel_shown

@@ -15,7 +15,8 @@ class tst_AsyncTask : public QObject
 
     HttpFixture m_fixture;
 
-    static QList<QNetworkReply *> liveReplies() { return HttpClient::manager().findChildren<QNetworkReply *>(); }
+    // The network's replies hang off the application object.
+    static QList<QNetworkReply *> liveReplies() { return qApp->findChildren<QNetworkReply *>(); }
 
 private Q_SLOTS:
     void contract_data()

@@ -2,15 +2,11 @@
 
 #include "core/Logging.h"
 #include "net/AsyncTask.h"
+#include "net/HttpTransport.h"
 
 #include <QCoreApplication>
-#include <QLocale>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QLibrary>
 #include <QPointer>
-
-#include <memory>
 
 namespace HttpClient {
 
@@ -25,17 +21,45 @@ int &inactivityTimeout()
     return timeout;
 }
 
+HttpTransport *&builtIn()
+{
+    static HttpTransport *transport = nullptr;
+    return transport;
+}
+
+// The transport: the one linked in, else the module, loaded on the first request from where it is installed
+// beside the program (or, in the build tree, from beside the binary). Null when it cannot be had, and then
+// `failure` says why.
+HttpTransport *transport(QString &failure)
+{
+    static HttpTransport *loaded = builtIn();
+    static QString why;
+    static bool tried = false;
+    if (!loaded && !tried) {
+        tried = true;
+        const QString directory = QCoreApplication::applicationDirPath();
+        for (const QString &candidate : {directory + QStringLiteral("/" TESSELLON_MODULE_DIR "/tessellon-http"),
+                                         directory + QStringLiteral("/tessellon-http")}) {
+            QLibrary module(candidate);
+            if (const auto entry = reinterpret_cast<HttpTransportEntry>(module.resolve("tessellon_http_transport"))) {
+                loaded = entry();
+                break;
+            }
+            if (why.isEmpty())
+                why = module.errorString();
+        }
+        if (!loaded)
+            qCWarning(lcNetwork) << "Cannot load the network module:" << why;
+    }
+    failure = why;
+    return loaded;
+}
+
 } // namespace
 
-QNetworkAccessManager &manager()
+void useTransport(HttpTransport *transport)
 {
-    // Owned by the application object, so it goes before Qt's network internals do at exit.
-    static QPointer<QNetworkAccessManager> instance;
-    if (!instance) {
-        instance = new QNetworkAccessManager(QCoreApplication::instance());
-        instance->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-    }
-    return *instance;
+    builtIn() = transport;
 }
 
 void setInactivityTimeoutForTesting(int milliseconds)
@@ -46,58 +70,21 @@ void setInactivityTimeoutForTesting(int milliseconds)
 AsyncTask *get(const QUrl &url, QObject *context, std::function<void(const Reply &)> done, qint64 maximumBytes)
 {
     auto *task = new AsyncTask(context);
-    QNetworkRequest request(url);
-    request.setTransferTimeout(inactivityTimeout());
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, true);
-    QNetworkReply *reply = manager().get(request);
-    task->setStopper([reply] {
-        reply->abort();
-        reply->deleteLater();
-    });
-
-    // Set when the body grows past the limit; the reply is then aborted and reports this instead.
-    auto tooLarge = std::make_shared<bool>(false);
-    auto check = [reply, maximumBytes, tooLarge] {
-        const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-        if (announced > maximumBytes || reply->bytesAvailable() > maximumBytes) {
-            *tooLarge = true;
-            reply->abort();
-        }
-    };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, check);
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, check);
-
-    QObject::connect(
-        reply, &QNetworkReply::finished, task, [task, reply, tooLarge, maximumBytes, done = std::move(done)] {
-            reply->deleteLater();
-            // Aborted by its owner: no report.
-            if (task->isFinished())
-                return;
-            Reply result;
-            const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-            if (status.isValid())
-                result.status = status.toInt();
-
-            if (*tooLarge) {
-                result.error =
-                    QCoreApplication::translate("HttpClient", "The reply is larger than %1, so it was not read.")
-                        .arg(QLocale::c().formattedDataSize(maximumBytes, 0, QLocale::DataSizeTraditionalFormat));
-            } else if (reply->error() == QNetworkReply::OperationCanceledError) {
-                // Only the inactivity timeout aborts a reply that its owner still waits for.
-                result.error = QCoreApplication::translate("HttpClient", "The request timed out.");
-            } else if (result.status && !isSuccessStatus(*result.status)) {
-                result.outcome = Reply::Outcome::badStatus;
-            } else if (reply->error() != QNetworkReply::NoError) {
-                result.error = reply->errorString();
-            } else {
-                result.outcome = Reply::Outcome::ok;
-                result.body = reply->readAll();
-            }
-            if (result.outcome != Reply::Outcome::ok)
-                qCDebug(lcNetwork) << "GET" << reply->url().toDisplayString() << "status" << result.status.value_or(0)
-                                   << result.error;
-            task->finish([done, result = std::move(result)] { done(result); });
-        });
+    QString failure;
+    HttpTransport *http = transport(failure);
+    if (!http) {
+        Reply reply;
+        reply.error =
+            QCoreApplication::translate("HttpClient", "The program's network module is missing (%1).").arg(failure);
+        task->finish([done = std::move(done), reply] { done(reply); });
+        return task;
+    }
+    // Aborted by its owner (the stop below runs, and the transport still says it finished): no report.
+    task->setStopper(http->get(url, inactivityTimeout(), maximumBytes,
+                               [task = QPointer<AsyncTask>(task), done = std::move(done)](const Reply &reply) {
+                                   if (task && !task->isFinished())
+                                       task->finish([done, reply] { done(reply); });
+                               }));
     return task;
 }
 

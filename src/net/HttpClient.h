@@ -8,7 +8,6 @@
 #include <optional>
 
 class AsyncTask;
-class QNetworkAccessManager;
 class QObject;
 
 // The one HTTP client of the program: plain GETs on the main thread's event loop, system proxy, redirects
@@ -39,8 +38,6 @@ struct Reply {
 // unless the context goes or the task is aborted first, and then the reply is aborted and deleted too.
 AsyncTask *get(const QUrl &url, QObject *context, std::function<void(const Reply &)> done,
                qint64 maximumBytes = kDefaultMaximumBytes);
-
-QNetworkAccessManager &manager();
 
 // Test-only: a shorter inactivity timeout, so a stalled fixture fails in milliseconds.
 void setInactivityTimeoutForTesting(int milliseconds);

@@ -8,7 +8,6 @@
 #include <QDBusVariant>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QLocalSocket>
 #include <QThread>
 
 #include <fcntl.h>
@@ -93,7 +92,7 @@ const QString &SingleInstance::objectPath()
 SingleInstance::SingleInstance(QDBusConnection bus, QString runtimeDir, QObject *parent)
     : QObject(parent), m_bus(std::move(bus)), m_runtimeDir(std::move(runtimeDir))
 {
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::answerSocket);
+    connect(&m_server, &UnixServer::connected, this, &SingleInstance::answerSocket);
 }
 
 SingleInstance::~SingleInstance()
@@ -169,9 +168,7 @@ SingleInstance::Outcome SingleInstance::claimWithLock(const Activation &launch, 
         return Outcome::primary;
     }
     if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
-        // We hold the lock, so a socket file left there is a crashed instance's.
-        QLocalServer::removeServer(socketPath());
-        m_server.setSocketOptions(QLocalServer::UserAccessOption);
+        // We hold the lock, so a socket file left there is a crashed instance's, and goes.
         if (!m_server.listen(socketPath()))
             qCWarning(lcInstance) << "Cannot listen for other launches at" << socketPath() << ":"
                                   << m_server.errorString();
@@ -182,41 +179,34 @@ SingleInstance::Outcome SingleInstance::claimWithLock(const Activation &launch, 
     // The owner may be a moment from listening: it takes the lock first.
     const QDeadlineTimer deadline(kAnswerTimeoutMs);
     while (!deadline.hasExpired()) {
-        QLocalSocket socket;
-        socket.connectToServer(socketPath());
-        if (socket.waitForConnected(int(deadline.remainingTime()))) {
-            socket.write(socketRequest(request, launch));
-            if (socket.waitForBytesWritten(int(deadline.remainingTime())))
-                return Outcome::forwarded;
-        }
+        UnixSocket socket;
+        if (socket.connectTo(socketPath(), int(deadline.remainingTime())) &&
+            socket.write(socketRequest(request, launch), int(deadline.remainingTime())))
+            return Outcome::forwarded;
         QThread::msleep(20);
     }
     qCWarning(lcInstance) << "The running instance did not answer at" << socketPath();
     return Outcome::failed;
 }
 
-void SingleInstance::answerSocket()
+void SingleInstance::answerSocket(UnixSocket *socket)
 {
-    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        // The request may already be waiting when the connection is handed over, and then no readyRead
-        // follows: look at once, and again whenever more arrives.
-        auto handle = [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            const QList<QByteArray> fields = socket->readLine().chopped(1).split('\t');
-            if (fields.size() == 5 && fields[0] == "request") {
-                const Activation launch{QString::fromUtf8(fields[3]), QString::fromUtf8(fields[4])};
-                if (fields[1].isEmpty())
-                    Q_EMIT activated(launch);
-                else
-                    Q_EMIT actionRequested({QString::fromUtf8(fields[1]), QString::fromUtf8(fields[2])}, launch);
-            }
-            socket->disconnectFromServer();
-        };
-        connect(socket, &QLocalSocket::readyRead, this, handle);
-        handle();
-    }
+    connect(socket, &UnixSocket::ended, socket, &QObject::deleteLater);
+    connect(socket, &UnixSocket::readyRead, this, [this, socket] {
+        const qsizetype end = socket->buffer().indexOf('\n');
+        if (end < 0)
+            return;
+        const QList<QByteArray> fields = socket->buffer().left(end).split('\t');
+        socket->close();
+        socket->deleteLater();
+        if (fields.size() == 5 && fields[0] == "request") {
+            const Activation launch{QString::fromUtf8(fields[3]), QString::fromUtf8(fields[4])};
+            if (fields[1].isEmpty())
+                Q_EMIT activated(launch);
+            else
+                Q_EMIT actionRequested({QString::fromUtf8(fields[1]), QString::fromUtf8(fields[2])}, launch);
+        }
+    });
 }
 
 #include "SingleInstance.moc"

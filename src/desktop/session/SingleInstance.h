@@ -1,7 +1,8 @@
 #pragma once
 
+#include "desktop/ipc/UnixSocket.h"
 #include <QDBusConnection>
-#include <QLocalServer>
+
 #include <QObject>
 #include <QString>
 
@@ -69,13 +70,13 @@ Q_SIGNALS:
 private:
     Outcome claimOnBus(const Activation &launch, const Request &request);
     Outcome claimWithLock(const Activation &launch, const Request &request);
-    void answerSocket();
+    void answerSocket(UnixSocket *socket);
     QString socketPath() const;
 
     QDBusConnection m_bus;
     QString m_runtimeDir;
     int m_lockFd = -1;
-    QLocalServer m_server;
+    UnixServer m_server;
     bool m_objectRegistered = false;
     bool m_ownsName = false;
 };

@@ -8,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
 #include <QtEndian>
 
 namespace {
@@ -60,7 +59,7 @@ QString SwayPlacement::criteria() const
 SwayPlacement::SwayPlacement()
 {
     // The answers to moves are not waited for; they are read only to be dropped.
-    QObject::connect(&m_moves, &QLocalSocket::readyRead, &m_moves, [this] { m_moves.readAll(); });
+    QObject::connect(&m_moves, &UnixSocket::readyRead, &m_moves, [this] { m_moves.take(); });
 }
 
 QByteArray SwayPlacement::message(quint32 type, const QByteArray &payload)
@@ -74,21 +73,19 @@ QByteArray SwayPlacement::message(quint32 type, const QByteArray &payload)
 
 QJsonValue SwayPlacement::ask(quint32 type, const QByteArray &payload)
 {
-    QLocalSocket socket;
-    socket.connectToServer(qEnvironmentVariable("SWAYSOCK"));
-    if (!socket.waitForConnected(kAnswerMs))
+    UnixSocket socket;
+    if (!socket.connectTo(qEnvironmentVariable("SWAYSOCK"), kAnswerMs) ||
+        !socket.write(message(type, payload), kAnswerMs))
         return {};
-    socket.write(message(type, payload));
     const qsizetype headerSize = kMagic.size() + qsizetype(2 * sizeof(quint32));
-    QByteArray answer;
     quint32 length = 0;
-    while (answer.size() < headerSize || answer.size() < headerSize + qsizetype(length)) {
-        if (!socket.waitForReadyRead(kAnswerMs))
+    while (socket.buffer().size() < headerSize || socket.buffer().size() < headerSize + qsizetype(length)) {
+        if (!socket.read(kAnswerMs))
             return {};
-        answer.append(socket.readAll());
-        if (answer.size() >= headerSize)
-            length = qFromUnaligned<quint32>(answer.constData() + kMagic.size());
+        if (socket.buffer().size() >= headerSize)
+            length = qFromUnaligned<quint32>(socket.buffer().constData() + kMagic.size());
     }
+    const QByteArray answer = socket.take();
     const QJsonDocument document = QJsonDocument::fromJson(answer.mid(headerSize, length));
     return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
 }
@@ -153,14 +150,15 @@ void SwayPlacement::follow(const QSize &size)
     const QPoint at = panelPosition(m_anchor, size + m_frame, m_available);
     if (at == m_placedAt)
         return;
-    if (m_moves.state() != QLocalSocket::ConnectedState) {
-        m_moves.connectToServer(qEnvironmentVariable("SWAYSOCK"));
-        if (!m_moves.waitForConnected(kAnswerMs))
+    if (!m_moves.isOpen()) {
+        if (!m_moves.connectTo(qEnvironmentVariable("SWAYSOCK"), kAnswerMs))
             return;
+        m_moves.watch();
     }
     // Only a move that went out counts as placed: after a failed connection the next call tries again.
-    if (m_moves.write(message(
-            kRunCommand,
-            (criteria() + QStringLiteral(" move absolute position %1 %2").arg(at.x()).arg(at.y())).toUtf8())) > 0)
+    if (m_moves.write(
+            message(kRunCommand,
+                    (criteria() + QStringLiteral(" move absolute position %1 %2").arg(at.x()).arg(at.y())).toUtf8()),
+            kAnswerMs))
         m_placedAt = at;
 }

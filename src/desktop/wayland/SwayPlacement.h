@@ -1,7 +1,8 @@
 #pragma once
 
+#include "desktop/ipc/UnixSocket.h"
 #include <QJsonValue>
-#include <QLocalSocket>
+
 #include <QRect>
 #include <QString>
 
@@ -36,5 +37,5 @@ private:
     QRect m_available;
     QSize m_frame; // what the compositor adds around the window
     std::optional<QPoint> m_placedAt;
-    QLocalSocket m_moves; // kept open while the panel follows a resizing tab
+    UnixSocket m_moves; // kept open while the panel follows a resizing tab
 };
