@@ -45,11 +45,6 @@ struct NotifyLog {
     }
 };
 
-// Opens a widget's context menu as the Menu key does, then presses one of its items through the item's
-// accessibility action: the path screen readers and voice control take, which triggers the action while
-// the menu is still open. Whether the menu runs its own event loop or not, the press happens from the
-// event loop. Returns whether the item was found and pressed, and the menu then closed.
-// With `shiftF10`, the menu is opened by that key instead.
 // Once the next menu pops up, presses its item of that name as a screen reader would; `pressed` tells
 // whether it was there.
 inline void pressItemOfNextMenu(const QString &item, bool &pressed)
@@ -71,14 +66,12 @@ inline void pressItemOfNextMenu(const QString &item, bool &pressed)
     });
 }
 
-// A button that opens a menu: clicked, then the item clicked. Returns whether it was there, and the menu
-// closed.
-inline bool clickMenuItem(QAbstractButton *opener, const QString &item)
+// Clicks the item of that name where the open menu shows it; whether it was there and the menu then closed.
+inline bool clickItemOfOpenMenu(const QString &item)
 {
-    // The menu pops up without waiting in a loop of its own, so it is there once the click is done.
-    QTest::mouseClick(opener, Qt::LeftButton);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    if (!menu || !QTest::qWaitForWindowExposed(menu))
+    QMenu *menu = nullptr;
+    if (!QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())); }) ||
+        !QTest::qWaitForWindowExposed(menu))
         return false;
     for (QAction *action : menu->actions()) {
         if (action->text() == item) {
@@ -86,9 +79,22 @@ inline bool clickMenuItem(QAbstractButton *opener, const QString &item)
             return QTest::qWaitFor([] { return !QApplication::activePopupWidget(); });
         }
     }
+    menu->close();
     return false;
 }
 
+// A button that opens a menu: clicked, then the item clicked.
+inline bool clickMenuItem(QAbstractButton *opener, const QString &item)
+{
+    QTest::mouseClick(opener, Qt::LeftButton);
+    return clickItemOfOpenMenu(item);
+}
+
+// Opens a widget's context menu as the Menu key does, then presses one of its items through the item's
+// accessibility action: the path screen readers and voice control take, which triggers the action while
+// the menu is still open. Whether the menu runs its own event loop or not, the press happens from the
+// event loop. Returns whether the item was found and pressed, and the menu then closed.
+// With `shiftF10`, the menu is opened by that key instead.
 inline bool pressContextMenuItem(QWidget *widget, const QString &item, bool shiftF10 = false)
 {
     bool pressed = false;
@@ -114,17 +120,5 @@ inline bool clickContextMenuItem(QWidget *widget, const QString &item)
     const QPoint at = widget->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &event);
-    QMenu *menu = nullptr;
-    if (!QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())); }))
-        return false;
-    if (!QTest::qWaitForWindowExposed(menu))
-        return false;
-    for (QAction *action : menu->actions()) {
-        if (action->text() == item) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            return QTest::qWaitFor([] { return !QApplication::activePopupWidget(); });
-        }
-    }
-    menu->close();
-    return false;
+    return clickItemOfOpenMenu(item);
 }
