@@ -175,24 +175,6 @@ private Q_SLOTS:
         QVERIFY(changed.wait(5000));
         QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0x10, 0x20, 0x30));
     }
-
-    void noPortalNoChange()
-    {
-        PrivateBus otherBus(QStringLiteral("empty"));
-        QVERIFY(otherBus.start());
-        const QDBusConnection empty = otherBus.connection();
-        {
-            // The failed call comes back as an error reply; after it the palette is as it was.
-            ColorSchemeFollower follower(empty);
-            QDBusMessage ping = QDBusMessage::createMethodCall(
-                QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
-            QVERIFY(empty.call(ping).type() == QDBusMessage::ReplyMessage);
-            QCoreApplication::processEvents();
-            QCOMPARE(follower.scheme(), ColorSchemeFollower::Scheme::NoPreference);
-            QCOMPARE(QApplication::palette(), m_light);
-        }
-    }
 };
 
 TESSELLON_TEST(tst_ColorSchemeFollower)

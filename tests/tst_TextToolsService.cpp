@@ -96,27 +96,22 @@ private Q_SLOTS:
 
         // Line handling, shared by every line operation.
         row("trailing line feed dropped", "alphabetical", "b\na\n", "", "a\nb");
-        row("one of two trailing feeds dropped", "trim", "a\n\n", "", "a\n");
         row("CRLF pairs become LF", "dedupeLines", "x\r\ny\r\n", "", "x\ny");
         row("lone CR stays in its line", "dedupeLines", "a\rb\na\rb\nc", "", "a\rb\nc");
-        row("only line feeds, trimmed", "trim", "\n\n\n", "", "\n\n");
         row("only line feeds, blanks removed", "removeBlankLines", "\n\n\n", "", "");
 
         // trim
         row("trim runs and tabs", "trim", "\t  foo   bar  \t", "", " foo bar");
-        row("trim a line of spaces keeps the line", "trim", "a\n    \nb", "", "a\n\nb");
         row("trim leaves other spaces", "trim", "a\u00A0\u00A0b\u3000 ", "", "a\u00A0\u00A0b\u3000");
         row("trim: a space before a lone CR stays", "trim", "a \r", "", "a \r");
 
         // removeBlankLines
-        row("blank: spaces and tabs", "removeBlankLines", "a\n \t\nb", "", "a\nb");
         row("blank: no-break and ideographic spaces", "removeBlankLines", "a\n\u00A0\u3000\u2003\nb", "", "a\nb");
         row("blank: a lone CR is not blank", "removeBlankLines", "a\n\r\n\nb\n\r", "", "a\nb\n\r");
         row("blank: zero-width space is not whitespace", "removeBlankLines", "a\n\u200B\nb", "", "a\n\u200B\nb");
 
         // dedupeLines
         row("dedupe is case-sensitive", "dedupeLines", "a\nA\na", "", "a\nA");
-        row("dedupe does not trim", "dedupeLines", "Apple\napple\nApple \nApple", "", "Apple\napple\nApple ");
         row("dedupe canonical equivalents, first spelling kept", "dedupeLines", "Jose\u0301\nJos\u00E9\n\u212B\n\u00C5",
             "", "Jose\u0301\n\u212B");
 
@@ -125,7 +120,6 @@ private Q_SLOTS:
             "Apple\napple\nbanana\nCherry");
         row("Z→A keeps equal lines in input order", "reverseAlphabetical", "b\nB\na", "", "b\nB\na");
         row("digits compare as characters", "alphabetical", "item9\nitem10\nitem1", "", "item1\nitem10\nitem9");
-        row("empty line first", "alphabetical", "b\n\na", "", "\na\nb");
         row("accents sort by the locale", "alphabetical", "zebra\nétude\neclair", "", "eclair\nétude\nzebra");
         row("C locale: case-insensitive, stable", "alphabetical", "b\nB\nA\na", "C", "A\na\nb\nB");
         row("by length, ties in input order", "byLength", "ccc\na\nbb\nd", "", "a\nd\nbb\nccc");
@@ -134,15 +128,12 @@ private Q_SLOTS:
 
         // strip
         row("strip punctuation everywhere, line breaks untouched", "strip", "a,b.c;\r\nd;;\n", ",.;", "abc\r\nd\n");
-        row("strip nothing keeps everything exactly", "strip", "a,\r\nb\n", "", "a,\r\nb\n");
-        row("strip is case-sensitive", "strip", "Banana", "a", "Bnn");
         row("strip leaves a letter carrying a mark", "strip", "e\u0301 e", "e", "e\u0301 ");
         row("strip a decomposed letter by its composed form", "strip", "Jose\u0301 José", "\u00E9", "Jos Jos");
         row("strip an emoji with its skin tone only whole", "strip", "👍🏽👍x", "👍", "👍🏽x");
         row("strip CRLF is one character, LF alone does not match it", "strip", "a\r\nb\nc", "\n", "a\r\nbc");
         row("strip a variation selector only where it stands alone", "strip", "\uFE0Fa\n❤\uFE0F", "\uFE0F",
             "a\n❤\uFE0F");
-        row("strip a flag", "strip", "🇫🇷🇩🇪🇫🇷", "🇩🇪", "🇫🇷🇫🇷");
         row("strip a lone combining mark", "strip", "\u0301a\u0301", "\u0301", "a\u0301");
 
         // Rules chosen where generated text found the fast paths and the slow ones apart:
