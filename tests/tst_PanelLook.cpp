@@ -9,6 +9,7 @@
 #include "net/Endpoints.h"
 #include "panel/MenuPanelView.h"
 #include "panel/TabStrip.h"
+#include "sections/icons/IconCell.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 #include "widgets/InsetBox.h"
@@ -320,6 +321,8 @@ class tst_PanelLook : public QObject
         QVERIFY(field);
         field->setText(QStringLiteral("arrow"));
         QTRY_VERIFY(panel.section()->findChildren<QAbstractButton *>().size() > 20);
+        // The grid takes its new tiles in on the next turn; until then each would be a Tab stop of its own.
+        QTRY_VERIFY(std::ranges::all_of(panel.section()->findChildren<IconCell *>(), isTileOfGrid));
     }
 
 private Q_SLOTS:
