@@ -1,5 +1,7 @@
 #include "TestMain.h"
 
+#include "net/HttpTransport.h"
+
 #include <cstdio>
 
 // tessellon_tests CLASS [QTest arguments]: runs one registered test class, as its own QTEST_MAIN would.
@@ -19,6 +21,12 @@ int main(int argc, char **argv)
     ++argv;
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    // Requests go through the network module the program loads, from the build tree.
+    QLibrary module(QStringLiteral(TESSELLON_HTTP_MODULE));
+    if (const auto entry = reinterpret_cast<HttpTransportEntry>(module.resolve("tessellon_http_transport")))
+        HttpClient::useTransport(entry());
+    else
+        qWarning() << "No network module:" << module.errorString();
     const std::unique_ptr<QObject> test = testRegistry().at(name)();
     const int failures = QTest::qExec(test.get(), argc, argv);
     // Requests that a test's end aborted finish their clean-up on the network's own thread: let them, or

@@ -1,12 +1,15 @@
 #pragma once
 
-// Every test sees all of Qt that the program uses, as the tests' precompiled header already gives it.
+// Every test sees all of Qt that the program uses, as the tests' precompiled header already gives it. Not
+// for moc, which has no precompiled header and needs none of it.
+#ifndef Q_MOC_RUN
 #include <QtCore>
 #include <QtDBus>
 #include <QtGui>
 #include <QtNetwork>
 #include <QtTest>
 #include <QtWidgets>
+#endif
 
 #include <functional>
 #include <map>

@@ -6,7 +6,6 @@
 
 #include "net/AsyncTask.h"
 #include "net/HttpClient.h"
-#include "net/HttpTransport.h"
 
 Q_DECLARE_METATYPE(HttpFixture::Response)
 
@@ -87,21 +86,6 @@ private Q_SLOTS:
         QVERIFY(reply);
         QCOMPARE(reply->outcome, Outcome::failed);
         QCOMPARE(reply->error, QStringLiteral("The request timed out."));
-    }
-
-    // The module the program loads stands on its own (it needs nothing of the program) and carries a GET.
-    void theModuleCarriesARequest()
-    {
-        QLibrary module(QStringLiteral(TESSELLON_HTTP_MODULE));
-        const auto entry = reinterpret_cast<HttpTransportEntry>(module.resolve("tessellon_http_transport"));
-        QVERIFY2(entry, qPrintable(module.errorString()));
-        m_fixture.route("/module", {200, "from the module", "text/plain"});
-        std::optional<HttpClient::Reply> reply;
-        const auto stop = entry()->get(QUrl(m_fixture.base() + QStringLiteral("module")), 60000, 1024,
-                                       [&reply](const HttpClient::Reply &r) { reply = r; });
-        QTRY_VERIFY(reply);
-        QCOMPARE(reply->body, QByteArray("from the module"));
-        stop();
     }
 
     // A reply past the size limit is refused before it fills memory, announced or not.

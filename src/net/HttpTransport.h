@@ -8,7 +8,7 @@
 
 // What carries HTTP for the client: QtNetwork, in a module of its own that the program loads on its first
 // request, so that QtNetwork and all it brings in (Kerberos, the proxy lookup) stay out of memory until a
-// tab needs the network. The tests link the same code in.
+// tab needs the network.
 class HttpTransport
 {
 public:
@@ -21,7 +21,8 @@ public:
 };
 
 namespace HttpClient {
-// For a transport linked into the program (the tests'): used instead of loading the module.
+// A transport to use instead of looking for the module beside the program (the tests load it from the
+// build tree).
 void useTransport(HttpTransport *transport);
 } // namespace HttpClient
 

@@ -95,15 +95,9 @@ QtHttpTransport &transport()
     return instance;
 }
 
-#ifdef TESSELLON_HTTP_BUILT_IN
-const bool registered = (HttpClient::useTransport(&transport()), true);
-#endif
-
 } // namespace
 
-#ifndef TESSELLON_HTTP_BUILT_IN
 extern "C" Q_DECL_EXPORT HttpTransport *tessellon_http_transport()
 {
     return &transport();
 }
-#endif
