@@ -10,9 +10,10 @@ cd "$(dirname "$0")/.."
 here="$(pwd)"
 scripts/deps.sh package
 
-# Hardened as Debian builds its own packages: symbols bound and relocations read-only at start-up.
-cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELLON_BUILD_TESTS=OFF \
-    -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" >/dev/null
+# Hardened as Debian builds its own packages: symbols bound and relocations read-only at start-up. Laid out
+# for /usr, as the package installs it (the network module in the multiarch library folder).
+cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELLON_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" -DCMAKE_MODULE_LINKER_FLAGS="-Wl,-z,relro,-z,now" >/dev/null
 cmake --build build-package
 rm -f build-package/tessellon_*.deb
 (cd build-package && cpack -G DEB >/dev/null)

@@ -131,7 +131,7 @@ private Q_SLOTS:
                 QCOMPARE(fake.bound.size(), 4);
             } else {
                 // The failed call is answered at once by the bus; give it the event loop to land in.
-                QVERIFY(!bound.wait(500));
+                QVERIFY(!bound.wait(250));
                 QVERIFY(!shortcuts.isBound());
             }
         }
