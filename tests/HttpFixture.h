@@ -1,5 +1,13 @@
 #pragma once
-#include "TestMain.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 
 #include <functional>
 

@@ -1,7 +1,12 @@
 #pragma once
-#include "TestMain.h"
 
 #include "HttpFixture.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrlQuery>
 
 // An HttpFixture that answers like the Iconify API from a few real icon sets (tests/data/iconify): search
 // replies in the service's shape and each icon's SVG as the service builds it (width and height "1em", the
