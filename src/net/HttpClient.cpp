@@ -21,18 +21,18 @@ int &inactivityTimeout()
     return timeout;
 }
 
-HttpTransport *&builtIn()
+// The transport in use: one given by useTransport, else the module once loaded.
+HttpTransport *&current()
 {
     static HttpTransport *transport = nullptr;
     return transport;
 }
 
-// The transport: the one linked in, else the module, loaded on the first request from where it is installed
-// beside the program (or, in the build tree, from beside the binary). Null when it cannot be had, and then
-// `failure` says why.
+// The transport, the module loaded on the first request from where it is installed beside the program (or,
+// in the build tree, from beside the binary). Null when it cannot be had, and then `failure` says why.
 HttpTransport *transport(QString &failure)
 {
-    static HttpTransport *loaded = builtIn();
+    HttpTransport *&loaded = current();
     static QString why;
     static bool tried = false;
     if (!loaded && !tried) {
@@ -59,7 +59,7 @@ HttpTransport *transport(QString &failure)
 
 void useTransport(HttpTransport *transport)
 {
-    builtIn() = transport;
+    current() = transport;
 }
 
 void setInactivityTimeoutForTesting(int milliseconds)

@@ -42,7 +42,7 @@ ColorSchemeFollower::ColorSchemeFollower(const QDBusConnection &bus, QObject *pa
     qRegisterMetaType<QDBusVariant>();
     listen(QStringLiteral("SettingChanged"), SLOT(onSettingChanged(QString, QString, QDBusVariant)));
 
-    QDBusMessage read = QDBusMessage::createMethodCall(service(), path(), kSettingsInterface, QStringLiteral("Read"));
+    QDBusMessage read = QDBusMessage::createMethodCall(service(), path(), interface(), QStringLiteral("Read"));
     read.setArguments({kAppearance, kColorScheme});
     // Asked without waiting: start-up does not stall on a slow or missing portal.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);

@@ -1,7 +1,6 @@
 #include "desktop/portal/Portal.h"
 
 #include "core/Logging.h"
-
 #include "net/AsyncTask.h"
 
 #include <QCoreApplication>
