@@ -92,7 +92,7 @@ private:
     Response answer(const QByteArray &target) const
     {
         if (target.startsWith("/search?"))
-            return search(formValue(target, "query"), formValue(target, "limit").toInt());
+            return search(target);
         const QList<QByteArray> parts = target.mid(1).split('/');
         if (parts.size() == 2 && parts[1].endsWith(".svg")) {
             const QByteArray markup = svg(QString::fromUtf8(QByteArray::fromPercentEncoding(parts[0])),
@@ -103,35 +103,38 @@ private:
         return {404, "404", "text/plain"};
     }
 
-    // Every word of the query in the icon's name, at most `limit` results, the service's reply keys.
-    Response search(const QString &query, int limit) const
+    // Every word of the query in the icon's name (within the set asked for), the page from `start`, the
+    // service's reply keys.
+    Response search(const QByteArray &target) const
     {
-        const QStringList words = query.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QJsonArray icons;
-        QJsonObject collections;
+        const QStringList words = formValue(target, "query").toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QString prefix = formValue(target, "prefix");
+        const int limit = formValue(target, "limit").toInt();
+        const int start = formValue(target, "start").toInt();
+        QStringList matches;
         for (const QString &id : allIcons()) {
             const QString name = id.section(QLatin1Char(':'), 1);
-            if (words.isEmpty() || icons.size() >= limit)
-                break;
-            if (!std::all_of(words.begin(), words.end(), [&name](const QString &w) { return name.contains(w); }))
-                continue;
+            if (!words.isEmpty() && (prefix.isEmpty() || id.startsWith(prefix + QLatin1Char(':'))) &&
+                std::all_of(words.begin(), words.end(), [&name](const QString &w) { return name.contains(w); }))
+                matches.append(id);
+        }
+        QJsonArray icons;
+        QJsonObject collections;
+        for (const QString &id : matches.mid(start, limit)) {
             icons.append(id);
-            const QString prefix = id.section(QLatin1Char(':'), 0, 0);
             for (const QJsonObject &set : m_sets) {
-                if (set.value(QLatin1String("prefix")).toString() == prefix)
-                    collections.insert(prefix,
+                if (set.value(QLatin1String("prefix")).toString() == id.section(QLatin1Char(':'), 0, 0))
+                    collections.insert(set.value(QLatin1String("prefix")).toString(),
                                        QJsonObject{{QStringLiteral("name"), set.value(QLatin1String("name"))},
                                                    {QStringLiteral("license"), set.value(QLatin1String("license"))}});
             }
         }
         const QJsonObject reply{
             {QStringLiteral("icons"), icons},
-            {QStringLiteral("total"), icons.size()},
+            {QStringLiteral("total"), matches.size()},
             {QStringLiteral("limit"), limit},
-            {QStringLiteral("start"), 0},
+            {QStringLiteral("start"), start},
             {QStringLiteral("collections"), collections},
-            {QStringLiteral("request"),
-             QJsonObject{{QStringLiteral("query"), query}, {QStringLiteral("limit"), QString::number(limit)}}},
         };
         return {200, QJsonDocument(reply).toJson(QJsonDocument::Compact), "application/json; charset=utf-8"};
     }

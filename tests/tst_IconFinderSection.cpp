@@ -7,10 +7,13 @@
 #include "desktop/portal/ColorSchemeFollower.h"
 #include "net/ClipboardService.h"
 #include "net/Endpoints.h"
+#include "net/ReplyCache.h"
 #include "sections/icons/IconCell.h"
 #include "sections/icons/IconFinderSection.h"
+#include "stores/RecentIconsStore.h"
 #include "widgets/SegmentedControl.h"
 #include "widgets/Spinner.h"
+#include "widgets/TileGrid.h"
 
 #include <QSvgRenderer>
 
@@ -30,7 +33,8 @@ constexpr int kQuietMs = 2 * kDebounceMs;
 
 struct Fixture {
     NotifyLog log;
-    std::unique_ptr<IconFinderSection> section = std::make_unique<IconFinderSection>(log.callback());
+    RecentIconsStore recents;
+    std::unique_ptr<IconFinderSection> section = std::make_unique<IconFinderSection>(log.callback(), recents);
 
     Fixture()
     {
@@ -63,7 +67,7 @@ struct Fixture {
         settle();
         if (section->findChild<QWidget *>(QStringLiteral("searchProgress"))->isVisible())
             return kProgress;
-        if (section->findChild<QScrollArea *>()->isVisible())
+        if (section->findChild<QScrollArea *>(QStringLiteral("iconResults"))->isVisible())
             return kGrid;
         for (QLabel *label : section->findChildren<QLabel *>()) {
             if (label->isVisible() && label->alignment() == Qt::AlignCenter)
@@ -75,7 +79,7 @@ struct Fixture {
     QList<IconCell *> cells() const
     {
         settle();
-        QList<IconCell *> list = section->findChildren<IconCell *>();
+        QList<IconCell *> list = section->findChild<QWidget *>(QStringLiteral("iconGrid"))->findChildren<IconCell *>();
         list.removeIf([this](IconCell *c) { return !c->isVisibleTo(section.get()); });
         return list;
     }
@@ -87,6 +91,34 @@ struct Fixture {
         return ids;
     }
     IconCell *cell(const QString &id) const { return control<IconCell>(section.get(), id); }
+    QAbstractButton *moreButton() const
+    {
+        settle();
+        auto *button = section->findChild<QPushButton *>();
+        return button->isVisible() ? button : nullptr;
+    }
+    // The line under the grid with its button's text: "48 of 1,204 | Show more"; empty when hidden.
+    QString moreRow() const
+    {
+        settle();
+        const QLabel *label = section->findChild<QPushButton *>()->parentWidget()->findChild<QLabel *>();
+        if (!label->isVisible())
+            return {};
+        return label->text() + (moreButton() ? QStringLiteral(" | ") + moreButton()->text() : QString());
+    }
+    QStringList chips() const
+    {
+        settle();
+        QStringList texts;
+        auto *control = section->findChild<SegmentedControl *>(QString(), Qt::FindDirectChildrenOnly);
+        for (auto *chips : section->findChildren<SegmentedControl *>()) {
+            if (chips != control && chips->isVisible())
+                for (int i = 0; i < chips->count(); ++i)
+                    texts.append((chips->currentIndex() == i ? QStringLiteral("*") : QString()) +
+                                 chips->button(i)->text());
+        }
+        return texts;
+    }
     // Searches for `text` and waits for the tile of `id`.
     IconCell *find(const QString &text, const QString &id) const
     {
@@ -142,6 +174,10 @@ private Q_SLOTS:
         m_fileManager.shown.clear();
         QDir(testHome.path() + QStringLiteral("/Downloads")).removeRecursively();
         QApplication::setPalette(QPalette());
+        IconifyService::replyCache().clear();
+        RecentIconsStore recents;
+        for (const QString &icon : QStringList(recents.icons()))
+            recents.remove(icon);
     }
 
     // What a typed text ends in, which searches reached the service, and what the banner said.
@@ -238,6 +274,138 @@ private Q_SLOTS:
         QCOMPARE(m_fixture.searches(), (QStringList{"ar", "arrow"}));
     }
 
+    // The pages of a search, from a service that counts `total` results in three sets ("a", "b", "c", by
+    // turns; one set alone when asked for one): what the line under the grid says after `presses` of its
+    // button, and how many tiles there are.
+    void pages_data()
+    {
+        // total: as the reply gives it; failing: the page from which replies fail; chip: the set chosen first
+        columns<QString, int, int, QString, QString, int>("total", "presses", "failing", "chip", "row", "tiles");
+        testRow("first page", "1204", 0, 0, "", "48 of 1,204 | Show more", 48);
+        testRow("next page", "1204", 1, 0, "", "96 of 1,204 | Show more", 96);
+        testRow("last page", "60", 1, 0, "", "60 of 60", 60);
+        testRow("total smaller than a page", "20", 0, 0, "", "", 20);
+        testRow("the service's maximum", "5000", 20, 0, "",
+                "999 of 5,000 \u2014 Iconify lists no more; narrow the search", 999);
+        testRow("a failed page, then its retry", "1204", 2, 48, "", "48 of 1,204 | Retry", 48);
+        testRow("a filter, then Show more", "1204", 1, 0, "Set B 16", "96 of 1,204 | Show more", 96);
+        testRow("no believable total", "-5", 1, 0, "", "96 shown | Show more", 96);
+        testRow("a total below what came", "3", 0, 0, "", "", 48);
+    }
+
+    void pages()
+    {
+        auto [count, presses, failing, chip, row, tiles] =
+            fetch<QString, int, int, QString, QString, int>("total", "presses", "failing", "chip", "row", "tiles");
+        const QByteArray total = count.toUtf8();
+        const auto iconSets = std::exchange(m_fixture.fallback, [total](const QByteArray &target) {
+            const int start = IconifyFixture::formValue(target, "start").toInt();
+            const QString prefix = IconifyFixture::formValue(target, "prefix");
+            QJsonArray icons;
+            // Counts below 10 (a nonsense one among them) stand beside a service that has plenty.
+            const int available = total.toInt() >= 10 ? total.toInt() : 10000;
+            for (int i = start; i < qMin(start + 48, available); ++i)
+                icons.append((prefix.isEmpty() ? QString(QChar(u'a' + i % 3)) : prefix) +
+                             QStringLiteral(":i%1").arg(i));
+            const QByteArray sets = R"("collections":{"a":{"name":"Set A"},"b":{"name":"Set B"},"c":{"name":"Set C"}})";
+            if (target.endsWith(".svg"))
+                return HttpFixture::Response{200, "<svg viewBox=\"0 0 1 1\"/>", "image/svg+xml"};
+            return HttpFixture::Response{
+                200, R"({"total":)" + total + R"(,"icons":)" + QJsonDocument(icons).toJson() + "," + sets + "}",
+                "application/json"};
+        });
+        const auto restore = qScopeGuard([&] { m_fixture.fallback = iconSets; });
+        if (failing)
+            m_fixture.route("/search?query=gen&limit=48&start=" + QByteArray::number(failing),
+                            {500, "oops", "text/plain"});
+        Fixture f;
+        f.type(QStringLiteral("gen"));
+        QTRY_COMPARE(f.state(), kGrid);
+        if (!chip.isEmpty()) {
+            QCOMPARE(f.chips(), (QStringList{"*All", "Set A 16", "Set B 16", "Set C 16"}));
+            for (auto *button : f.section->findChildren<SegmentButton *>())
+                if (button->text() == chip)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            QTRY_VERIFY(f.chips().contains(QStringLiteral("*") + chip));
+            QTRY_VERIFY(f.cellIds().value(0).startsWith(QLatin1String("b:")));
+        }
+        for (int i = 0; i < presses; ++i) {
+            const qsizetype before = f.cells().size();
+            QTest::mouseClick(f.moreButton(), Qt::LeftButton);
+            QTRY_VERIFY(f.cells().size() > before || f.moreRow().endsWith(QLatin1String("Retry")));
+        }
+        QCOMPARE(f.moreRow(), row);
+        QCOMPARE(f.cells().size(), tiles);
+        QCOMPARE(f.cellIds().removeDuplicates(), 0);
+        if (!chip.isEmpty())
+            QVERIFY(m_fixture.requests.contains("/search?query=gen&limit=48&start=48&prefix=b"));
+        if (failing) {
+            QCOMPARE(f.log.messages.last(), QStringLiteral("More results failed \u2014 Iconify returned HTTP 500."));
+            m_fixture.clearRoutes();
+            QTest::mouseClick(f.moreButton(), Qt::LeftButton);
+            QTRY_COMPARE(f.cells().size(), 96);
+        }
+        // A search asked again comes from memory, its tiles too; a new one starts at the first page.
+        QTRY_VERIFY(std::ranges::all_of(f.cells(), [](IconCell *c) {
+            return c->state() != IconCell::State::loading || c->visibleRegion().isEmpty();
+        }));
+        m_fixture.requests.clear();
+        f.field()->clear();
+        f.type(QStringLiteral("gen"));
+        QTRY_COMPARE(f.cells().size(), qMin(tiles, 48));
+        QCOMPARE(m_fixture.requests, QList<QByteArray>{});
+    }
+
+    // The icons last copied or saved: above the hint while nothing is typed, under the results otherwise;
+    // each acts as a result does, and goes by its delete button or its menu. One whose icon is gone shows
+    // as failed and can still be removed.
+    void recentIcons()
+    {
+        Fixture f;
+        f.recents.add(QStringLiteral("gone:icon"));
+        IconCell *house = f.find(QStringLiteral("house"), QStringLiteral("lucide:house"));
+        QTest::mouseClick(house, Qt::LeftButton);
+        QTRY_COMPARE(f.recents.icons(), (QStringList{"lucide:house", "gone:icon"}));
+        auto *recentGrid = f.section->findChild<QWidget *>(QStringLiteral("recentIcons"));
+        const auto recentTiles = [&] {
+            settle();
+            QStringList names;
+            for (auto *tile : recentGrid->findChildren<IconCell *>())
+                if (tile->isVisibleTo(f.section.get()))
+                    names.append(tile->accessibleName());
+            return names;
+        };
+        QCOMPARE(recentTiles(), (QStringList{"lucide:house", "gone:icon"}));
+        const auto below = [&] {
+            return recentGrid->mapTo(f.section.get(), QPoint()).y() >
+                   f.section->findChild<QScrollArea *>(QStringLiteral("iconResults"))->geometry().bottom();
+        };
+        QVERIFY(below());
+        f.field()->clear();
+        QCOMPARE(f.state(), kHint);
+        for (QLabel *label : f.section->findChildren<QLabel *>())
+            if (label->text() == kHint)
+                QVERIFY(recentGrid->mapTo(f.section.get(), QPoint()).y() < label->y());
+
+        auto recentTile = [&](const QString &name) {
+            settle();
+            for (auto *tile : recentGrid->findChildren<IconCell *>())
+                if (tile->accessibleName() == name && tile->isVisibleTo(f.section.get()))
+                    return tile;
+            return static_cast<IconCell *>(nullptr);
+        };
+        QTRY_COMPARE(recentTile(QStringLiteral("gone:icon"))->state(), IconCell::State::failed);
+        QVERIFY(pressContextMenuItem(recentTile(QStringLiteral("lucide:house")), QStringLiteral("Copy name")));
+        QCOMPARE(clipboardText(), QStringLiteral("lucide:house"));
+        QVERIFY(pressContextMenuItem(recentTile(QStringLiteral("lucide:house")), QStringLiteral("Remove")));
+        QTest::mouseMove(recentTile(QStringLiteral("gone:icon")));
+        auto *remove = control<HoverDeleteButton>(f.section.get(), QStringLiteral("Remove gone:icon"));
+        QTRY_VERIFY(remove->isVisible());
+        QTest::mouseClick(remove, Qt::LeftButton);
+        QTRY_COMPARE(recentTiles(), QStringList{});
+        QCOMPARE(RecentIconsStore().icons(), QStringList{});
+    }
+
     // Tiles fetch their icons only once they are in view, and again when they come back into it.
     void tilesLoadWhenScrolledIntoView()
     {
@@ -261,7 +429,7 @@ private Q_SLOTS:
         // Waiting out of view, it does not animate either.
         QVERIFY(!cells.last()->findChild<Spinner *>()->isVisible());
 
-        QScrollBar *bar = f.section->findChild<QScrollArea *>()->verticalScrollBar();
+        QScrollBar *bar = f.section->findChild<QScrollArea *>(QStringLiteral("iconResults"))->verticalScrollBar();
         bar->setValue(bar->maximum());
         QTRY_COMPARE(cells.last()->state(), IconCell::State::shown);
         QVERIFY(requested(cells.last()));

@@ -5,8 +5,10 @@
 #include "net/Endpoints.h"
 #include "net/HttpClient.h"
 #include "net/IconifyService.h"
+#include "net/ReplyCache.h"
 
 Q_DECLARE_METATYPE(HttpFixture::Response)
+Q_DECLARE_METATYPE(IconifyService::SearchQuery)
 
 using namespace IconifyService;
 
@@ -39,9 +41,9 @@ Result<T> run(Call call)
     return result.value_or(Result<T>(Failure{std::nullopt, QStringLiteral("no result")}));
 }
 
-Result<QList<IconID>> runSearch(const QString &query)
+Result<SearchPage> runSearch(const SearchQuery &query)
 {
-    return run<QList<IconID>>([&query](QObject *c, auto done) { search(query, c, done); });
+    return run<SearchPage>([&query](QObject *c, auto done) { search(query, c, done); });
 }
 
 Result<QString> runFetch(const IconID &icon)
@@ -61,11 +63,11 @@ QString errorText(const Result<T> &result)
     return why ? why->description() : QString();
 }
 
-QStringList ids(const Result<QList<IconID>> &result)
+QStringList ids(const Result<SearchPage> &result)
 {
     QStringList list;
-    if (const auto *icons = std::get_if<QList<IconID>>(&result)) {
-        for (const IconID &icon : *icons)
+    if (const auto *page = std::get_if<SearchPage>(&result)) {
+        for (const IconID &icon : page->icons)
             list.append(icon.prefix + u'|' + icon.name);
     }
     return list;
@@ -92,53 +94,104 @@ private Q_SLOTS:
         m_fixture.clearRoutes();
         QDir(downloads()).removeRecursively();
         HttpClient::setInactivityTimeoutForTesting(60000);
+        replyCache().clear();
     }
 
     // The exact request target, and the text a web server decodes from it.
     void searchRequestShape_data()
     {
-        columns<QString, QByteArray>("query", "target");
-        QTest::newRow("plain") << "home" << QByteArray("/search?query=home&limit=48");
-        QTest::newRow("space") << "arrow down" << QByteArray("/search?query=arrow%20down&limit=48");
-        QTest::newRow("plus, ampersand, hash")
-            << "c++ & #1" << QByteArray("/search?query=c%2B%2B%20%26%20%231&limit=48");
-        QTest::newRow("non-ASCII") << "caf\u00E9 \U0001F600"
-                                   << QByteArray("/search?query=caf%C3%A9%20%F0%9F%98%80&limit=48");
+        columns<SearchQuery, QByteArray>("query", "target");
+        testRow("plain", SearchQuery{"home"}, QByteArray("/search?query=home&limit=48"));
+        testRow("space", SearchQuery{"arrow down"}, QByteArray("/search?query=arrow%20down&limit=48"));
+        testRow("plus, ampersand, hash", SearchQuery{"c++ & #1"},
+                QByteArray("/search?query=c%2B%2B%20%26%20%231&limit=48"));
+        testRow("non-ASCII", SearchQuery{"caf\u00E9 \U0001F600"},
+                QByteArray("/search?query=caf%C3%A9%20%F0%9F%98%80&limit=48"));
+        testRow("next page within a set", SearchQuery{"home", 96, "mdi-light"},
+                QByteArray("/search?query=home&limit=48&start=96&prefix=mdi-light"));
+        testRow("a set's name is encoded", SearchQuery{"home", 0, "a&b"},
+                QByteArray("/search?query=home&limit=48&prefix=a%26b"));
     }
 
     void searchRequestShape()
     {
-        auto [query, target] = fetch<QString, QByteArray>("query", "target");
+        auto [query, target] = fetch<SearchQuery, QByteArray>("query", "target");
         runSearch(query);
         QCOMPARE(m_fixture.requests, QList<QByteArray>{target});
-        QCOMPARE(m_fixture.searches(), QStringList{query});
+        QCOMPARE(m_fixture.searches(), QStringList{query.text});
     }
 
-    // The entries of a reply, and the icons made of them ("prefix|name").
+    // The entries of a reply and the icons made of them ("prefix|name"); its count, when believable (-1:
+    // none); its sets ("prefix=name").
     void searchEntries_data()
     {
-        columns<QByteArray, QStringList>("reply", "icons");
-        QTest::newRow("in order") << QByteArray(R"({"icons":["mdi:home","lucide:house","mdi:home"]})")
-                                  << QStringList{"mdi|home", "lucide|house", "mdi|home"};
-        QTest::newRow("empty") << QByteArray(R"({"icons":[],"total":0})") << QStringList{};
-        QTest::newRow("other keys ignored")
-            << QByteArray(R"({"total":1,"icons":["a:b"],"collections":{"a":{}},"limit":48})") << QStringList{"a|b"};
-        QTest::newRow("malformed skipped")
-            << QByteArray(R"({"icons":["nocolon","mdi:",":home","","::","x:y"]})") << QStringList{"x|y"};
-        QTest::newRow("leading colons skipped") << QByteArray(R"({"icons":["::mdi:home"]})") << QStringList{"mdi|home"};
-        QTest::newRow("further colons stay in the name")
-            << QByteArray(R"({"icons":["a:b:c","a::b"]})") << QStringList{"a|b:c", "a|:b"};
-        QTest::newRow("unicode") << QByteArray(R"({"icons":["s\u00E9t:na\u00EFve"]})")
-                                 << QStringList{"s\u00E9t|na\u00EFve"};
+        columns<QByteArray, QStringList, int, QStringList>("reply", "icons", "total", "sets");
+        testRow("in order", QByteArray(R"({"icons":["mdi:home","lucide:house","mdi:home"]})"),
+                QStringList{"mdi|home", "lucide|house", "mdi|home"}, -1, QStringList{});
+        testRow("empty", QByteArray(R"({"icons":[],"total":0})"), QStringList{}, 0, QStringList{});
+        testRow("count and sets",
+                QByteArray(R"({"total":1204,"icons":["a:b"],"collections":{"a":{"name":" Set  A "},"c":{},)"
+                           R"("":{"name":"x"},"d:e":{"name":"y"},"f":3},"limit":48})"),
+                QStringList{"a|b"}, 1204, QStringList{"a=Set A", "c=c", "f=f"});
+        testRow("count as text", QByteArray(R"({"icons":[],"total":"12"})"), QStringList{}, -1, QStringList{});
+        testRow("negative count", QByteArray(R"({"icons":[],"total":-3})"), QStringList{}, -1, QStringList{});
+        testRow("fractional count", QByteArray(R"({"icons":[],"total":4.5})"), QStringList{}, -1, QStringList{});
+        testRow("absurd count", QByteArray(R"({"icons":[],"total":1e300})"), QStringList{}, -1, QStringList{});
+        testRow("collections not an object", QByteArray(R"({"icons":[],"collections":["a"]})"), QStringList{}, -1,
+                QStringList{});
+        testRow("malformed skipped", QByteArray(R"({"icons":["nocolon","mdi:",":home","","::","x:y"]})"),
+                QStringList{"x|y"}, -1, QStringList{});
+        testRow("leading colons skipped", QByteArray(R"({"icons":["::mdi:home"]})"), QStringList{"mdi|home"}, -1,
+                QStringList{});
+        testRow("further colons stay in the name", QByteArray(R"({"icons":["a:b:c","a::b"]})"),
+                QStringList{"a|b:c", "a|:b"}, -1, QStringList{});
+        testRow("unicode", QByteArray(R"({"icons":["s\u00E9t:na\u00EFve"]})"), QStringList{"s\u00E9t|na\u00EFve"}, -1,
+                QStringList{});
     }
 
     void searchEntries()
     {
-        auto [reply, icons] = fetch<QByteArray, QStringList>("reply", "icons");
+        auto [reply, icons, total, sets] =
+            fetch<QByteArray, QStringList, int, QStringList>("reply", "icons", "total", "sets");
         m_fixture.route("/search", json(reply));
-        const auto result = runSearch(QStringLiteral("home"));
+        const auto result = runSearch({QStringLiteral("home")});
         QCOMPARE(errorText(result), QString());
         QCOMPARE(ids(result), icons);
+        const SearchPage &page = std::get<SearchPage>(result);
+        QCOMPARE(page.total.value_or(-1), total);
+        QStringList named;
+        for (const IconSet &set : page.sets)
+            named.append(set.prefix + u'=' + set.name);
+        QCOMPARE(named, sets);
+    }
+
+    // What is asked again is answered from memory, within the bound, the oldest going first; failures are
+    // not kept.
+    void repeatsComeFromMemory()
+    {
+        QCOMPARE(ids(runSearch({QStringLiteral("home")})), ids(runSearch({QStringLiteral("home")})));
+        QCOMPARE(m_fixture.requests.size(), 1);
+        m_fixture.route("/x/gone.svg", {404, "no", "text/plain"});
+        runFetch({QStringLiteral("x"), QStringLiteral("gone")});
+        runFetch({QStringLiteral("x"), QStringLiteral("gone")});
+        QCOMPARE(m_fixture.requests.size(), 3);
+
+        const qint64 bound = 20000;
+        replyCache().setCapacity(bound);
+        const auto restore = qScopeGuard([] { replyCache().setCapacity(kCacheBytes); });
+        m_fixture.fallback = [](const QByteArray &target) {
+            return HttpFixture::Response{200, "<svg>" + target.repeated(8) + "</svg>", "image/svg+xml"};
+        };
+        const auto icon = [](int i) { return IconID{QStringLiteral("x"), QStringLiteral("i%1").arg(i)}; };
+        for (int i = 0; i < 200; ++i) {
+            QCOMPARE(errorText(runFetch(icon(i))), QString());
+            QVERIFY(replyCache().bytes() <= bound);
+        }
+        m_fixture.requests.clear();
+        runFetch(icon(199));
+        QCOMPARE(m_fixture.requests.size(), 0);
+        runFetch(icon(0));
+        QCOMPARE(m_fixture.requests, QList<QByteArray>{"/x/i0.svg"});
     }
 
     // Replies that are not a usable list end the search with a readable reason.
@@ -158,7 +211,7 @@ private Q_SLOTS:
     {
         auto [reply, error] = fetch<HttpFixture::Response, QString>("reply", "error");
         m_fixture.route("/search", reply);
-        QCOMPARE(errorText(runSearch(QStringLiteral("home"))), error);
+        QCOMPARE(errorText(runSearch({QStringLiteral("home")})), error);
     }
 
     // The status rule is the client's own; every call here turns a bad status into one sentence and saves
@@ -168,7 +221,7 @@ private Q_SLOTS:
         m_fixture.route("/search", json(R"({"icons":["mdi:home"]})", 404));
         m_fixture.route("/mdi/home.svg", {404, m_fixture.svg("mdi", "home"), "image/svg+xml"});
         const QString error = QStringLiteral("Iconify returned HTTP 404.");
-        QCOMPARE(errorText(runSearch(QStringLiteral("home"))), error);
+        QCOMPARE(errorText(runSearch({QStringLiteral("home")})), error);
         QCOMPARE(errorText(runFetch({QStringLiteral("mdi"), QStringLiteral("home")})), error);
         QCOMPARE(errorText(runDownload({QStringLiteral("mdi"), QStringLiteral("home")})), error);
         QCOMPARE(filesUnderHome(), QStringList());
@@ -258,7 +311,7 @@ private Q_SLOTS:
         const auto iconSets = std::exchange(m_fixture.fallback, [](const QByteArray &) {
             return HttpFixture::Response{200, "<svg viewBox=\"0 0 1 1\"/>", "image/svg+xml"};
         });
-        const auto icons = std::get<QList<IconID>>(runSearch(QStringLiteral("x")));
+        const auto icons = std::get<SearchPage>(runSearch({QStringLiteral("x")})).icons;
         QCOMPARE(icons.size(), 1);
         const auto result = runDownload(icons[0]);
         m_fixture.fallback = iconSets;

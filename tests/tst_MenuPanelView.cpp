@@ -6,6 +6,7 @@
 #include "panel/TabStrip.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
+#include "stores/RecentIconsStore.h"
 #include "widgets/BannerView.h"
 #include "widgets/Layout.h"
 #include "widgets/Spring.h"
@@ -41,6 +42,7 @@ class tst_MenuPanelView : public QObject
 
     RecentColorsStore m_colors;
     RecentGlyphsStore m_glyphs;
+    RecentIconsStore m_icons;
 
 private Q_SLOTS:
     // The springs' motion is not what these tests look at: where they come to rest is.
@@ -65,7 +67,7 @@ private Q_SLOTS:
         const QString title = MenuPanelView::title(tab);
         QCOMPARE(MenuPanelView::tabFromRawValue(QString::fromLatin1(QTest::currentDataTag())), std::optional<Tab>(tab));
 
-        MenuPanelView panel(m_colors, m_glyphs);
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
         panel.show();
         QCOMPARE(panel.selectedTab(), Tab::placeholders);
         QCOMPARE(panel.width(), 300);
@@ -107,7 +109,7 @@ private Q_SLOTS:
     void bannerShowsTheLatestMessageUntilItsIntervalEnds()
     {
         constexpr int kInterval = 300;
-        MenuPanelView panel(m_colors, m_glyphs);
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
         panel.setToastInterval(kInterval);
         panel.show();
         const int plainHeight = panel.height();
@@ -168,7 +170,7 @@ private Q_SLOTS:
     void aMessageWhileClosedWaitsForTheNextOpening()
     {
         constexpr int kInterval = 200;
-        MenuPanelView panel(m_colors, m_glyphs);
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
         panel.setToastInterval(kInterval);
         notify(panel, QStringLiteral("Saved photo.png to Downloads"));
         QElapsedTimer clock;
@@ -191,7 +193,7 @@ private Q_SLOTS:
         const auto forget = qScopeGuard([this] { m_colors.clear(); });
         for (int i = 0; i < 10; ++i)
             m_colors.add(QStringLiteral("#%1%1%1").arg(i * 20 + 10, 2, 16, QLatin1Char('0')).toUpper());
-        MenuPanelView panel(m_colors, m_glyphs);
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
         panel.show();
         panel.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&panel));
@@ -238,7 +240,7 @@ private Q_SLOTS:
     void tonesFollowAPaletteSwitch()
     {
         const QPalette light = QApplication::palette();
-        MenuPanelView panel(m_colors, m_glyphs);
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
         panel.show();
         notify(panel, QStringLiteral("Copied #1A2B3C"));
         QAbstractButton *quit = nullptr;
@@ -277,7 +279,7 @@ private Q_SLOTS:
     void ctrlDigitsSwitchTabsAndFocusTheMainInput()
     {
         auto [digit, focus] = fetch<int, QString>("digit", "focus");
-        MenuPanelView panel(m_colors, m_glyphs);
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
         panel.show();
         panel.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&panel));

@@ -12,6 +12,7 @@
 #include "sections/icons/IconCell.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
+#include "stores/RecentIconsStore.h"
 #include "widgets/InsetBox.h"
 #include "widgets/Layout.h"
 #include "widgets/PanelStyle.h"
@@ -281,6 +282,7 @@ class tst_PanelLook : public QObject
 
     RecentColorsStore m_colors;
     RecentGlyphsStore m_glyphs;
+    RecentIconsStore m_icons;
     IconifyFixture m_iconify;
 
     void fillRecents()
@@ -354,7 +356,7 @@ private Q_SLOTS:
     {
         auto [tab, dark, withContent] = fetch<Tab, bool, bool>("tab", "dark", "withContent");
         Style::setApplicationPalette(dark ? darkPalette() : lightPalette());
-        MenuPanelView panel(m_colors, m_glyphs);
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
         panel.show();
         panel.selectTab(tab);
         panel.showMessage(QStringLiteral("Copied https://placehold.co/1920x1080.png"));
@@ -381,7 +383,7 @@ private Q_SLOTS:
     void targetsAndText()
     {
         for (Tab tab : MenuPanelView::allTabs()) {
-            MenuPanelView panel(m_colors, m_glyphs);
+            MenuPanelView panel(m_colors, m_glyphs, m_icons);
             panel.showMessage(QStringLiteral("Copied"));
             open(panel, tab, true);
             for (QWidget *widget : panel.findChildren<QWidget *>()) {
@@ -421,7 +423,7 @@ private Q_SLOTS:
     {
         auto [tab, withContent, grids] = fetch<Tab, bool, int>("tab", "withContent", "grids");
         Style::setApplicationPalette(lightPalette());
-        MenuPanelView panel(m_colors, m_glyphs);
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
         open(panel, tab, withContent);
         QVERIFY(!QTest::currentTestFailed());
 

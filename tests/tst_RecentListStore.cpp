@@ -3,6 +3,7 @@
 
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
+#include "stores/RecentIconsStore.h"
 
 #include <memory>
 #include <sys/stat.h>
@@ -11,17 +12,20 @@ namespace {
 
 const QString kColorsKey = QStringLiteral("recentColors");
 const QString kGlyphsKey = QStringLiteral("recentGlyphs");
+const QString kIconsKey = QStringLiteral("recentIcons");
 
 std::unique_ptr<RecentListStore> makeStore(const QString &kind)
 {
     if (kind == QLatin1String("colors"))
         return std::make_unique<RecentColorsStore>();
+    if (kind == QLatin1String("icons"))
+        return std::make_unique<RecentIconsStore>();
     return std::make_unique<RecentGlyphsStore>();
 }
 
 QString keyOf(const QString &kind)
 {
-    return kind == QLatin1String("colors") ? kColorsKey : kGlyphsKey;
+    return kind == QLatin1String("colors") ? kColorsKey : kind == QLatin1String("icons") ? kIconsKey : kGlyphsKey;
 }
 
 // What is on disk, read through a copy of the file so that this process's settings cache cannot answer.
@@ -106,6 +110,15 @@ private Q_SLOTS:
         testRow("canonically equal glyph is one entry", "glyphs",
                 QStringList{QStringLiteral("e\u0301"), QStringLiteral("→")}, QStringList{QStringLiteral("add \u00e9")},
                 QStringList{QStringLiteral("\u00e9"), QStringLiteral("→")});
+
+        testRow("copied icon moves to the front", "icons", numbered(QStringLiteral("x:i"), 12, 1),
+                QStringList{"add x:i5", "remove x:i12"},
+                QStringList{"x:i5", "x:i11", "x:i10", "x:i9", "x:i8", "x:i7", "x:i6", "x:i4", "x:i3", "x:i2", "x:i1"});
+        testRow("thirteenth icon drops the oldest", "icons", numbered(QStringLiteral("x:i"), 12, 1),
+                QStringList{"add x:i13"}, numbered(QStringLiteral("x:i"), 13, 2));
+        testRow("malformed stored icons are dropped, the others kept", "icons",
+                QStringList{"mdi:home", "nocolon", ":lead", "trail:", "lucide:a:b", "bad\n:x"}, QStringList{"add t:x"},
+                QStringList{"t:x", "mdi:home", "lucide:a:b"});
     }
 
     void operations()
@@ -120,7 +133,10 @@ private Q_SLOTS:
         }
 
         auto store = makeStore(kind);
-        QCOMPARE(store->items(), stored);
+        QStringList loaded = stored;
+        if (kind == QLatin1String("icons"))
+            loaded.removeIf([](const QString &entry) { return !RecentIconsStore::isIconName(entry); });
+        QCOMPARE(store->items(), loaded);
         QSignalSpy changed(store.get(), &RecentListStore::changed);
 
         for (const QString &op : ops) {
@@ -141,12 +157,15 @@ private Q_SLOTS:
         QCOMPARE(makeStore(kind)->items(), expected);
     }
 
-    void twoStoresDoNotTouchEachOther()
+    void storesDoNotTouchEachOther()
     {
         RecentColorsStore colors;
         RecentGlyphsStore glyphs;
+        RecentIconsStore icons;
         colors.add(QStringLiteral("#abcdef"));
         glyphs.add(QStringLiteral("→"));
+        icons.add(QStringLiteral("mdi:home"));
+        icons.remove(QStringLiteral("mdi:home"));
         colors.clear();
         QCOMPARE(listOnDisk(kGlyphsKey), QStringList{QStringLiteral("→")});
         QCOMPARE(RecentGlyphsStore().glyphs(), QStringList{QStringLiteral("→")});

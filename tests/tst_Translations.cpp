@@ -6,6 +6,7 @@
 #include "panel/MenuPanelView.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
+#include "stores/RecentIconsStore.h"
 
 class tst_Translations : public QObject
 {
@@ -15,7 +16,8 @@ class tst_Translations : public QObject
     {
         RecentColorsStore colors;
         RecentGlyphsStore glyphs;
-        MenuPanelView panel(colors, glyphs);
+        RecentIconsStore icons;
+        MenuPanelView panel(colors, glyphs, icons);
         for (QAbstractButton *button : panel.findChildren<QAbstractButton *>()) {
             if (button->text().contains(QStringLiteral("Tessellon")))
                 return button->text();

@@ -7,6 +7,7 @@
 #include "sections/color/ContrastRow.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
+#include "stores/RecentIconsStore.h"
 #include "widgets/Layout.h"
 #include "widgets/PanelStyle.h"
 #include "widgets/SegmentedControl.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -94,18 +96,23 @@ void clickNamed(QWidget *section, const QString &name)
     }
 }
 
-// Lets the event loop run until a button of that name has appeared (search results arrive late).
-void waitForNamed(QWidget *section, const QString &name)
+// Lets the event loop run until `ready` (search results arrive late), ten seconds at most.
+void waitFor(const std::function<bool()> &ready)
 {
     QElapsedTimer timer;
     timer.start();
-    auto present = [section, &name] {
+    while (!ready() && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Until a button of that name has appeared.
+void waitForNamed(QWidget *section, const QString &name)
+{
+    waitFor([section, &name] {
         const auto buttons = section->findChildren<QAbstractButton *>();
         return std::any_of(buttons.begin(), buttons.end(),
                            [&name](QAbstractButton *b) { return b->accessibleName() == name; });
-    };
-    while (!present() && timer.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    });
 }
 
 // The pointer over a widget, as far as the widget can tell: its hover look and its delete button.
@@ -131,7 +138,7 @@ QWidget *tile(QWidget *section, const char *grid, int n)
         return nullptr;
     QList<QWidget *> tiles;
     for (QAbstractButton *button : gridWidget->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
-        if (button->focusPolicy() != Qt::NoFocus)
+        if (button->focusPolicy() != Qt::NoFocus && !button->isHidden())
             tiles.append(button);
     }
     return tiles.value(n);
@@ -184,6 +191,43 @@ QList<Scene> scenes()
                      clickNamed(s, QStringLiteral("Data URI"));
                      waitForNamed(s, QStringLiteral("mdi:home"));
                      clickNamed(s, QStringLiteral("mdi:home"));
+                 }});
+    // A search within one set (the chips come from the reply), and the next page of results.
+    list.append({QStringLiteral("icons-set"), Tab::icons, {}, [](QWidget *s) {
+                     type(s, QStringLiteral("arrow"));
+                     waitForNamed(s, QStringLiteral("lucide:arrow-down"));
+                     for (auto *chips : s->findChildren<SegmentedControl *>()) {
+                         if (chips->accessibleName() == QLatin1String("Icon set") && chips->count() > 2)
+                             chips->button(2)->click();
+                     }
+                     waitFor([s] {
+                         const QWidget *first = tile(s, "iconGrid", 0);
+                         return first && !first->accessibleName().startsWith(QLatin1String("lucide:"));
+                     });
+                 }});
+    list.append({QStringLiteral("icons-more"), Tab::icons, {}, [](QWidget *s) {
+                     type(s, QStringLiteral("arrow"));
+                     waitForNamed(s, QStringLiteral("lucide:arrow-down"));
+                     clickNamed(s, QStringLiteral("Show more"));
+                     waitFor([s] { return tile(s, "iconGrid", 48) != nullptr; });
+                     if (auto *area = s->findChild<QScrollArea *>(QStringLiteral("iconResults")))
+                         area->ensureWidgetVisible(tile(s, "iconGrid", 55), 0, 0);
+                 }});
+    // Icons copied earlier wait above the hint, to be had again without a search.
+    list.append({QStringLiteral("icons-recent"), Tab::icons, {}, [](QWidget *s) {
+                     for (const char *search : {"house", "home", "arrow down"}) {
+                         type(s, QString());
+                         settle();
+                         type(s, QString::fromLatin1(search));
+                         waitFor([s] { return tile(s, "iconGrid", 0) != nullptr; });
+                         const QString name = tile(s, "iconGrid", 0)->accessibleName();
+                         static_cast<QAbstractButton *>(tile(s, "iconGrid", 0))->click();
+                         waitFor([s, name] {
+                             const QWidget *recent = tile(s, "recentIcons", 0);
+                             return recent && recent->accessibleName() == name;
+                         });
+                     }
+                     type(s, QString());
                  }});
     list.append({QStringLiteral("glyphs-recents"), Tab::glyphs, [](RecentColorsStore &, RecentGlyphsStore &g) {
                      for (const char *glyph : {"\u2122", "\u20BF", "\u2713", "\u2014", "\u2192"})
@@ -296,6 +340,7 @@ int main(int argc, char *argv[])
 
     RecentColorsStore colors;
     RecentGlyphsStore glyphs;
+    RecentIconsStore icons;
     QTextStream out(stdout);
 
     const QList<std::pair<QString, QPalette>> themes = {{QStringLiteral("light"), lightPalette()},
@@ -305,7 +350,7 @@ int main(int argc, char *argv[])
         for (const Scene &scene : scenes()) {
             if (scene.before)
                 scene.before(colors, glyphs);
-            MenuPanelView panel(colors, glyphs);
+            MenuPanelView panel(colors, glyphs, icons);
             panel.show();
             panel.activateWindow();
             if (scene.tab != MenuPanelView::Tab::placeholders) {
@@ -331,8 +376,10 @@ int main(int argc, char *argv[])
             colors.clear();
             for (const QString &glyph : QStringList(glyphs.glyphs()))
                 glyphs.remove(glyph);
+            for (const QString &icon : QStringList(icons.icons()))
+                icons.remove(icon);
         }
-        MenuPanelView panel(colors, glyphs);
+        MenuPanelView panel(colors, glyphs, icons);
         panel.show();
         QMetaObject::invokeMethod(&panel, "notify",
                                   Q_ARG(QString, QStringLiteral("Copied https://placehold.co/1920x1080.png")));

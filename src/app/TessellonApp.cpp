@@ -156,7 +156,7 @@ TessellonApp::PanelMode TessellonApp::currentMode() const
 void TessellonApp::ensurePanel(PanelMode mode)
 {
     if (!m_panel) {
-        m_panel = std::make_unique<MenuPanelView>(m_recentColors, m_recentGlyphs);
+        m_panel = std::make_unique<MenuPanelView>(m_recentColors, m_recentGlyphs, m_recentIcons);
         m_panel->setWindowIcon(QIcon(QStringLiteral(":/tessellon.svg")));
         m_panel->installEventFilter(this);
         connect(m_panel.get(), &MenuPanelView::dismissRequested, this, &TessellonApp::hidePanel);

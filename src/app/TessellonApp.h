@@ -4,6 +4,7 @@
 #include "desktop/session/SingleInstance.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
+#include "stores/RecentIconsStore.h"
 
 #include <QElapsedTimer>
 #include <QMenu>
@@ -55,6 +56,7 @@ private:
 
     RecentColorsStore m_recentColors;
     RecentGlyphsStore m_recentGlyphs;
+    RecentIconsStore m_recentIcons;
     Desktop m_desktop;
 
     std::unique_ptr<MenuPanelView> m_panel;

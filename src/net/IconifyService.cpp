@@ -3,6 +3,7 @@
 #include "net/AsyncTask.h"
 #include "net/Endpoints.h"
 #include "net/HttpClient.h"
+#include "net/ReplyCache.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -10,6 +11,7 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 
+#include <cmath>
 #include <cstring>
 
 namespace IconifyService {
@@ -39,22 +41,47 @@ template <typename T>
 AsyncTask *get(const QUrl &url, QObject *context, std::function<void(const Result<T> &)> done,
                std::function<Result<T>(const QByteArray &)> body)
 {
-    return HttpClient::get(
-        url, context,
-        [done = std::move(done), body = std::move(body)](const HttpClient::Reply &reply) {
-            switch (reply.outcome) {
-            case HttpClient::Reply::Outcome::badStatus:
-                done(failure(IconError::badResponse(reply.status.value_or(0))));
-                return;
-            case HttpClient::Reply::Outcome::failed:
-                done(failure(reply.error));
-                return;
-            case HttpClient::Reply::Outcome::ok:
-                done(body(reply.body));
-                return;
-            }
-        },
-        kMaximumReplyBytes);
+    return getCached(url, context, [done = std::move(done), body = std::move(body)](const HttpClient::Reply &reply) {
+        switch (reply.outcome) {
+        case HttpClient::Reply::Outcome::badStatus:
+            done(failure(IconError::badResponse(reply.status.value_or(0))));
+            return;
+        case HttpClient::Reply::Outcome::failed:
+            done(failure(reply.error));
+            return;
+        case HttpClient::Reply::Outcome::ok:
+            done(body(reply.body));
+            return;
+        }
+    });
+}
+
+// A count the reply gives: a whole number, not negative, and not beyond what any search could find.
+std::optional<int> parseTotal(const QJsonValue &value)
+{
+    constexpr double kBelievable = 10'000'000;
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || number < 0 || number > kBelievable || number != std::floor(number))
+        return std::nullopt;
+    return int(number);
+}
+
+QList<IconSet> parseSets(const QJsonValue &collections)
+{
+    QList<IconSet> sets;
+    const QJsonObject object = collections.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (it.key().isEmpty() || it.key().contains(QLatin1Char(':')))
+            continue;
+        const QString name = it.value().toObject().value(QLatin1String("name")).toString().simplified();
+        sets.append({it.key(), name.isEmpty() ? it.key() : name});
+    }
+    return sets;
+}
+
+QString encoded(const QString &text)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(text));
 }
 
 // "prefix:name" → the icon; leading colons are skipped, the first colon after the prefix ends it, and the
@@ -81,7 +108,7 @@ Result<QString> parseSVG(const QByteArray &body)
 
 } // namespace
 
-Result<QList<IconID>> parseSearchReply(const QByteArray &body)
+Result<SearchPage> parseSearchReply(const QByteArray &body)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
@@ -98,7 +125,8 @@ Result<QList<IconID>> parseSearchReply(const QByteArray &body)
         return failure(
             QCoreApplication::translate("IconifyService", "The search reply\u2019s \u201Cicons\u201D is not a list."));
 
-    QList<IconID> result;
+    SearchPage page;
+    QList<IconID> &result = page.icons;
     const QJsonArray entries = icons.toArray();
     result.reserve(entries.size());
     for (const QJsonValue &entry : entries) {
@@ -108,7 +136,33 @@ Result<QList<IconID>> parseSearchReply(const QByteArray &body)
         if (const auto icon = parseEntry(entry.toString()))
             result.append(*icon);
     }
-    return result;
+    page.total = parseTotal(document.object().value(QLatin1String("total")));
+    page.sets = parseSets(document.object().value(QLatin1String("collections")));
+    return page;
+}
+
+ReplyCache &replyCache()
+{
+    static ReplyCache cache(kCacheBytes);
+    return cache;
+}
+
+AsyncTask *getCached(const QUrl &url, QObject *context, std::function<void(const HttpClient::Reply &)> done)
+{
+    const QString key = url.toString(QUrl::FullyEncoded);
+    if (auto body = replyCache().find(key)) {
+        return AsyncTask::reportLater(context, [done = std::move(done), body = std::move(*body)] {
+            done({HttpClient::Reply::Outcome::ok, 200, body, {}});
+        });
+    }
+    return HttpClient::get(
+        url, context,
+        [key, done = std::move(done)](const HttpClient::Reply &reply) {
+            if (reply.outcome == HttpClient::Reply::Outcome::ok)
+                replyCache().insert(key, reply.body);
+            done(reply);
+        },
+        kMaximumReplyBytes);
 }
 
 QString IconError::description() const
@@ -124,13 +178,16 @@ QString IconError::description() const
     return {};
 }
 
-QUrl searchURL(const QString &query)
+QUrl searchURL(const SearchQuery &query)
 {
     QUrl url(Endpoints::current().iconify + QStringLiteral("search"));
+    QString items = QStringLiteral("query=") + encoded(query.text) + QStringLiteral("&limit=%1").arg(kSearchLimit);
+    if (query.start > 0)
+        items += QStringLiteral("&start=%1").arg(query.start);
+    if (!query.prefix.isEmpty())
+        items += QStringLiteral("&prefix=") + encoded(query.prefix);
     // Strict mode keeps the encoding as written: "+" stays %2B, which a server would otherwise read as a space.
-    url.setQuery(QStringLiteral("query=") + QString::fromLatin1(QUrl::toPercentEncoding(query)) +
-                     QStringLiteral("&limit=%1").arg(kSearchLimit),
-                 QUrl::StrictMode);
+    url.setQuery(items, QUrl::StrictMode);
     return url;
 }
 
@@ -143,13 +200,13 @@ std::optional<QUrl> svgURL(const IconID &icon)
     return url;
 }
 
-AsyncTask *search(const QString &query, QObject *context, std::function<void(const Result<QList<IconID>> &)> done)
+AsyncTask *search(const SearchQuery &query, QObject *context, std::function<void(const Result<SearchPage> &)> done)
 {
     const QUrl url = searchURL(query);
     if (!url.isValid() || url.host().isEmpty()) {
         return failLater(context, done, failure(IconError::badURL()));
     }
-    return get<QList<IconID>>(url, context, std::move(done), parseSearchReply);
+    return get<SearchPage>(url, context, std::move(done), parseSearchReply);
 }
 
 AsyncTask *fetchSVG(const IconID &icon, QObject *context, std::function<void(const Result<QString> &)> done)

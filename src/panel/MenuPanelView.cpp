@@ -125,8 +125,9 @@ int MenuPanelView::panelWidth(Tab tab)
     return tab == Tab::textTools ? kWideWidth : kNarrowWidth;
 }
 
-MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore &recentGlyphs, QWidget *parent)
-    : QWidget(parent), m_recentColors(recentColors), m_recentGlyphs(recentGlyphs),
+MenuPanelView::MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore &recentGlyphs,
+                             RecentIconsStore &recentIcons, QWidget *parent)
+    : QWidget(parent), m_recentColors(recentColors), m_recentGlyphs(recentGlyphs), m_recentIcons(recentIcons),
       m_width(kPanelSpring, panelWidth(Tab::placeholders))
 {
     setWindowTitle(QStringLiteral("Tessellon"));
@@ -231,7 +232,7 @@ QWidget *MenuPanelView::makeSection(Tab tab)
     case Tab::text:
         return new LoremSection(notify);
     case Tab::icons:
-        return new IconFinderSection(notify);
+        return new IconFinderSection(notify, m_recentIcons);
     case Tab::glyphs:
         return new GlyphsSection(notify, m_recentGlyphs);
     case Tab::textTools:

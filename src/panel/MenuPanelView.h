@@ -14,6 +14,7 @@
 class BannerView;
 class RecentColorsStore;
 class RecentGlyphsStore;
+class RecentIconsStore;
 class TabStrip;
 class QScrollArea;
 class QVBoxLayout;
@@ -33,7 +34,8 @@ public:
     static QString icon(Tab tab);
     static int panelWidth(Tab tab);
 
-    MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore &recentGlyphs, QWidget *parent = nullptr);
+    MenuPanelView(RecentColorsStore &recentColors, RecentGlyphsStore &recentGlyphs, RecentIconsStore &recentIcons,
+                  QWidget *parent = nullptr);
 
     Tab selectedTab() const { return m_selectedTab; }
     // The same as a click on the tab's button: selecting the selected tab changes nothing.
@@ -82,6 +84,7 @@ private:
 
     RecentColorsStore &m_recentColors;
     RecentGlyphsStore &m_recentGlyphs;
+    RecentIconsStore &m_recentIcons;
     // A colour pick outlives the colour tab that started it; every colour tab shown meanwhile shows it.
     PickState m_picking;
 

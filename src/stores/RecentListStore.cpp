@@ -53,6 +53,8 @@ RecentListStore::RecentListStore(Config config, QObject *parent) : QObject(paren
     // as it reaches.
     const QSettings settings = userSettings();
     m_items = readList(settings.value(m_config.key));
+    if (m_config.accepts)
+        m_items.removeIf([this](const QString &item) { return !m_config.accepts(item); });
     if (settings.status() != QSettings::NoError)
         qCWarning(lcSettings) << "Cannot read" << settings.fileName() << ": its recent items start empty";
 }

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // A persisted most-recent-first list of texts, capped and free of duplicates. The recent colours and the
-// recent glyphs are two configurations of this one store.
+// recent glyphs and the recent icons are configurations of this one store.
 class RecentListStore : public QObject
 {
     Q_OBJECT
@@ -14,6 +14,8 @@ public:
         QString key;            // settings key holding the list
         qsizetype cap = 0;      // how many entries add() keeps
         bool upperCase = false; // whether add() and remove() upper-case their argument
+        // When set, stored entries it refuses are dropped on load (the others keep their order).
+        bool (*accepts)(const QString &) = nullptr;
     };
 
     explicit RecentListStore(Config config, QObject *parent = nullptr);

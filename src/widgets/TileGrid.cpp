@@ -1,14 +1,19 @@
 #include "widgets/TileGrid.h"
 
+#include "widgets/Layout.h"
+
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QPointer>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <cmath>
@@ -39,6 +44,38 @@ void giveTileContextMenu(QWidget *tile)
     auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), tile, nullptr, nullptr, Qt::WidgetShortcut);
     QObject::connect(shiftF10, &QShortcut::activated, tile,
                      [tile] { Q_EMIT tile->customContextMenuRequested(tile->rect().center()); });
+}
+
+void clearTileGrid(QWidget *grid)
+{
+    QLayout *layout = grid->layout();
+    while (QLayoutItem *item = layout->takeAt(0)) {
+        if (QWidget *widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
+}
+
+QWidget *recentTilesBlock(const QString &gridName, int tileWidth, int spacing, int rightGutter, QWidget **grid,
+                          QWidget *parent)
+{
+    auto *block = new QWidget(parent);
+    auto *layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    auto *caption = new QLabel(QCoreApplication::translate("TileGrid", "Recent"), block);
+    caption->setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
+    Style::applyTone(caption, Style::Tone::Secondary);
+    layout->addWidget(caption);
+    *grid = new QWidget(block);
+    (*grid)->setObjectName(gridName);
+    auto *gridLayout = new AdaptiveGridLayout(tileWidth, spacing, spacing, *grid);
+    gridLayout->setContentsMargins(0, 5, rightGutter, 0);
+    makeTileGridNavigable(*grid);
+    layout->addWidget(*grid);
+    return block;
 }
 
 QScrollArea *tileScrollArea(QWidget *grid, QWidget *parent)

@@ -20,6 +20,16 @@ void giveTileContextMenu(QWidget *tile);
 // take the focus themselves, and the area scrolls to show the focused one.
 QScrollArea *tileScrollArea(QWidget *grid, QWidget *parent);
 
+// Empties a tile grid. The tiles go later, not at once: the click that caused the rebuild may still be
+// running inside one of them.
+void clearTileGrid(QWidget *grid);
+
+// A "Recent" caption over a navigable grid of removable tiles (`grid` receives it, named `gridName`), with
+// room above the first row and `rightGutter` pixels right of the last column for the delete buttons that
+// stick out of a tile's corner.
+QWidget *recentTilesBlock(const QString &gridName, int tileWidth, int spacing, int rightGutter, QWidget **grid,
+                          QWidget *parent);
+
 // Makes the tiles of `grid` (its child buttons that take the focus) one stop of the Tab key, as a list box
 // is: only the grid's current tile is in the Tab order; the arrow keys move through the grid by rows and
 // columns, Home and End go to the first and last tile, Enter or Space presses the tile. Tiles added later

@@ -21,20 +21,6 @@ constexpr int kGlyphAreaHeight = 165;
 // Right of the last column: room for the delete buttons that stick out of a recent tile's corner.
 constexpr int kRightGutter = 4;
 
-// Empties a tile grid. The tiles go later, not at once: the click that caused the rebuild may still be
-// running inside one of them.
-void clearGrid(QWidget *grid)
-{
-    QLayout *layout = grid->layout();
-    while (QLayoutItem *item = layout->takeAt(0)) {
-        if (QWidget *widget = item->widget()) {
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
-}
-
 } // namespace
 
 GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *parent)
@@ -53,22 +39,9 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
     connect(m_search, &QLineEdit::textChanged, this, &GlyphsSection::rebuildGrid);
     layout->addWidget(m_search);
 
-    m_recentsBlock = new QWidget(this);
-    auto *recentsLayout = new QVBoxLayout(m_recentsBlock);
-    recentsLayout->setContentsMargins(0, 0, 0, 0);
-    recentsLayout->setSpacing(4);
-    auto *caption = new QLabel(tr("Recent"), m_recentsBlock);
-    caption->setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
-    Style::applyTone(caption, Style::Tone::Secondary);
-    recentsLayout->addWidget(caption);
-    m_recentsGrid = new QWidget(m_recentsBlock);
-    m_recentsGrid->setObjectName(QStringLiteral("recentGlyphs"));
-    auto *recentsGridLayout = new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_recentsGrid);
-    // Room above the first row for the delete buttons; the grid below keeps the same right margin, so the
-    // two line up.
-    recentsGridLayout->setContentsMargins(0, 5, kRightGutter, 0);
-    makeTileGridNavigable(m_recentsGrid);
-    recentsLayout->addWidget(m_recentsGrid);
+    // The grid below keeps the same right margin as the recent tiles, so the two line up.
+    m_recentsBlock = recentTilesBlock(QStringLiteral("recentGlyphs"), kCellMinimumWidth, kCellSpacing, kRightGutter,
+                                      &m_recentsGrid, this);
     layout->addWidget(m_recentsBlock);
 
     m_picker = new SegmentedControl(tr("Category"), this);
@@ -137,7 +110,7 @@ QString GlyphsSection::categoryTitle(GlyphCategory category)
 
 void GlyphsSection::rebuildRecents()
 {
-    clearGrid(m_recentsGrid);
+    clearTileGrid(m_recentsGrid);
     const QStringList glyphs = m_store.glyphs();
     for (const QString &glyph : glyphs) {
         // A recent entry need not be in the catalogue (the settings file can be edited): it names itself.
@@ -153,7 +126,7 @@ void GlyphsSection::rebuildRecents()
 void GlyphsSection::rebuildGrid()
 {
     m_picker->setVisible(!isSearching());
-    clearGrid(m_grid);
+    clearTileGrid(m_grid);
     const QList<Glyph> glyphs = visibleGlyphs();
     for (const Glyph &glyph : glyphs) {
         auto *tile = new GlyphTile(glyph.character, glyph.name, false, m_grid);

@@ -46,16 +46,13 @@ void IconCell::load()
         setState(State::failed);
         return;
     }
-    // No status test of its own: an error page simply does not decode as an image.
-    m_request = HttpClient::get(
-        *url, this,
-        [this](const HttpClient::Reply &reply) {
-            if (reply.outcome == HttpClient::Reply::Outcome::ok)
-                loaded(reply.body);
-            else
-                setState(State::failed);
-        },
-        IconifyService::kMaximumReplyBytes);
+    // Through the session's replies: a tile drawn again (the same search, a recent icon) costs no request.
+    m_request = IconifyService::getCached(*url, this, [this](const HttpClient::Reply &reply) {
+        if (reply.outcome == HttpClient::Reply::Outcome::ok)
+            loaded(reply.body);
+        else
+            setState(State::failed);
+    });
 }
 
 void IconCell::loaded(const QByteArray &bytes)
