@@ -21,12 +21,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPushButton>
-#include <QTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <set>
@@ -67,6 +67,20 @@ QList<IconCell *> watchCells(QWidget *root, PaintWatch &watch)
     return cells;
 }
 
+// The tab as the panel shows it, with recent icons of its own; `debounce` -1 keeps the real wait.
+struct Tab {
+    RecentIconsStore recents;
+    IconFinderSection section{[](const QString &) {}, recents};
+
+    Tab(int height, int debounce = -1)
+    {
+        if (debounce >= 0)
+            section.setDebounceInterval(debounce);
+        section.resize(276, height);
+        section.show();
+    }
+};
+
 bool allInViewDrawn(const QList<IconCell *> &cells, const PaintWatch &watch)
 {
     return std::all_of(cells.begin(), cells.end(),
@@ -77,10 +91,8 @@ bool allInViewDrawn(const QList<IconCell *> &cells, const PaintWatch &watch)
 std::pair<qint64, qint64> timeSection()
 {
     IconifyService::replyCache().clear();
-    RecentIconsStore recents;
-    IconFinderSection section([](const QString &) {}, recents);
-    section.resize(276, 360);
-    section.show();
+    Tab tab(360);
+    IconFinderSection &section = tab.section;
     QCoreApplication::processEvents();
     PaintWatch watch;
     QElapsedTimer timer;
@@ -113,10 +125,8 @@ std::pair<qint64, qint64> timeSection()
 // the tiles in view have drawn.
 std::pair<qsizetype, qint64> timeRepeat(IconifyFixture &fixture)
 {
-    RecentIconsStore recents;
-    IconFinderSection section([](const QString &) {}, recents);
-    section.resize(276, 360);
-    section.show();
+    Tab tab(360);
+    IconFinderSection &section = tab.section;
     auto *field = section.findChild<QLineEdit *>();
     field->setText(QStringLiteral("arrow"));
     PaintWatch first;
@@ -150,7 +160,8 @@ void serveMadeUpIcons(IconifyFixture &fixture, int total)
         if (target.endsWith(".svg"))
             return HttpFixture::Response{200,
                                          "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 24 24\"><path d=\"M" +
-                                             target.right(12).toHex() + " 4h8v8h-8z M3 3l18 18\" fill=\"none\" "
+                                             target.right(12).toHex() +
+                                             " 4h8v8h-8z M3 3l18 18\" fill=\"none\" "
                                              "stroke=\"currentColor\" stroke-width=\"2\"/></svg>",
                                          "image/svg+xml"};
         const int start = IconifyFixture::formValue(target, "start").toInt();
@@ -159,7 +170,8 @@ void serveMadeUpIcons(IconifyFixture &fixture, int total)
         for (int i = start; i < qMin(start + 48, total); ++i)
             icons.append(QStringLiteral("made:%1-%2").arg(query).arg(i));
         return HttpFixture::Response{
-            200, QJsonDocument(QJsonObject{{QStringLiteral("icons"), icons}, {QStringLiteral("total"), total}}).toJson(),
+            200,
+            QJsonDocument(QJsonObject{{QStringLiteral("icons"), icons}, {QStringLiteral("total"), total}}).toJson(),
             "application/json"};
     };
 }
@@ -169,11 +181,8 @@ void serveMadeUpIcons(IconifyFixture &fixture, int total)
 std::pair<qint64, qint64> timeMore()
 {
     IconifyService::replyCache().clear();
-    RecentIconsStore recents;
-    IconFinderSection section([](const QString &) {}, recents);
-    section.setDebounceInterval(0);
-    section.resize(276, 420);
-    section.show();
+    Tab tab(420, 0);
+    IconFinderSection &section = tab.section;
     section.findChild<QLineEdit *>()->setText(QStringLiteral("bench"));
     PaintWatch watch;
     runUntil([&] { return section.findChildren<IconCell *>().size() == 48; });
@@ -218,11 +227,8 @@ qint64 residentKiB()
 qint64 memoryGrowth()
 {
     IconifyService::replyCache().clear();
-    RecentIconsStore recents;
-    IconFinderSection section([](const QString &) {}, recents);
-    section.setDebounceInterval(0);
-    section.resize(276, 360);
-    section.show();
+    Tab tab(360, 0);
+    IconFinderSection &section = tab.section;
     auto *field = section.findChild<QLineEdit *>();
     QScrollBar *bar = section.findChild<QScrollArea *>(QStringLiteral("iconResults"))->verticalScrollBar();
     const auto searchAndDraw = [&](const QString &text) {

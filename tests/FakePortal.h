@@ -1,6 +1,19 @@
 #pragma once
 #include "TestMain.h"
 
+// An object the portal exports for the caller to close (a request under way, a session): it counts the
+// closes. Registered under the interface it stands for.
+class FakeClosable : public QObject
+{
+    Q_OBJECT
+
+public:
+    int closes = 0;
+
+public Q_SLOTS:
+    void Close() { ++closes; }
+};
+
 // The desktop portal's way of answering, for the stand-ins of its interfaces: a call returns the path of a
 // request made of the caller's unique name and its handle_token, and the answer comes a moment later as
 // that request's Response signal.

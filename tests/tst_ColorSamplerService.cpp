@@ -8,21 +8,6 @@ class tst_ColorSamplerService : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void hexFromColor_data()
-    {
-        columns<QColor, QString>("color", "hex");
-        testRow("red", QColor::fromRgbF(1, 0, 0), "#FF0000");
-        testRow("a half rounds up", QColor::fromRgbF(0.5f, 0.5f, 0.5f), "#808080");
-        testRow("small values padded", QColor(1, 10, 15), "#010A0F");
-        testRow("HSV colour converted", QColor::fromHsv(120, 255, 255), "#00FF00");
-    }
-
-    void hexFromColor()
-    {
-        auto [color, hex] = fetch<QColor, QString>("color", "hex");
-        QCOMPARE(ColorSamplerService::hex(color), hex);
-    }
-
     // The lenient reading and every notation, from one hex text. Unreadable text reads as the mid grey.
     void notations_data()
     {
@@ -53,22 +38,6 @@ private Q_SLOTS:
         const QStringList parts = swiftUI.split(QStringLiteral(", "));
         QCOMPARE(swiftUIString(hex),
                  QStringLiteral("Color(red: %1, green: %2, blue: %3)").arg(parts[0], parts[1], parts[2]));
-    }
-
-    void hexFromHSL_data()
-    {
-        columns<double, double, double, QString>("h", "s", "l", "hex");
-        testRow("red", 0.0, 1.0, 0.5, "#FF0000");
-        testRow("360 wraps to red", 360.0, 1.0, 0.5, "#FF0000");
-        testRow("far above 360", 840.0, 1.0, 0.5, "#00FF00");
-        testRow("round trip of #3366CC", 220.0, 0.6, 0.5, "#3366CC");
-        testRow("white", 200.0, 0.7, 1.0, "#FFFFFF");
-    }
-
-    void hexFromHSL()
-    {
-        auto [h, s, l, hex] = fetch<double, double, double, QString>("h", "s", "l", "hex");
-        QCOMPARE(ColorSamplerService::hex(h, s, l), hex);
     }
 
     // Worked by hand. Shades keep the hue at the table's lightness, with at least 5 % saturation; #F00028 has

@@ -425,14 +425,6 @@ private Q_SLOTS:
         QVERIFY(focused);
         QCOMPARE(focused->hex(), QStringLiteral("#1A2B3C"));
     }
-
-    // An edited settings file may hold anything: it shows as the grey fallback, described as such.
-    void unreadableStoredEntry()
-    {
-        Fixture f({QStringLiteral("NOT A COLOR")});
-        QCOMPARE(f.format(QStringLiteral("RGB"))->value(), QStringLiteral("rgb(128, 128, 128)"));
-        QCOMPARE(f.format(QStringLiteral("HEX"))->value(), QStringLiteral("NOT A COLOR"));
-    }
 };
 
 TESSELLON_TEST(tst_ColorSection)

@@ -5,19 +5,6 @@
 
 #include "desktop/portal/GlobalShortcuts.h"
 
-// A session as the portal exports it: the caller may close it.
-class FakeSession : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Session")
-
-public:
-    int closes = 0;
-
-public Q_SLOTS:
-    void Close() { ++closes; }
-};
-
 // Stands in for the portal's GlobalShortcuts interface, on a connection of its own: answers CreateSession and
 // BindShortcuts on the request paths the caller asked for, and can fire Activated and end the session.
 class FakeShortcutsPortal : public QObject, protected QDBusContext
@@ -31,7 +18,7 @@ public:
     QString session = QStringLiteral("/org/freedesktop/portal/desktop/session/1_2/tessellon");
     QStringList bound; // "id: description (trigger)"
     int sessions = 0;
-    FakeSession sessionObject;
+    FakeClosable sessionObject;
 
     void closeSession()
     {
@@ -54,7 +41,8 @@ public Q_SLOTS:
     QDBusObjectPath CreateSession(const QVariantMap &options)
     {
         if (sessions++ == 0)
-            m_bus.registerObject(session, &sessionObject, QDBusConnection::ExportAllSlots);
+            m_bus.registerObject(session, QStringLiteral("org.freedesktop.portal.Session"), &sessionObject,
+                                 QDBusConnection::ExportAllSlots);
         return respond(options, {{QStringLiteral("session_handle"), session}});
     }
 

@@ -79,20 +79,6 @@ private Q_SLOTS:
         QVERIFY(f.log.messages.isEmpty());
     }
 
-    // Arrow keys move the unit selection like a radio group, regenerating as a click would.
-    void arrowKeysChangeTheUnit()
-    {
-        Fixture f;
-        f.section.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.section));
-        f.segment(QStringLiteral("Paragraphs"))->setFocus();
-        QTest::keyClick(f.segment(QStringLiteral("Paragraphs")), Qt::Key_Left);
-        QCOMPARE(f.section.unit(), Unit::sentences);
-        QVERIFY(f.segment(QStringLiteral("Sentences"))->isChecked());
-        QCOMPARE(f.countLabel(), QStringLiteral("2 Sentences"));
-        QCOMPARE(f.preview().count(QLatin1Char('.')), 2);
-    }
-
     // The banner names the raw unit whatever the count: "Copied 1 words".
     void copy_data()
     {

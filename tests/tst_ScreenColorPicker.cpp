@@ -8,19 +8,6 @@
 using Outcome = ScreenColorPicker::PickResult::Outcome;
 Q_DECLARE_METATYPE(ScreenColorPicker::PickResult::Outcome)
 
-// A portal request, as the portal exports it while the user picks: the caller may close it.
-class FakeRequest : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
-
-public:
-    int closes = 0;
-
-public Q_SLOTS:
-    void Close() { ++closes; }
-};
-
 // Stands in for the desktop portal's Screenshot interface: answers PickColor on the request path the caller
 // asked for, with a scripted response, or (`hang`) keeps the call waiting until release().
 class FakeScreenshotPortal : public QObject, protected QDBusContext
@@ -33,12 +20,13 @@ public:
 
     uint response = 0;
     bool hang = false;
-    FakeRequest request;
+    FakeClosable request;
 
     // Takes the held call at last, as a portal that has finally started would.
     void release()
     {
-        QVERIFY(m_bus.registerObject(m_heldPath, &request, QDBusConnection::ExportAllSlots));
+        QVERIFY(m_bus.registerObject(m_heldPath, QStringLiteral("org.freedesktop.portal.Request"), &request,
+                                     QDBusConnection::ExportAllSlots));
         m_bus.send(m_held.createReply(QVariant::fromValue(QDBusObjectPath(m_heldPath))));
     }
 

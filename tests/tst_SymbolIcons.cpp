@@ -49,16 +49,6 @@ private Q_SLOTS:
         }
     }
 
-    void filledSymbolsHaveTheirMarkCutOut()
-    {
-        // The centre of the check's stroke is a hole in the disc, so the mark reads in any colour.
-        const QImage check = SymbolIcons::image(QStringLiteral("checkmark.circle.fill"), QSize(24, 24), 4.0, Qt::black);
-        QCOMPARE(check.pixelColor(QPoint(10.5 * 4, 14.5 * 4)).alpha(), 0);
-        QCOMPARE(check.pixelColor(QPoint(6 * 4, 6 * 4)).alpha(), 255);
-        const QImage cross = SymbolIcons::image(QStringLiteral("xmark.circle.fill"), QSize(24, 24), 4.0, Qt::black);
-        QCOMPARE(cross.pixelColor(QPoint(12 * 4, 12 * 4)).alpha(), 0);
-    }
-
     // An icon drawn after the palette changed takes the new text colour (an unknown name draws nothing).
     void iconFollowsThePalette()
     {

@@ -119,6 +119,7 @@ IconFinderSection::IconFinderSection(Notify notify, RecentIconsStore &recents, Q
     m_setControl = new SegmentedControl(tr("Icon set"), this);
     connect(m_setControl, &SegmentedControl::currentIndexChanged, this, &IconFinderSection::chooseSet);
     m_setScroll = new QScrollArea(this);
+    m_setScroll->setObjectName(QStringLiteral("iconSets"));
     m_setScroll->setFrameShape(QFrame::NoFrame);
     m_setScroll->setFocusPolicy(Qt::NoFocus);
     m_setScroll->setWidgetResizable(true);
