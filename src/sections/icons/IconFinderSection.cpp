@@ -243,10 +243,23 @@ void IconFinderSection::startSearch()
         });
 }
 
+namespace {
+
+// The count a page gives, when it says how many results there are. A full page whose count is just what has
+// come so far may be the service saying "this many, and perhaps more": that count tells nothing.
+std::optional<int> countOf(const IconifyService::SearchPage &page, int received)
+{
+    if (page.total && *page.total == received && page.icons.size() >= IconifyService::kSearchLimit)
+        return std::nullopt;
+    return page.total;
+}
+
+} // namespace
+
 void IconFinderSection::searchFinished(const IconifyService::SearchPage &page)
 {
     m_nextStart = IconifyService::kSearchLimit;
-    m_total = page.total;
+    m_total = countOf(page, m_nextStart);
     m_exhausted = page.icons.size() < IconifyService::kSearchLimit && !page.total;
     m_moreFailed = false;
     setResults(page.icons.mid(0, IconifyService::kServiceMaximum));
@@ -288,7 +301,7 @@ void IconFinderSection::moreFinished(const IconifyService::Result<IconifyService
     const auto &page = std::get<IconifyService::SearchPage>(result);
     m_nextStart += IconifyService::kSearchLimit;
     if (page.total)
-        m_total = page.total;
+        m_total = countOf(page, m_nextStart);
     // An empty page ends the list whatever the count says; so does a short one when there is no count.
     m_exhausted = page.icons.isEmpty() || (page.icons.size() < IconifyService::kSearchLimit && !page.total);
     // A page may repeat what an earlier one held (the service's order can shift between requests): each
