@@ -84,19 +84,6 @@ QString encoded(const QString &text)
     return QString::fromLatin1(QUrl::toPercentEncoding(text));
 }
 
-// "prefix:name" → the icon; leading colons are skipped, the first colon after the prefix ends it, and the
-// rest (further colons included) is the name. Anything without both parts is none.
-std::optional<IconID> parseEntry(const QString &entry)
-{
-    qsizetype start = 0;
-    while (start < entry.size() && entry.at(start) == QLatin1Char(':'))
-        ++start;
-    const qsizetype colon = entry.indexOf(QLatin1Char(':'), start);
-    if (start == entry.size() || colon < 0 || colon + 1 == entry.size())
-        return std::nullopt;
-    return IconID{entry.mid(start, colon - start), entry.mid(colon + 1)};
-}
-
 Result<QString> parseSVG(const QByteArray &body)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -107,6 +94,17 @@ Result<QString> parseSVG(const QByteArray &body)
 }
 
 } // namespace
+
+std::optional<IconID> iconFromID(const QString &entry)
+{
+    qsizetype start = 0;
+    while (start < entry.size() && entry.at(start) == QLatin1Char(':'))
+        ++start;
+    const qsizetype colon = entry.indexOf(QLatin1Char(':'), start);
+    if (start == entry.size() || colon < 0 || colon + 1 == entry.size())
+        return std::nullopt;
+    return IconID{entry.mid(start, colon - start), entry.mid(colon + 1)};
+}
 
 Result<SearchPage> parseSearchReply(const QByteArray &body)
 {
@@ -133,7 +131,7 @@ Result<SearchPage> parseSearchReply(const QByteArray &body)
         if (!entry.isString())
             return failure(QCoreApplication::translate(
                 "IconifyService", "The search reply\u2019s \u201Cicons\u201D holds something other than text."));
-        if (const auto icon = parseEntry(entry.toString()))
+        if (const auto icon = iconFromID(entry.toString()))
             result.append(*icon);
     }
     page.total = parseTotal(document.object().value(QLatin1String("total")));

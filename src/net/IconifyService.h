@@ -109,6 +109,10 @@ QString compactDataURI(const QString &markup);
 // base + prefix + "/" + name + ".svg", as plain text; none when it is not a valid URL.
 std::optional<QUrl> svgURL(const IconID &icon);
 
+// "prefix:name" → the icon; leading colons are skipped, the first colon after the prefix ends it, and the
+// rest (further colons included) is the name. Anything without both parts is none.
+std::optional<IconID> iconFromID(const QString &entry);
+
 // A search reply's JSON ({"icons": ["prefix:name", ...], "total": N, "collections": {...}}): its icons in
 // order, entries that name no icon skipped; a malformed "icons" fails the whole reply, while a total or
 // collections that make no sense are simply left out.

@@ -62,13 +62,6 @@ QString count(int number)
     return locale.toString(number);
 }
 
-// "prefix:name" back into an icon; the store only keeps entries of that shape.
-IconID iconFromName(const QString &entry)
-{
-    const qsizetype colon = entry.indexOf(QLatin1Char(':'));
-    return {entry.left(colon), entry.mid(colon + 1)};
-}
-
 } // namespace
 
 QString IconFinderSection::rawValue(ClickAction action)
@@ -118,15 +111,9 @@ IconFinderSection::IconFinderSection(Notify notify, RecentIconsStore &recents, Q
     // The sets of the results, to search within one: a row of chips that scrolls sideways when they are many.
     m_setControl = new SegmentedControl(tr("Icon set"), this);
     connect(m_setControl, &SegmentedControl::currentIndexChanged, this, &IconFinderSection::chooseSet);
-    m_setScroll = new QScrollArea(this);
+    m_setScroll = tileScrollArea(m_setControl, this);
     m_setScroll->setObjectName(QStringLiteral("iconSets"));
-    m_setScroll->setFrameShape(QFrame::NoFrame);
-    m_setScroll->setFocusPolicy(Qt::NoFocus);
-    m_setScroll->setWidgetResizable(true);
-    m_setScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_setScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_setScroll->viewport()->setAutoFillBackground(false);
-    m_setScroll->setWidget(m_setControl);
     m_setScroll->setFixedHeight(Style::kMinimumTarget);
     m_setScroll->viewport()->installEventFilter(this);
     layout->addWidget(m_setScroll);
@@ -410,8 +397,8 @@ IconCell *IconFinderSection::makeCell(const IconID &icon, QWidget *grid, bool re
         auto *remove = new QAction(tr("Remove"), cell);
         connect(remove, &QAction::triggered, this, [this, id = icon.id()] { m_recents.remove(id); });
         cell->addAction(remove);
-        auto *button = new HoverDeleteButton(cell, tr("Remove ") + icon.id());
-        connect(button, &QAbstractButton::clicked, this, [this, id = icon.id()] { m_recents.remove(id); });
+        connect(new HoverDeleteButton(cell, tr("Remove ") + icon.id()), &QAbstractButton::clicked, remove,
+                &QAction::trigger);
     }
     giveTileContextMenu(cell);
     return cell;
@@ -423,15 +410,14 @@ void IconFinderSection::rebuildRecents()
     const auto *focused = qobject_cast<IconCell *>(QApplication::focusWidget());
     const QString focusedName = focused && m_recentGrid->isAncestorOf(focused) ? focused->accessibleName() : QString();
     clearTileGrid(m_recentGrid);
-    QList<IconCell *> cells;
     for (const QString &name : m_recents.icons()) {
-        IconCell *cell = makeCell(iconFromName(name), m_recentGrid, true);
+        // The store keeps only entries of the "prefix:name" shape.
+        IconCell *cell = makeCell(IconifyService::iconFromID(name).value_or(IconID{}), m_recentGrid, true);
         m_recentGrid->layout()->addWidget(cell);
         if (name == focusedName)
             cell->setFocus(Qt::OtherFocusReason);
-        cells.append(cell);
     }
-    m_recentBlock->setVisible(!cells.isEmpty());
+    m_recentBlock->setVisible(!m_recents.icons().isEmpty());
     QMetaObject::invokeMethod(this, &IconFinderSection::updateOnScreenTiles, Qt::QueuedConnection);
 }
 
