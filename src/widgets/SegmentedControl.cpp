@@ -105,7 +105,7 @@ SegmentedControl::SegmentedControl(const QString &accessibleName, QWidget *paren
 void SegmentedControl::setSegments(const QList<Segment> &segments, int current)
 {
     // A focused segment that goes away would leave the focus nowhere; keep it inside the control.
-    const bool hadFocus = isAncestorOf(focusWidget());
+    const bool hadFocus = isAncestorOf(QApplication::focusWidget());
     // Later, not at once: the click that led here may still be running inside one of them.
     for (SegmentButton *old : std::as_const(m_buttons)) {
         old->hide();

@@ -303,7 +303,17 @@ void IconFinderSection::moreFinished(const IconifyService::Result<IconifyService
     m_results.append(added);
     appendCells(added);
     updateChips(page);
+    const bool pressedByKey = Style::showsFocusRing(m_moreButton);
     refreshContent();
+    // The last page takes the button away; the keyboard goes on to what it brought (else to the last tile),
+    // not to whatever follows in the panel, where the next Space could quit.
+    if (pressedByKey && m_moreButton->isHidden() && !m_cells.isEmpty()) {
+        IconCell *next = m_cells.at(added.isEmpty() ? m_cells.size() - 1 : m_cells.size() - added.size());
+        next->setFocus(Qt::TabFocusReason);
+        // Once the new tiles have their places, which the layout gives them on its next pass.
+        QMetaObject::invokeMethod(
+            next, [this, next] { m_scroll->ensureWidgetVisible(next, 0, 4); }, Qt::QueuedConnection);
+    }
 }
 
 void IconFinderSection::updateChips(const IconifyService::SearchPage &page)
