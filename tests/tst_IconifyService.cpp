@@ -121,6 +121,27 @@ private Q_SLOTS:
         QCOMPARE(m_fixture.searches(), QStringList{query.text});
     }
 
+    // A self-hosted API's address: what becomes the base, and what is refused leaving the base as it was.
+    void selfHostedAddress_data()
+    {
+        columns<QString, QString>("address", "base");
+        testRow("https host", QStringLiteral("https://icons.example"), QStringLiteral("https://icons.example/"));
+        testRow("path, port", QStringLiteral(" http://10.0.0.5:3000/api "),
+                QStringLiteral("http://10.0.0.5:3000/api/"));
+        testRow("other scheme", QStringLiteral("file:///etc/"), QString());
+        testRow("no host", QStringLiteral("https:///search"), QString());
+        testRow("query", QStringLiteral("https://icons.example/?x=1"), QString());
+        testRow("credentials", QStringLiteral("https://u:p@icons.example/"), QString());
+        testRow("not a URL", QStringLiteral("icons example"), QString());
+    }
+
+    void selfHostedAddress()
+    {
+        auto [address, base] = fetch<QString, QString>("address", "base");
+        QCOMPARE(Endpoints::useIconify(address), !base.isEmpty());
+        QCOMPARE(Endpoints::current().iconify, base.isEmpty() ? m_fixture.base() : base);
+    }
+
     // The entries of a reply and the icons made of them ("prefix|name"); its count, when believable (-1:
     // none); its sets ("prefix=name").
     void searchEntries_data()

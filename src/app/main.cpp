@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/TessellonApp.h"
+#include "core/Logging.h"
 #include "desktop/Desktop.h"
+#include "net/Endpoints.h"
 #include "widgets/Layout.h"
 #include "widgets/PanelStyle.h"
 
@@ -59,6 +61,11 @@ int main(int argc, char *argv[])
     // Nothing runs that could quit.
     if (request.action == SingleInstance::Actions::quit)
         return 0;
+    // Teams that run their own Iconify API (it is open source) point the icon finder at it.
+    const QString iconifyAPI = qEnvironmentVariable("TESSELLON_ICONIFY_API");
+    if (!iconifyAPI.isEmpty() && !Endpoints::useIconify(iconifyAPI))
+        qCWarning(lcNetwork).noquote() << "TESSELLON_ICONIFY_API is not an http or https address:" << iconifyAPI
+                                       << "- the icon finder asks" << Endpoints::current().iconify;
     TessellonApp tessellon;
     QObject::connect(instance.get(), &SingleInstance::activated, &tessellon, &TessellonApp::activate);
     QObject::connect(instance.get(), &SingleInstance::actionRequested, &tessellon, &TessellonApp::perform);

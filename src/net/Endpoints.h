@@ -19,6 +19,11 @@ Bases production();
 
 const Bases &current();
 
+// Points the icon finder at another Iconify API (a self-hosted one: the service is open source), given as
+// an http or https address. Anything else (another scheme, no host, a query or fragment) is refused and
+// changes nothing.
+bool useIconify(const QString &address);
+
 // Test-only seam: points every service at a fixture server. The program itself never calls it and reads no
 // configuration that could.
 void overrideForTesting(const Bases &bases);

@@ -4,8 +4,9 @@
 # unasked, our own loupe picking by click and by key on two screens, Quit; every tab on screen and on the
 # bar's side, tab clicks that leave the panel open and presses outside that close it, under tint2 and Xfce's
 # panel along the top and the bottom (started after Tessellon there); the real desktop portal's light and
-# dark; and the ordinary window when there is no tray.
-# Usage: tray_e2e.sh TESSELLON TRAY_PROBE
+# dark; the icon finder on a self-hosted Iconify API (the tests' stand-in); and the ordinary window when
+# there is no tray.
+# Usage: tray_e2e.sh TESSELLON TRAY_PROBE ICONIFY_SERVER
 #   (needs xdotool, xprop, xrandr, xclip, import, display, tint2, xfce4-panel, xfwm4, xfconfd,
 #   xdg-desktop-portal(-gtk), dconf-service, gsettings, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
@@ -17,6 +18,7 @@ run_on_own_bus "$@"
 
 app="$1"
 probe="$2"
+iconify_server="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=../../scripts/xsession.sh
 source "$here/../../scripts/xsession.sh"
@@ -347,6 +349,70 @@ check "with a portal that has no colour picker, Pick Color opens the loupe at on
 xdotool key Escape
 kill "$PORTAL_PID" "$PORTAL_GTK_PID" "$DCONF_PID" 2>/dev/null
 wait "$PORTAL_PID" "$PORTAL_GTK_PID" "$DCONF_PID" 2>/dev/null
+end_session
+
+echo "--- the icon finder on a self-hosted Iconify API: the tests' stand-in, over loopback"
+use_private_home "$WORK/icons"
+start_xserver
+start_tray_host "$here/tint2rc" "$probe"
+"$iconify_server" "$WORK/iconify.log" >"$WORK/iconify.url" &
+SERVER_PID=$!
+wait_for 10 test -s "$WORK/iconify.url"
+open_icons() {
+    TESSELLON_ICONIFY_API=$(<"$WORK/iconify.url") "$app" 2>"$WORK/app.log" &
+    APP_PID=$!
+    wait_for 20 tray_icon_shown
+    "$app" --tab icons
+    wait_for 10 panel_shown && wait_for 10 panel_at_rest
+}
+asked() { grep -qxF "$1" "$WORK/iconify.log"; }
+search_for() { # TEXT: a new text in the search field, which has the keyboard when the tab opens
+    "$app" --tab icons
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$1"
+}
+# The panel fits its content: the height tells the two searches' results apart once drawn.
+panel_height_is() { panel_at_rest && ((HEIGHT == $1 && home_height != arrow_height)); }
+copied_svg() { [[ "$(xclip -selection clipboard -o 2>/dev/null)" == "<svg"*"</svg>" ]]; }
+open_icons
+search_for home
+check "a search reaches the self-hosted API" wait_for 10 asked "/search?query=home&limit=48"
+wait_for 10 asked "/tabler/home.svg" && wait_for 10 panel_at_rest
+home_height=$HEIGHT
+search_for arrow
+check "another search asks again" wait_for 10 asked "/search?query=arrow&limit=48"
+wait_for 10 asked "/lucide/a-arrow-down.svg" && wait_for 10 panel_at_rest
+arrow_height=$HEIGHT
+search_for home
+check "the first search again is drawn as before" wait_for 10 panel_height_is "$home_height"
+search_for arrow
+wait_for 10 panel_height_is "$arrow_height"
+check "from memory: no search or icon was asked for twice" test -z "$(sort "$WORK/iconify.log" | uniq -d)"
+# Tab from the field: the click action, the set chips, the grid's one stop, then "Show more".
+xdotool key Tab Tab Tab Tab space
+check "Show more asks for the next page" wait_for 10 asked "/search?query=arrow&limit=48&start=48"
+screenshot_when_still "$shots/e2e-icons-more.png"
+# The last page took the button away: the keyboard is on the first icon it brought, not on Quit.
+xclip -selection clipboard <<<"before"
+xdotool key Return
+check "Return then copies the page's first icon" wait_for 10 copied_svg
+search_for home
+xdotool key Tab Tab Right
+check "a set chip keeps the search to its set" \
+    wait_for 10 asked "/search?query=home&limit=48&prefix=heroicons"
+xclip -selection clipboard <<<"before"
+xdotool key Tab Return
+check "Return on a tile copies its SVG" wait_for 10 copied_svg
+settings="$XDG_CONFIG_HOME/Tessellon/Tessellon.conf"
+check "the icon is kept as a recent one" wait_for 10 grep -q "^recentIcons=heroicons:home," "$settings"
+click_quit
+wait_for 10 app_exited
+open_icons
+check "after a restart the recent icon is drawn again" \
+    wait_for 10 test "$(grep -cxF /heroicons/home.svg "$WORK/iconify.log")" -eq 2
+screenshot_when_still "$shots/e2e-icons-recent.png"
+kill "$SERVER_PID"
+wait "$SERVER_PID" 2>/dev/null
 end_session
 
 echo "--- without a tray host"
