@@ -9,6 +9,8 @@ packages=(
     build-essential cmake ninja-build pkg-config dpkg-dev file
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-tools-dev qt6-l10n-tools
     qt6-wayland libxcb1-dev libxcb-xinput-dev
+    # The character names the glyph search is built with, and what builds them.
+    unicode-data python3
     # Every glyph the catalogue shows needs a font that has it; Noto and Symbola cover them all.
     fonts-noto-core fonts-symbola
 )

@@ -84,7 +84,7 @@ private Q_SLOTS:
         QTest::newRow("only spaces: not searching") << "   " << legal << true << false;
         testRow("check", "check", "✓✔☑☐", false, false);
         testRow("arrow across categories", "arrow", "→←↑↓↔↕⇒⇐⇔↩↪⤴⤵↻↺", false, false);
-        testRow("no match", "xyz", "", false, true);
+        testRow("no match, in the catalogue or beyond", "qzqzqz", "", false, true);
     }
 
     void search()
@@ -127,6 +127,30 @@ private Q_SLOTS:
         QCOMPARE(clipboardText(), QStringLiteral("→"));
         QCOMPARE(f.log.messages.size(), 3);
         QCOMPARE(f.store.glyphs(), (QStringList{QStringLiteral("→"), QStringLiteral("∞")}));
+    }
+
+    // Beyond the catalogue, under its matches and never repeating them: every other character the search
+    // finds, a page at a time; each tile copies and joins the recents as a catalogue tile does.
+    void allCharacters()
+    {
+        Fixture f;
+        f.search()->setFocus();
+        QTest::keyClicks(f.search(), QStringLiteral("arrow"));
+        const auto *others = f.section.findChild<QWidget *>(QStringLiteral("otherCharacters"));
+        QCOMPARE(tileGlyphs(others).toUcs4().size(), GlyphsSection::kOthersPage);
+        QVERIFY(!tileGlyphs(others).contains(u'→'));
+        QTest::mouseClick(control<QAbstractButton>(&f.section, QStringLiteral("Show more characters")), Qt::LeftButton);
+        QCOMPARE(tileGlyphs(others).toUcs4().size(),
+                 qMin(2 * GlyphsSection::kOthersPage, int(f.section.otherCharacters().size())));
+
+        f.search()->clear();
+        QTest::keyClicks(f.search(), QStringLiteral("zwj"));
+        QCOMPARE(f.shown(), QString());
+        QVERIFY(!f.emptyCaptionShown());
+        QCOMPARE(f.tile(others, QStringLiteral("‍"))->accessibleName(), QStringLiteral("ZERO WIDTH JOINER"));
+        f.click(others, QStringLiteral("‍"));
+        QCOMPARE(clipboardText(), QStringLiteral("‍"));
+        QCOMPARE(f.store.glyphs(), QStringList{QStringLiteral("‍")});
     }
 
     // Removing is silent: nothing copied, no banner, the rest of the section as it was.

@@ -179,6 +179,9 @@ QList<Scene> scenes()
                  }});
     list.append(
         {QStringLiteral("glyphs-search"), Tab::glyphs, {}, [](QWidget *s) { type(s, QStringLiteral("quote")); }});
+    list.append({QStringLiteral("glyphs-all-characters"), Tab::glyphs, {}, [](QWidget *s) {
+                     type(s, QStringLiteral("space"));
+                 }});
     list.append({QStringLiteral("glyphs-currency"), Tab::glyphs, {}, [](QWidget *s) {
                      if (auto *picker = s->findChild<SegmentedControl *>())
                          picker->button(5)->click();

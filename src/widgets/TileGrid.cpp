@@ -61,14 +61,21 @@ void clearTileGrid(QWidget *grid)
 QWidget *recentTilesBlock(const QString &gridName, int tileWidth, int spacing, int rightGutter, QWidget **grid,
                           QWidget *parent)
 {
+    return captionedTilesBlock(QCoreApplication::translate("TileGrid", "Recent"), gridName, tileWidth, spacing,
+                               rightGutter, grid, parent);
+}
+
+QWidget *captionedTilesBlock(const QString &caption, const QString &gridName, int tileWidth, int spacing,
+                             int rightGutter, QWidget **grid, QWidget *parent)
+{
     auto *block = new QWidget(parent);
     auto *layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    auto *caption = new QLabel(QCoreApplication::translate("TileGrid", "Recent"), block);
-    caption->setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
-    Style::applyTone(caption, Style::Tone::Secondary);
-    layout->addWidget(caption);
+    auto *label = new QLabel(caption, block);
+    label->setFont(Style::font(Style::TextStyle::Caption, QFont::DemiBold));
+    Style::applyTone(label, Style::Tone::Secondary);
+    layout->addWidget(label);
     *grid = new QWidget(block);
     (*grid)->setObjectName(gridName);
     auto *gridLayout = new AdaptiveGridLayout(tileWidth, spacing, spacing, *grid);

@@ -29,6 +29,9 @@ void clearTileGrid(QWidget *grid);
 // stick out of a tile's corner.
 QWidget *recentTilesBlock(const QString &gridName, int tileWidth, int spacing, int rightGutter, QWidget **grid,
                           QWidget *parent);
+// The same block under another caption.
+QWidget *captionedTilesBlock(const QString &caption, const QString &gridName, int tileWidth, int spacing,
+                             int rightGutter, QWidget **grid, QWidget *parent);
 
 // Makes the tiles of `grid` (its child buttons that take the focus) one stop of the Tab key, as a list box
 // is: only the grid's current tile is in the Tab order; the arrow keys move through the grid by rows and

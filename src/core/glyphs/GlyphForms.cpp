@@ -49,6 +49,16 @@ std::optional<QString> entityName(const QString &text)
     return *it;
 }
 
+std::optional<QString> textOfEntity(const QString &name)
+{
+    const QByteArray wanted = name.toLatin1();
+    for (const NamedReference &reference : kNamedReferences) {
+        if (wanted == reference.name)
+            return QString::fromUtf16(reference.text);
+    }
+    return std::nullopt;
+}
+
 QString htmlEntity(const QString &glyph)
 {
     if (const auto name = entityName(glyph))

@@ -18,6 +18,9 @@ QString write(const QString &glyph, Form form);
 // The HTML5 name of exactly this text ("rarr" for "→"), if HTML5 names it.
 std::optional<QString> entityName(const QString &text);
 
+// The text an HTML5 name stands for ("rarr" gives "→"), among the names Tessellon copies.
+std::optional<QString> textOfEntity(const QString &name);
+
 // "&rarr;": the whole glyph's named reference where HTML5 has one, else each code point's, else "&#x2192;".
 QString htmlEntity(const QString &glyph);
 // "\u2192", a code point above U+FFFF as its surrogate pair ("\uD83D\uDE00"), as JavaScript, Java, C# and

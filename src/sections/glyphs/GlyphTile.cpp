@@ -54,10 +54,28 @@ QString GlyphTile::menuTitle(GlyphForms::Form form)
     return {};
 }
 
+void GlyphTile::setStandIn(const QString &standIn)
+{
+    m_standIn = standIn;
+    update();
+}
+
 void GlyphTile::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintTileFace(painter, 5, 0.08);
-    painter.setPen(Style::color(palette(), Style::Tone::Primary));
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    const QColor ink = Style::color(palette(), Style::Tone::Primary);
+    painter.setPen(ink);
+    if (m_standIn.isEmpty()) {
+        painter.drawText(rect(), Qt::AlignCenter, text());
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ink, 1, Qt::DotLine));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(5.5, 6.5, -5.5, -6.5), 3, 3);
+    QFont small = font();
+    small.setPixelSize(m_standIn.size() > 3 ? 7 : 9);
+    painter.setFont(small);
+    painter.setPen(ink);
+    painter.drawText(rect(), Qt::AlignCenter, m_standIn);
 }

@@ -23,6 +23,9 @@ public:
     QSize sizeHint() const override { return {36, 32}; }
 
     static QString menuTitle(GlyphForms::Form form);
+    // A character that draws nothing of its own (a space, a joiner, a combining mark) shows this short name
+    // in a dotted box instead.
+    void setStandIn(const QString &standIn);
 
 Q_SIGNALS:
     void removeRequested(const QString &glyph);
@@ -34,4 +37,5 @@ protected:
 
 private:
     QAction *m_removeAction = nullptr;
+    QString m_standIn;
 };

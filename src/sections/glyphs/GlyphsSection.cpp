@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -57,12 +58,25 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
 
     m_area = new QStackedWidget(this);
     m_area->setFixedHeight(kGlyphAreaHeight);
-    m_grid = new QWidget;
+    // The catalogue's tiles, then, while searching, the other characters found and a button for more.
+    auto *content = new QWidget;
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->setSpacing(10);
+    m_grid = new QWidget(content);
     m_grid->setObjectName(QStringLiteral("glyphGrid"));
     auto *gridLayout = new AdaptiveGridLayout(kCellMinimumWidth, kCellSpacing, kCellSpacing, m_grid);
     gridLayout->setContentsMargins(0, 0, kRightGutter, 0);
     makeTileGridNavigable(m_grid);
-    m_area->addWidget(tileScrollArea(m_grid, m_area));
+    contentLayout->addWidget(m_grid);
+    m_othersBlock = captionedTilesBlock(tr("All characters"), QStringLiteral("otherCharacters"), kCellMinimumWidth,
+                                        kCellSpacing, kRightGutter, &m_othersGrid, content);
+    contentLayout->addWidget(m_othersBlock);
+    m_moreOthers = borderedButton(tr("Show more"), QString(), ControlSize::Regular, content);
+    connect(m_moreOthers, &QAbstractButton::clicked, this, &GlyphsSection::showMoreOthers);
+    contentLayout->addWidget(m_moreOthers, 0, Qt::AlignLeft);
+    contentLayout->addStretch(1);
+    m_area->addWidget(tileScrollArea(content, m_area));
     m_empty = new QLabel(tr("No glyphs found"), m_area);
     m_empty->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_empty->setContentsMargins(0, 24, 0, 0);
@@ -134,7 +148,33 @@ void GlyphsSection::rebuildGrid()
         connect(tile, &GlyphTile::copyRequested, this, &GlyphsSection::copyGlyphAs);
         m_grid->layout()->addWidget(tile);
     }
-    m_area->setCurrentIndex(glyphs.isEmpty() ? 1 : 0);
+    m_grid->setVisible(!glyphs.isEmpty());
+
+    // Beyond the catalogue: what it already showed is not shown twice.
+    clearTileGrid(m_othersGrid);
+    m_others = isSearching() ? UnicodeNames::search(m_search->text()) : QList<UnicodeNames::Character>();
+    m_others.removeIf([&glyphs](const UnicodeNames::Character &c) {
+        return std::any_of(glyphs.begin(), glyphs.end(), [&c](const Glyph &g) { return g.character == c.text(); });
+    });
+    m_othersShown = 0;
+    showMoreOthers();
+    m_area->setCurrentIndex(glyphs.isEmpty() && m_others.isEmpty() ? 1 : 0);
+}
+
+void GlyphsSection::showMoreOthers()
+{
+    const int end = qMin(int(m_others.size()), m_othersShown + kOthersPage);
+    for (; m_othersShown < end; ++m_othersShown) {
+        const UnicodeNames::Character &character = m_others.at(m_othersShown);
+        auto *tile = new GlyphTile(character.text(), character.name, false, m_othersGrid);
+        tile->setStandIn(UnicodeNames::standIn(character));
+        connect(tile, &QAbstractButton::clicked, this, [this, g = character.text()] { copyGlyph(g); });
+        connect(tile, &GlyphTile::copyRequested, this, &GlyphsSection::copyGlyphAs);
+        m_othersGrid->layout()->addWidget(tile);
+    }
+    m_othersBlock->setVisible(m_othersShown > 0);
+    m_moreOthers->setVisible(m_othersShown < m_others.size());
+    m_moreOthers->setAccessibleName(tr("Show more characters"));
 }
 
 void GlyphsSection::copyGlyph(const QString &glyph)

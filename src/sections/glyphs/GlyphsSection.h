@@ -2,6 +2,7 @@
 
 #include "core/glyphs/GlyphCatalog.h"
 #include "core/glyphs/GlyphForms.h"
+#include "core/glyphs/UnicodeNames.h"
 #include "sections/Notify.h"
 #include "stores/RecentGlyphsStore.h"
 
@@ -9,11 +10,13 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QStackedWidget;
 class SegmentedControl;
 
 // The glyphs tab: a search field, the recent glyphs, the category picker and a grid of glyph tiles. A click
-// on any tile copies its glyph and puts it first among the recents.
+// on any tile copies its glyph and puts it first among the recents. A search also reaches every other
+// character by name, alias, keyword or code point, under "All characters", a page at a time.
 class GlyphsSection : public QWidget
 {
     Q_OBJECT
@@ -24,12 +27,19 @@ public:
     GlyphCategory selectedCategory() const { return m_category; }
     bool isSearching() const;
     QList<Glyph> visibleGlyphs() const;
+    // The characters beyond the catalogue that the search finds, and how many of them have tiles.
+    const QList<UnicodeNames::Character> &otherCharacters() const { return m_others; }
+    int otherCharactersShown() const { return m_othersShown; }
+
+    // Tiles of other characters added at a time.
+    static constexpr int kOthersPage = 96;
 
 private:
     // The category's name, as its picker segment tells it.
     static QString categoryTitle(GlyphCategory category);
     void rebuildRecents();
     void rebuildGrid();
+    void showMoreOthers();
     void copyGlyph(const QString &glyph);
     // Copies the glyph in that form, reports what was copied, and puts the glyph first among the recents.
     void copyGlyphAs(const QString &glyph, GlyphForms::Form form);
@@ -45,4 +55,9 @@ private:
     QStackedWidget *m_area;
     QWidget *m_grid;
     QLabel *m_empty;
+    QWidget *m_othersBlock;
+    QWidget *m_othersGrid;
+    QPushButton *m_moreOthers;
+    QList<UnicodeNames::Character> m_others;
+    int m_othersShown = 0;
 };
