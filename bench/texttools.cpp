@@ -1,11 +1,13 @@
 // Times each text tools operation on a file, or writes a generated test file.
-//   tessellon_bench_texttools generate MEGABYTES FILE [mixed]   log lines, many repeated; "mixed": about a
-//                                                               fifth of the words in other scripts
+//   tessellon_bench_texttools generate MEGABYTES FILE [mixed|multilingual]
+//                                            log lines, many repeated; "mixed": about a quarter of the words
+//                                            in other scripts, "multilingual": three quarters
 //   tessellon_bench_texttools run FILE       median milliseconds of each operation, one per line
 //   tessellon_bench_texttools editor FILE    the text tools tab itself: paste, then each button; for each,
 //                                            the whole wait and the longest the event loop stood still
 
 #include "core/text/TextToolsService.h"
+#include "core/text/TextTransforms.h"
 #include "sections/textTools/TextToolsSection.h"
 
 #include <QApplication>
@@ -53,7 +55,7 @@ QString line(QRandomGenerator &random)
 
 // Log lines in which about one word in five is not ASCII: accented Latin, Greek, Cyrillic, CJK, Hangul and
 // emoji with a skin tone; with tabs, runs of spaces and blank lines.
-QString mixedLine(QRandomGenerator &random)
+QString mixedLine(QRandomGenerator &random, int nonAsciiInFour = 1)
 {
     static const QStringList ascii = {"user",    "cache", "miss",    "hit",          "retry",  "token",
                                       "ok",      "done",  "request", "session",      "worker", "queue",
@@ -74,15 +76,19 @@ QString mixedLine(QRandomGenerator &random)
     for (int i = random.bounded(4, 14); i > 0; --i) {
         const int gap = random.bounded(10);
         text += gap == 0 ? QStringLiteral("\t") : gap == 1 ? QStringLiteral("   ") : QStringLiteral(" ");
-        text += random.bounded(4) == 0 ? other[random.bounded(other.size())] : ascii[random.bounded(ascii.size())];
+        text += random.bounded(4) < nonAsciiInFour ? other[random.bounded(other.size())]
+                                                   : ascii[random.bounded(ascii.size())];
         if (random.bounded(6) == 0)
             text += QStringLiteral(",.;").at(random.bounded(3));
     }
     return text;
 }
 
-int generate(qint64 megabytes, const QString &path, bool mixed)
+int generate(qint64 megabytes, const QString &path, const QString &kind)
 {
+    const bool mixed = kind == u"mixed" || kind == u"multilingual";
+    // Multilingual: three words in four not ASCII, as in the logs of systems that serve many languages.
+    const int nonAscii = kind == u"multilingual" ? 3 : 1;
     QRandomGenerator random(20261206);
     // A pool of distinct lines drawn from again and again: of the log lines about one in six repeats an
     // earlier one; of the mixed lines about 15 % are distinct.
@@ -98,7 +104,7 @@ int generate(qint64 megabytes, const QString &path, bool mixed)
         if (!pool.empty() && repeat)
             text = pool[random.bounded(int(pool.size()))];
         else {
-            text = mixed ? mixedLine(random) : line(random);
+            text = mixed ? mixedLine(random, nonAscii) : line(random);
             if (mixed || pool.size() < 50000)
                 pool.push_back(text);
         }
@@ -127,6 +133,11 @@ int run(const QString &path)
         {"trim", [&](QString t) { return trim(std::move(t)); }},
         {"sortAlphabetical", [&](QString t) { return sort(t, SortOrder::alphabetical, collator); }},
         {"sortByLength", [&](QString t) { return sort(t, SortOrder::byLength, collator); }},
+        {"naturalSort", [&](QString t) { return naturalSort(t, false); }},
+        {"reverseLines", [&](QString t) { return TextTransforms::reverseLines(t); }},
+        {"shuffleLines", [&](QString t) { return TextTransforms::shuffleLines(t); }},
+        {"joinLines", [&](QString t) { return TextTransforms::joinLines(t, QStringLiteral(",")); }},
+        {"upperCase", [&](QString t) { return TextTransforms::changeCase(t, TextTransforms::Case::upper); }},
     };
     QTextStream out(stdout);
     for (const auto &[name, operation] : operations) {
@@ -206,12 +217,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if ((args.size() == 4 || args.size() == 5) && args[1] == u"generate")
-        return generate(args[2].toLongLong(), args[3], args.size() == 5 && args[4] == u"mixed");
+        return generate(args[2].toLongLong(), args[3], args.size() == 5 ? args[4] : QString());
     if (args.size() == 3 && args[1] == u"run")
         return run(args[2]);
     if (args.size() == 3 && args[1] == u"editor")
         return editor(args[2]);
     QTextStream(stderr)
-        << "usage: tessellon_bench_texttools generate MEGABYTES FILE [mixed] | run FILE | editor FILE\n";
+        << "usage: tessellon_bench_texttools generate MEGABYTES FILE [mixed|multilingual] | run FILE | editor FILE\n";
     return 2;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fuzzes one target for longer than the test suite's pass over the seed corpus, to find new inputs.
-#   scripts/fuzz.sh TARGET [SECONDS]   TARGET: text_operations, color_text, placeholder_input, glyph_query,
+#   scripts/fuzz.sh TARGET [SECONDS]   TARGET: text_operations, color_text, placeholder_input, glyph_query, text_transforms,
 #                                      icon_search_reply, settings_file; SECONDS: 600 unless given
 # It builds the clang build with the sanitizers and the fuzzer's coverage (in build-fuzz/), grows a scratch
 # copy of the target's corpus, and leaves any failing input in fuzz-artifacts/. A new failing input, once fixed, belongs in tests/fuzz/corpus/.

@@ -104,4 +104,30 @@ inline QString sort(const QString &text, TextToolsService::SortOrder order, cons
     return out.join(u'\n');
 }
 
+// Digits by value, then the A→Z rule: the collators' own comparisons, one pair of lines at a time.
+inline QString naturalSort(const QString &text, bool descending, const QCollator &alphabetical)
+{
+    QCollator numeric{alphabetical.locale().language() == QLocale::C ? QLocale(QLocale::English)
+                                                                     : alphabetical.locale()};
+    numeric.setCaseSensitivity(Qt::CaseInsensitive);
+    numeric.setNumericMode(true);
+    QStringList out = lines(text);
+    std::stable_sort(out.begin(), out.end(), [&](const QString &a, const QString &b) {
+        int c = numeric.compare(a, b);
+        if (c == 0 && !a.isEmpty() && !b.isEmpty())
+            c = alphabetical.compare(a, b);
+        else if (a.isEmpty() || b.isEmpty())
+            c = a.isEmpty() && !b.isEmpty() ? -1 : (b.isEmpty() && !a.isEmpty() ? 1 : 0);
+        return descending ? c > 0 : c < 0;
+    });
+    return out.join(u'\n');
+}
+
+inline QString reverseLines(const QString &text)
+{
+    QStringList out = lines(text);
+    std::reverse(out.begin(), out.end());
+    return out.join(u'\n');
+}
+
 } // namespace TextToolsReference

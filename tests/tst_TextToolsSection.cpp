@@ -39,7 +39,8 @@ struct Fixture {
         QList<QLabel *> shown;
         for (QLabel *label : section.findChildren<QLabel *>()) {
             const QString text = label->text();
-            if (text.size() > 12 && label != placeholder())
+            // A hint line leaves its width to the layout; captions, counts and the placeholder do not.
+            if (!text.isEmpty() && label->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
                 shown.append(label);
         }
         return shown;
@@ -107,6 +108,38 @@ private Q_SLOTS:
         QVERIFY(!f.section.hovered().has_value());
         QCOMPARE(f.button(QStringLiteral("Copy"))->y(), copyY);
         QVERIFY(stripLine->height() >= 14);
+    }
+
+    // The More menu's items rewrite the text as the six do (the service's table holds each rule) and can be
+    // undone; Clean says what it changed, also from a worker; the counts line follows the text.
+    void moreMenu_data()
+    {
+        columns<QString, QString, QString, QString, QString>("text", "item", "result", "message", "counts");
+        testRow("natural sort", "file10\nfile2", "Natural sort", "file2\nfile10", "",
+                "12 characters \u00B7 2 words \u00B7 2 lines \u00B7 12 bytes");
+        testRow("join with the separator", "a\nb", "Join lines", "a, b", "",
+                "4 characters \u00B7 2 words \u00B7 1 lines \u00B7 4 bytes");
+        testRow("snake case", "Hello World", "snake_case", "hello_world", "", "");
+        testRow("clean, on a worker", "a\u200Bb \u201Cc\u201D", "Clean invisibles", "ab \"c\"",
+                "Cleaned: 1 zero-width space, 2 quotes straightened", "");
+        testRow("clean, nothing to", "abc", "Clean invisibles", "abc", "Nothing to clean", "");
+    }
+
+    void moreMenu()
+    {
+        auto [text, item, result, message, counts] =
+            fetch<QString, QString, QString, QString, QString>("text", "item", "result", "message", "counts");
+        Fixture f;
+        if (QByteArray(QTest::currentDataTag()).contains("worker"))
+            f.section.setWorkerThreshold(1);
+        f.editor()->setPlainText(text);
+        QVERIFY(clickMenuItem(f.button(QStringLiteral("More")), item));
+        QTRY_COMPARE(f.editor()->toPlainText(), result);
+        QTRY_COMPARE(f.log.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        if (!counts.isEmpty())
+            QTRY_COMPARE(control<QLabel>(&f.section, QStringLiteral("Counts"))->text(), counts);
+        f.editor()->undo();
+        QCOMPARE(f.editor()->toPlainText(), text);
     }
 
     // Each operation rewrites the editor in place, silently; the editor can undo it. Strip rests until it
@@ -219,9 +252,19 @@ private Q_SLOTS:
         QCOMPARE(busy.count(), 2);
         QVERIFY(!sortButton->isBusy() && !sortButton->isInert() && !f.editor()->isReadOnly());
         QTest::mouseClick(f.button(QStringLiteral("Copy")), Qt::LeftButton);
+        const QString pasted = text.join(u'\n');
         text.sort(Qt::CaseInsensitive);
         QCOMPARE(clipboardText(), text.join(u'\n'));
         QCOMPARE(f.editor()->document()->blockCount(), lines);
+        // Undone and done again, whatever the size.
+        auto *editor = f.section.findChild<TextToolsEditor *>();
+        for (const auto &[keys, expected] :
+             {std::pair{Qt::KeyboardModifiers(Qt::ControlModifier), pasted},
+              std::pair{Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier), text.join(u'\n')}}) {
+            QTest::keyClick(editor, Qt::Key_Z, keys);
+            QTRY_VERIFY(!f.section.isBusy());
+            QCOMPARE(editor->text(), expected);
+        }
     }
 
     // A result whose section has gone is dropped, and nothing touches what is left of it.

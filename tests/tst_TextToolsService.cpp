@@ -1,6 +1,7 @@
 #include "TestMain.h"
 #include "TextToolsReference.h"
 #include "core/text/TextToolsService.h"
+#include "core/text/TextTransforms.h"
 
 using TextToolsService::SortOrder;
 
@@ -26,6 +27,34 @@ QString run(const QString &operation, const QString &text, const QString &argume
         return removeBlankLines(text);
     if (operation == u"dedupeLines")
         return dedupeLines(text);
+    using namespace TextTransforms;
+    const QLocale locale(argument.isEmpty() ? QStringLiteral("en_US") : argument);
+    const QStringList cases{"upper", "lower", "title", "camel", "snake", "kebab"};
+    if (cases.contains(operation))
+        return changeCase(text, allCases().at(cases.indexOf(operation)), locale);
+    if (operation == u"natural" || operation == u"naturalReverse")
+        return naturalSort(text, operation == u"naturalReverse");
+    if (operation == u"reverse")
+        return reverseLines(text);
+    if (operation == u"join")
+        return joinLines(text, argument);
+    if (operation == u"split")
+        return splitLines(text, argument);
+    if (operation == u"clean") {
+        const Cleaned c = cleanInvisibles(text);
+        return c.text + QStringLiteral(" |%1 %2 %3 %4 %5 %6 %7")
+                            .arg(c.zeroWidthSpaces)
+                            .arg(c.joiners)
+                            .arg(c.softHyphens)
+                            .arg(c.byteOrderMarks)
+                            .arg(c.bidiControls)
+                            .arg(c.spaces)
+                            .arg(c.quotes);
+    }
+    if (operation == u"count") {
+        const Counts c = count(text);
+        return QStringLiteral("%1 %2 %3 %4").arg(c.characters).arg(c.words).arg(c.lines).arg(c.utf8Bytes);
+    }
     const auto order = sortOrderFromRawValue(operation);
     return sort(text, order.value(), collator(argument.isEmpty() ? "en_US" : argument.toLatin1().constData()));
 }
@@ -154,6 +183,35 @@ private Q_SLOTS:
             units({0xD801, 0xDC28, u'\n', 0xD801, 0xFF21}), "C", units({0xD801, 0xFF21, u'\n', 0xD801, 0xDC28}));
         // - an empty line sorts before a line of ignorable characters, which sorts like any other line.
         row("an empty line before an ignorable one", "alphabetical", "\u200B\n\nb", "", "\n\u200B\nb");
+
+        // The further operations. natural: numbers by value, ties by A→Z (C locale here).
+        row("natural: numbers by value", "natural", "file10\nfile2\nFile1\nfile02", "", "File1\nfile02\nfile2\nfile10");
+        row("natural, reversed, stable", "naturalReverse", "a1\nb\na10\nB", "", "b\nB\na10\na1");
+        row("reverse: CRLF and final feed as lines go", "reverse", "a\r\nb\nc\n", "", "c\nb\na");
+        row("join: a multi-line separator", "join", "a\nb\r\nc\n", ",\n", "a,\nb,\nc");
+        row("join: an empty separator", "join", "a\nb", "", "ab");
+        row("split: a separator of several characters", "split", "a, b, c", ", ", "a\nb\nc");
+        row("split: an empty separator changes nothing", "split", "a,b", "", "a,b");
+        row("upper: sharp s", "upper", "stra\u00DFe", "de_DE", "STRASSE");
+        row("upper: Turkish dotted i", "upper", "istanbul", "tr_TR", "\u0130STANBUL");
+        row("lower: Turkish dotless I", "lower", "ISPARTA", "tr_TR", "\u0131sparta");
+        row("lower: Greek final sigma", "lower", "\u039F\u0394\u039F\u03A3", "el_GR", "\u03BF\u03B4\u03BF\u03C2");
+        row("title: words, marks kept", "title", "\u00E9cole d'\u00E9T\u00C9 e\u0301t\u00E9", "",
+            "\u00C9cole D'\u00E9t\u00E9 E\u0301t\u00E9");
+        row("camel: words and humps", "camel", "HTTP server\nfoo-bar_baz", "", "httpServer\nfooBarBaz");
+        row("snake: humps cut", "snake", "getHTTPResponse code2", "", "get_http_response_code2");
+        row("kebab: per line", "kebab", "Hello World!\n\nA b", "", "hello-world\n\na-b");
+        row("clean: every kind, counted", "clean",
+            "a\u200Bb\u2060c\u00ADd\uFEFFe\u202Ef\u00A0g\u2003h\u201Ci\u201D\u2019", "",
+            "abcdef g h\"i\"' |1 1 1 1 1 2 3");
+        row("clean: joiners that join stay", "clean", "\U0001F468\u200D\U0001F469 \u0915\u094D\u200D\u0937 a\u200Db",
+            "", "\U0001F468\u200D\U0001F469 \u0915\u094D\u200D\u0937 ab |0 1 0 0 0 0 0");
+        row("clean: marks and lone surrogates untouched", "clean", "e\u0301\u0301" + units({0xD800}), "",
+            "e\u0301\u0301" + units({0xD800}) + " |0 0 0 0 0 0 0");
+        row("count: characters, words, lines, bytes", "count", "Jos\u00E9 \U0001F44D\U0001F3FD\r\n2 words\n", "",
+            "15 3 2 24");
+        row("count: nothing", "count", "", "", "0 0 0 0");
+        row("count: a lone surrogate is three bytes", "count", units({0xD800}), "", "1 0 1 3");
     }
 
     void operations()
@@ -202,7 +260,12 @@ private Q_SLOTS:
                 !agree("trim", trim(text), ref::trim(text)) ||
                 !agree("removeBlankLines", removeBlankLines(text), ref::removeBlankLines(text)) ||
                 !agree("dedupeLines", dedupeLines(text), ref::dedupeLines(text)) ||
-                !agree("byLength", sort(text, SortOrder::byLength), ref::sort(text, SortOrder::byLength, collators[0])))
+                !agree("byLength", sort(text, SortOrder::byLength),
+                       ref::sort(text, SortOrder::byLength, collators[0])) ||
+                !agree("natural", naturalSort(text, false), ref::naturalSort(text, false, collators[0])) ||
+                !agree("naturalReverse", naturalSort(text, true), ref::naturalSort(text, true, collators[0])) ||
+                !agree("reverse", TextTransforms::reverseLines(text), ref::reverseLines(text)) ||
+                !agree("join", TextTransforms::joinLines(text, characters), ref::lines(text).join(characters)))
                 return;
             for (const QCollator &c : collators) {
                 for (SortOrder order : {SortOrder::alphabetical, SortOrder::reverseAlphabetical}) {

@@ -174,6 +174,14 @@ QList<Scene> scenes()
                                                              "Apple   pie  \ndate"));
                      type(s, QStringLiteral(",;."));
                  }});
+    // The further operations' menu, over a text and its counts.
+    list.append({QStringLiteral("textTools-more"), Tab::textTools, {}, [](QWidget *s) {
+                     if (auto *editor = s->findChild<QPlainTextEdit *>())
+                         editor->setPlainText(QStringLiteral("report-10.txt\nreport-2.txt\nReport-1.txt\n"
+                                                             "\u201Cnotes\u201D\u00A0final.md"));
+                     QCoreApplication::processEvents();
+                     clickNamed(s, QStringLiteral("More"));
+                 }});
     list.append({QStringLiteral("placeholders-avatar"), Tab::placeholders, {}, [](QWidget *s) {
                      clickNamed(s, QStringLiteral("Avatar"));
                  }});

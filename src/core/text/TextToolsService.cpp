@@ -455,7 +455,8 @@ bool cLocaleLess(QStringView a, QStringView b)
     return weight(a) < weight(b);
 }
 
-QString sortAlphabetically(const QString &text, bool descending, const QCollator &collator)
+QString sortAlphabetically(const QString &text, bool descending, const QCollator &collator,
+                           const QCollator *tieBreak = nullptr)
 {
     const std::vector<QStringView> lines = splitLines(text);
     const size_t n = lines.size();
@@ -490,11 +491,24 @@ QString sortAlphabetically(const QString &text, bool descending, const QCollator
     keys.reserve(n);
     for (QStringView line : lines)
         keys.push_back(collator.sortKey(line.toString()));
-    sortBy([&](quint32 a, quint32 b) {
+    const auto less = [&](quint32 a, quint32 b) {
         if (lines[a].isEmpty() || lines[b].isEmpty())
             return lines[a].isEmpty() && !lines[b].isEmpty();
         return keys[a].compare(keys[b]) < 0;
-    });
+    };
+    sortBy(less);
+    if (tieBreak) {
+        // Lines the first collation finds equal ("file2", "file02"), few and side by side, by the second.
+        for (size_t start = 0, end = 0; start < n; start = end) {
+            for (end = start + 1; end < n && !less(order[start], order[end]) && !less(order[end], order[start]);)
+                ++end;
+            std::stable_sort(order.begin() + qsizetype(start), order.begin() + qsizetype(end),
+                             [&](quint32 a, quint32 b) {
+                                 const int c = tieBreak->compare(lines[a], lines[b]);
+                                 return descending ? c > 0 : c < 0;
+                             });
+        }
+    }
     return joinInOrder(lines, order, QString(text.size(), Qt::Uninitialized));
 }
 
@@ -616,6 +630,22 @@ QString dedupeLines(QString text)
 QString sort(const QString &text, SortOrder order)
 {
     return sort(text, order, userCollator());
+}
+
+std::vector<QStringView> lines(QStringView text)
+{
+    return splitLines(text);
+}
+
+QString naturalSort(const QString &text, bool descending)
+{
+    const QCollator alphabetical = userCollator();
+    // Numbers by value take the locale's collation: the C locale's plain comparison of units has none.
+    QCollator numeric{alphabetical.locale().language() == QLocale::C ? QLocale(QLocale::English)
+                                                                     : alphabetical.locale()};
+    numeric.setCaseSensitivity(Qt::CaseInsensitive);
+    numeric.setNumericMode(true);
+    return sortAlphabetically(text, descending, numeric, &alphabetical);
 }
 
 QString sort(const QString &text, SortOrder order, const QCollator &collator)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QCollator;
 
@@ -38,6 +39,13 @@ QString dedupeLines(QString text);
 QString sort(const QString &text, SortOrder order);
 // The same with a given collation (for callers and tests that pin the locale).
 QString sort(const QString &text, SortOrder order, const QCollator &collator);
+
+// Natural order: runs of digits compare by their value ("file2" before "file10"), the rest as A→Z does,
+// and lines equal so ("file2", "file02") by the A→Z rule; stable.
+QString naturalSort(const QString &text, bool descending);
+
+// The lines of a text, as views into it, by the rules above.
+std::vector<QStringView> lines(QStringView text);
 
 // Number of user-perceived characters.
 qsizetype characterCount(QStringView text);

@@ -350,7 +350,8 @@ void IconFinderSection::updateChips(const IconifyService::SearchPage &page)
             current = int(segments.size());
         segments.append({QStringLiteral("%1 %2").arg(chip.name, count(chip.count)),
                          {},
-                         tr("%1 (%2), %n result(s)", nullptr, chip.count).arg(chip.name, chip.prefix)});
+                         chip.count == 1 ? tr("%1 (%2), 1 result").arg(chip.name, chip.prefix)
+                                         : tr("%1 (%2), %3 results").arg(chip.name, chip.prefix, count(chip.count))});
     }
     m_setControl->setSegments(segments, current);
     m_setControl->setMinimumWidth(m_setControl->sizeHint().width());

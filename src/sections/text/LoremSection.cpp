@@ -118,7 +118,11 @@ QString LoremSection::unitLabel(LoremService::Unit unit, int count)
 
 void LoremSection::regenerate()
 {
-    m_text = LoremService::generate(m_unit, m_count);
+    // A press that shows the very text it replaced (one word can come again) would look like no press at
+    // all: draw again, a few times at most.
+    const QString before = m_text;
+    for (int draw = 0; draw < 8 && m_text == before; ++draw)
+        m_text = LoremService::generate(m_unit, m_count);
     m_preview->setPlainText(m_text);
 }
 

@@ -1,5 +1,6 @@
 #include "sections/textTools/TextToolsEditor.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
 #include <QTimer>
@@ -15,8 +16,11 @@ TextToolsEditor::TextToolsEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
     // Any change not made here (typing, undo, a paste into the middle) drops the exact copy.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (!m_writing && (removed != 0 || added != 0))
+        if (!m_writing && (removed != 0 || added != 0)) {
             m_exact.reset();
+            m_before.reset();
+            m_after.reset();
+        }
     });
 }
 
@@ -75,6 +79,31 @@ void TextToolsEditor::setText(const QString &text, bool undoable)
     if (!wasFilling)
         Q_EMIT fillingChanged(true);
     fillSlice();
+}
+
+void TextToolsEditor::setTextKeepingBefore(const QString &text, QString before)
+{
+    setText(text, false);
+    m_before = std::move(before);
+    m_after.reset();
+}
+
+void TextToolsEditor::keyPressEvent(QKeyEvent *event)
+{
+    // The long step first: it is the last change made, as the document's history was cleared with it.
+    const bool undo = event->matches(QKeySequence::Undo) && m_before;
+    const bool redo = event->matches(QKeySequence::Redo) && m_after;
+    if (!(undo || redo) || isFilling()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    std::optional<QString> &from = undo ? m_before : m_after;
+    QString current = takeText();
+    const QString target = std::move(*from);
+    from.reset();
+    setText(target, false);
+    (undo ? m_after : m_before) = std::move(current);
+    event->accept();
 }
 
 void TextToolsEditor::fillSlice()
@@ -137,7 +166,7 @@ void TextToolsEditor::insertFromMimeData(const QMimeData *source)
     const QString pasted = source->text();
     // A long paste goes in slices like a long result, and undo does not keep it either.
     if (pasted.size() > m_undoLimit) {
-        setText(pasted, false);
+        setTextKeepingBefore(pasted, text());
         return;
     }
     m_writing = true;

@@ -26,8 +26,11 @@ public:
     // one insertion of 20 MB would hold the event loop for most of a second. text() has it all at once.
     void setText(const QString &text, bool undoable = true);
     bool isFilling() const { return m_fillAt >= 0; }
+    // The same for a text past the undo limit, keeping `before` (the text it replaces) so that Ctrl+Z
+    // brings it back and Ctrl+Shift+Z goes forward again: one step, two whole texts at most.
+    void setTextKeepingBefore(const QString &text, QString before);
     // Undo keeps every replaced text: past this length (a pasted log) it would hold tens of megabytes a
-    // step, so longer texts start a fresh history instead.
+    // step, so longer texts start a fresh history instead, with the one step above.
     qsizetype undoLimit() const { return m_undoLimit; }
     void setUndoLimit(qsizetype length) { m_undoLimit = length; }
     // Read-only on the owner's word (while an operation runs), besides while filling.
@@ -38,6 +41,7 @@ Q_SIGNALS:
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool replacesEverything() const;
@@ -45,6 +49,9 @@ private:
     void updateReadOnly();
 
     std::optional<QString> m_exact;
+    // The long text replaced last, for one undo; the one undone, for one redo. Never both.
+    std::optional<QString> m_before;
+    std::optional<QString> m_after;
     bool m_writing = false;
     bool m_locked = false;
     QString m_fill;

@@ -1,6 +1,7 @@
 #include "sections/textTools/TextToolsSection.h"
 
 #include "core/text/TextToolsService.h"
+#include "core/text/TextTransforms.h"
 #include "net/ClipboardService.h"
 #include "net/WorkerTask.h"
 #include "sections/MainInput.h"
@@ -15,10 +16,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPropertyAnimation>
 #include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -64,6 +67,17 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     m_placeholder->adjustSize();
     Style::applyTone(m_placeholder, Style::Tone::Secondary);
     layout->addWidget(box);
+    // What the text holds, counted once typing rests (on a worker for a long text).
+    m_counts = new QLabel(this);
+    m_counts->setFont(Style::font(Style::TextStyle::Caption));
+    Style::applyTone(m_counts, Style::Tone::Secondary);
+    m_counts->setAccessibleName(tr("Counts"));
+    layout->addWidget(m_counts);
+    m_countsTimer = new QTimer(this);
+    m_countsTimer->setSingleShot(true);
+    m_countsTimer->setInterval(150);
+    connect(m_countsTimer, &QTimer::timeout, this, &TextToolsSection::refreshCounts);
+    connect(m_editor, &TextToolsEditor::fillingChanged, m_countsTimer, qOverload<>(&QTimer::start));
     // Emptiness is read from the document, never from the whole text: a 20 MB paste must stay cheap to edit.
     connect(m_editor->document(), &QTextDocument::contentsChanged, this, [this] {
         const bool hasText = !m_editor->document()->isEmpty();
@@ -72,6 +86,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
             refreshEnabled();
         }
         m_placeholder->setVisible(!m_hasText && !m_editor->hasFocus());
+        m_countsTimer->start();
     });
 
     // A caption, its controls side by side sharing the width, and the row's hint line, close together.
@@ -134,6 +149,17 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
         });
     row(tr("Strip"), HintGroup::strip, {m_stripChars, stripButton});
 
+    m_separator = new QLineEdit(QStringLiteral(", "), this);
+    m_separator->setAccessibleName(tr("Separator"));
+    m_separator->setToolTip(tr("What Join puts between lines, and where Split breaks them"));
+    m_separator->installEventFilter(this);
+    m_moreButton =
+        opButton(tr("More"), HintGroup::more, {},
+                 tr("Natural sort, reverse, shuffle, join, split, change case, clean invisibles"), hasText, false,
+                 [this](OpButton *button) { m_moreMenu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
+    buildMoreMenu();
+    row(tr("Join, split and more"), HintGroup::more, {m_separator, m_moreButton});
+
     auto *copyColumn = new QVBoxLayout;
     copyColumn->setSpacing(3);
     copyColumn->addWidget(opButton(tr("Copy"), HintGroup::copy, QStringLiteral("doc.on.clipboard"),
@@ -144,6 +170,104 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     layout->addLayout(copyColumn);
 
     refreshEnabled();
+    refreshCounts();
+}
+
+void TextToolsSection::buildMoreMenu()
+{
+    using TextTransforms::Case;
+    m_moreMenu = new QMenu(this);
+    m_moreMenu->setToolTipsVisible(true);
+    addMoreItem(tr("Natural sort"), tr("Sort lines with numbers by value: file2 before file10"),
+                [](QString text) { return TextToolsService::naturalSort(text, false); });
+    addMoreItem(tr("Natural sort, reversed"), tr("Natural sort, from the last line to the first"),
+                [](QString text) { return TextToolsService::naturalSort(text, true); });
+    addMoreItem(tr("Reverse lines"), tr("Put the last line first"), &TextTransforms::reverseLines);
+    addMoreItem(tr("Shuffle lines"), tr("Put the lines in a random order"), &TextTransforms::shuffleLines);
+    m_moreMenu->addSeparator();
+    addMoreItem(tr("Join lines"), tr("Join all lines into one, with the separator between them"),
+                [this](QString text) { return TextTransforms::joinLines(text, m_separator->text()); });
+    addMoreItem(tr("Split into lines"), tr("Start a new line wherever the separator stands"),
+                [this](QString text) { return TextTransforms::splitLines(text, m_separator->text()); });
+    m_moreMenu->addSeparator();
+    const std::pair<Case, QString> cases[] = {{Case::upper, tr("UPPER CASE")}, {Case::lower, tr("lower case")},
+                                              {Case::title, tr("Title Case")}, {Case::camel, tr("camelCase")},
+                                              {Case::snake, tr("snake_case")}, {Case::kebab, tr("kebab-case")}};
+    for (const auto &[to, title] : cases) {
+        addMoreItem(title, tr("Write the text in %1, by your language's rules").arg(title),
+                    [to = to](QString text) { return TextTransforms::changeCase(text, to); });
+    }
+    m_moreMenu->addSeparator();
+    QAction *clean = m_moreMenu->addAction(tr("Clean invisibles"));
+    clean->setToolTip(tr("Remove zero-width characters, soft hyphens, byte-order marks and direction marks; "
+                         "plain spaces and straight quotes"));
+    connect(clean, &QAction::triggered, this, &TextToolsSection::cleanInvisibles);
+}
+
+void TextToolsSection::addMoreItem(const QString &title, const QString &hint, std::function<QString(QString)> operation)
+{
+    QAction *item = m_moreMenu->addAction(title);
+    item->setToolTip(hint);
+    connect(item, &QAction::triggered, this,
+            [this, operation = std::move(operation)] { apply(m_moreButton, operation); });
+}
+
+void TextToolsSection::cleanInvisibles()
+{
+    if (isBusy())
+        return;
+    // The counts are the banner's: worked out with the text, reported once the editor has it.
+    auto counts = std::make_shared<TextTransforms::Cleaned>();
+    apply(m_moreButton, [counts](QString text) {
+        *counts = TextTransforms::cleanInvisibles(text);
+        return std::exchange(counts->text, QString());
+    });
+    const auto report = [this, counts] {
+        QStringList kinds;
+        // English plurals spelt out: the program's own texts are its English, with no catalogue to fill "(s)".
+        const auto kind = [](int n, const QString &one, const QString &many) {
+            return std::pair<int, QString>{n, n == 1 ? one : many.arg(n)};
+        };
+        const std::pair<int, QString> changed[] = {
+            kind(counts->zeroWidthSpaces, tr("1 zero-width space"), tr("%1 zero-width spaces")),
+            kind(counts->joiners, tr("1 joiner"), tr("%1 joiners")),
+            kind(counts->softHyphens, tr("1 soft hyphen"), tr("%1 soft hyphens")),
+            kind(counts->byteOrderMarks, tr("1 byte-order mark"), tr("%1 byte-order marks")),
+            kind(counts->bidiControls, tr("1 direction mark"), tr("%1 direction marks")),
+            kind(counts->spaces, tr("1 space made plain"), tr("%1 spaces made plain")),
+            kind(counts->quotes, tr("1 quote straightened"), tr("%1 quotes straightened"))};
+        for (const auto &[n, text] : changed) {
+            if (n > 0)
+                kinds.append(text);
+        }
+        m_notify(kinds.isEmpty() ? tr("Nothing to clean") : tr("Cleaned: ") + kinds.join(QStringLiteral(", ")));
+    };
+    if (!m_work)
+        report();
+    else
+        connect(m_work, &QObject::destroyed, this, report);
+}
+
+void TextToolsSection::refreshCounts()
+{
+    if (m_editor->isFilling())
+        return;
+    const auto show = [this](const TextTransforms::Counts &c) {
+        const QLocale locale;
+        m_counts->setText(tr("%1 characters · %2 words · %3 lines · %4 bytes")
+                              .arg(locale.toString(c.characters), locale.toString(c.words), locale.toString(c.lines),
+                                   locale.toString(c.utf8Bytes)));
+    };
+    QString text = m_editor->text();
+    if (text.size() < m_workerThreshold) {
+        show(TextTransforms::count(text));
+        return;
+    }
+    // A newer count replaces one still running.
+    if (m_counting)
+        m_counting->abort();
+    m_counting = runOnWorker<TextTransforms::Counts>(
+        this, [text = std::move(text)] { return TextTransforms::count(text); }, show);
 }
 
 OpButton *TextToolsSection::opButton(const QString &title, HintGroup group, const QString &symbol, const QString &hint,
@@ -227,6 +351,10 @@ bool TextToolsSection::eventFilter(QObject *watched, QEvent *event)
         setHovered(Hint{HintGroup::strip, tr("Type the characters to remove, then press Strip")});
     if (watched == m_stripChars && event->type() == QEvent::Leave)
         setHovered(std::nullopt);
+    if (watched == m_separator && event->type() == QEvent::Enter)
+        setHovered(Hint{HintGroup::more, m_separator->toolTip()});
+    if (watched == m_separator && event->type() == QEvent::Leave)
+        setHovered(std::nullopt);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -237,8 +365,11 @@ void TextToolsSection::apply(OpButton *button, const std::function<QString(QStri
     // The editor's text is handed over whole (nobody else holds that copy, so the operation may rewrite it
     // in place) and comes back as one replacement, which the editor can undo.
     QString text = m_editor->takeText();
+    // Kept for undo when the editor's own history will not keep it (a long text): a second reference, so
+    // the operation works on a copy of its own.
+    const QString before = text.size() > m_editor->undoLimit() ? text : QString();
     if (text.size() < m_workerThreshold) {
-        finishOperation(operation(std::move(text)));
+        finishOperation(operation(std::move(text)), before);
         return;
     }
     // A large text goes to a worker, so the panel keeps painting and answering meanwhile. The editor stays
@@ -247,9 +378,9 @@ void TextToolsSection::apply(OpButton *button, const std::function<QString(QStri
     m_running = button;
     m_work = runOnWorker<QString>(
         this, [operation, text = std::move(text)]() mutable { return operation(std::move(text)); },
-        [this](QString result) {
+        [this, before](QString result) {
             m_work = nullptr;
-            finishOperation(std::move(result));
+            finishOperation(std::move(result), before);
             updateBusy();
         });
     updateBusy();
@@ -260,10 +391,13 @@ bool TextToolsSection::isBusy() const
     return m_work || m_editor->isFilling();
 }
 
-void TextToolsSection::finishOperation(const QString &result)
+void TextToolsSection::finishOperation(const QString &result, const QString &before)
 {
     const qsizetype limit = m_editor->undoLimit();
-    m_editor->setText(result, result.size() <= limit && m_editor->document()->characterCount() <= limit);
+    if (result.size() <= limit && m_editor->document()->characterCount() <= limit && before.isEmpty())
+        m_editor->setText(result, true);
+    else
+        m_editor->setTextKeepingBefore(result, before.isEmpty() ? m_editor->text() : before);
 }
 
 void TextToolsSection::updateBusy()
@@ -275,6 +409,7 @@ void TextToolsSection::updateBusy()
         entry.first->setBusy(busy && entry.first == m_running);
     m_editor->setLocked(busy);
     m_stripChars->setReadOnly(busy);
+    m_separator->setReadOnly(busy);
     refreshEnabled();
     if (busy != m_wasBusy) {
         m_wasBusy = busy;

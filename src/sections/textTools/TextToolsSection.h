@@ -12,6 +12,8 @@
 class OpButton;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QTimer;
 class TextToolsEditor;
 
 // The text tools tab: an editor for pasted text, operations that rewrite it in place, the characters to
@@ -21,7 +23,7 @@ class TextToolsSection : public QWidget
     Q_OBJECT
 
 public:
-    enum class HintGroup { sort, lines, strip, copy };
+    enum class HintGroup { sort, lines, strip, more, copy };
     struct Hint {
         HintGroup group;
         QString text;
@@ -51,9 +53,14 @@ private:
     void setHovered(std::optional<Hint> hint);
     void refreshEnabled();
     void apply(OpButton *button, const std::function<QString(QString)> &operation);
-    void finishOperation(const QString &result);
+    void finishOperation(const QString &result, const QString &before);
     void updateBusy();
     void copy();
+    // The further operations, in the More button's menu.
+    void buildMoreMenu();
+    void addMoreItem(const QString &title, const QString &hint, std::function<QString(QString)> operation);
+    void cleanInvisibles();
+    void refreshCounts();
 
     Notify m_notify;
     std::optional<Hint> m_hovered;
@@ -66,6 +73,12 @@ private:
     TextToolsEditor *m_editor;
     QLabel *m_placeholder;
     QLineEdit *m_stripChars;
+    QLineEdit *m_separator;
+    OpButton *m_moreButton;
+    QMenu *m_moreMenu;
+    QLabel *m_counts;
+    QTimer *m_countsTimer;
+    QPointer<AsyncTask> m_counting;
     QList<std::pair<OpButton *, std::function<bool()>>> m_buttons;
     QList<std::pair<HintGroup, QLabel *>> m_hintLines;
 };

@@ -1,0 +1,302 @@
+#include "core/text/TextTransforms.h"
+
+#include "core/text/Characters.h"
+#include "core/text/TextToolsService.h"
+
+#include <QRandomGenerator>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+
+namespace TextTransforms {
+
+namespace {
+
+QString joined(const std::vector<QStringView> &lines, QStringView separator)
+{
+    qsizetype size = 0;
+    for (QStringView line : lines)
+        size += line.size() + separator.size();
+    QString out;
+    out.reserve(size);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += lines[i];
+    }
+    return out;
+}
+
+// The words of a text, as its word boundaries cut it, keeping the pieces that hold a letter or digit.
+template <typename Each>
+void forEachWord(QStringView text, Each each)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Word, text.data(), int(text.size()));
+    qsizetype start = 0;
+    for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
+        const QStringView piece = text.sliced(start, end - start);
+        if (std::any_of(piece.begin(), piece.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+            each(start, piece);
+        start = end;
+    }
+}
+
+// A word's first character in title case (the digraphs have a form of their own), the rest in lower case.
+QString titled(QStringView word, const QLocale &locale)
+{
+    qsizetype first = 1;
+    while (first < word.size() && !Characters::isBoundary(word, first))
+        ++first;
+    QString head = locale.toUpper(word.first(first).toString());
+    if (first == 1 && QChar::toTitleCase(word[0].unicode()) != QChar::toUpper(word[0].unicode()))
+        head = QChar(QChar::toTitleCase(word[0].unicode()));
+    return head + locale.toLower(word.sliced(first).toString());
+}
+
+// The words of one line for camel, snake and kebab case: its word pieces, each cut again where a lower-case
+// letter or digit meets an upper-case one ("fooBar") and before the last capital of a run that goes on in
+// lower case ("HTTPServer").
+QStringList identifierWords(QStringView line)
+{
+    QStringList words;
+    forEachWord(line, [&words](qsizetype, QStringView piece) {
+        qsizetype from = 0;
+        while (from < piece.size() && piece[from] == u'_')
+            ++from;
+        for (qsizetype i = from + 1; i < piece.size(); ++i) {
+            // "foo_bar" is one word to the boundary rules, two to a programmer.
+            if (piece[i] == u'_' || piece[i - 1] == u'_') {
+                if (piece[i] == u'_' && i > from)
+                    words.append(piece.sliced(from, i - from).toString());
+                if (piece[i] == u'_')
+                    from = i + 1;
+                continue;
+            }
+            const QChar before = piece[i - 1], c = piece[i];
+            const bool lowerToUpper = (before.isLower() || before.isDigit()) && c.isUpper();
+            const bool endOfCapitals =
+                before.isUpper() && c.isUpper() && i + 1 < piece.size() && piece[i + 1].isLower();
+            if ((lowerToUpper || endOfCapitals) && Characters::isBoundary(piece, i)) {
+                words.append(piece.sliced(from, i - from).toString());
+                from = i;
+            }
+        }
+        if (from < piece.size())
+            words.append(piece.sliced(from).toString());
+    });
+    return words;
+}
+
+QString identifier(QStringView line, Case to, const QLocale &locale)
+{
+    const QStringList words = identifierWords(line);
+    QString out;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (to == Case::camel) {
+            out += i == 0 ? locale.toLower(words[i]) : titled(words[i], locale);
+            continue;
+        }
+        if (i > 0)
+            out += to == Case::snake ? QLatin1Char('_') : QLatin1Char('-');
+        out += locale.toLower(words[i]);
+    }
+    return out;
+}
+
+char32_t codePointAt(QStringView text, qsizetype i)
+{
+    if (i >= text.size())
+        return 0;
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(text[i], text[i + 1]);
+    return text[i].unicode();
+}
+
+char32_t codePointBefore(QStringView text, qsizetype i)
+{
+    if (i <= 0)
+        return 0;
+    if (text[i - 1].isLowSurrogate() && i >= 2 && text[i - 2].isHighSurrogate())
+        return QChar::surrogateToUcs4(text[i - 2], text[i - 1]);
+    return text[i - 1].unicode();
+}
+
+// The blocks emoji come from (pictographs, symbols, dingbats, skin tones), near enough to tell a joiner
+// inside an emoji sequence from one left between letters.
+bool isPictographic(char32_t c)
+{
+    return (c >= 0x1F000 && c <= 0x1FAFF) || (c >= 0x2600 && c <= 0x27BF) || (c >= 0x2B00 && c <= 0x2BFF) ||
+           (c >= 0x2190 && c <= 0x21FF) || (c >= 0x2300 && c <= 0x23FF) || c == 0x00A9 || c == 0x00AE || c == 0x203C ||
+           c == 0x2049 || c == 0x2122 || c == 0x2139 || c == 0x3030 || c == 0x303D;
+}
+
+} // namespace
+
+QString reverseLines(const QString &text)
+{
+    std::vector<QStringView> lines = TextToolsService::lines(text);
+    std::reverse(lines.begin(), lines.end());
+    return joined(lines, u"\n");
+}
+
+QString shuffleLines(const QString &text)
+{
+    std::vector<QStringView> lines = TextToolsService::lines(text);
+    std::shuffle(lines.begin(), lines.end(), *QRandomGenerator::global());
+    return joined(lines, u"\n");
+}
+
+QString joinLines(const QString &text, const QString &separator)
+{
+    return joined(TextToolsService::lines(text), separator);
+}
+
+QString splitLines(const QString &text, const QString &separator)
+{
+    if (separator.isEmpty())
+        return text;
+    QString out = text;
+    return out.replace(separator, QStringLiteral("\n"));
+}
+
+const QList<Case> &allCases()
+{
+    static const QList<Case> cases{Case::upper, Case::lower, Case::title, Case::camel, Case::snake, Case::kebab};
+    return cases;
+}
+
+QString changeCase(const QString &text, Case to, const QLocale &locale)
+{
+    switch (to) {
+    case Case::upper:
+        return locale.toUpper(text);
+    case Case::lower:
+        return locale.toLower(text);
+    case Case::title: {
+        QString out;
+        out.reserve(text.size());
+        qsizetype copied = 0;
+        forEachWord(text, [&](qsizetype start, QStringView word) {
+            out += QStringView(text).sliced(copied, start - copied);
+            out += titled(word, locale);
+            copied = start + word.size();
+        });
+        out += QStringView(text).sliced(copied);
+        return out;
+    }
+    case Case::camel:
+    case Case::snake:
+    case Case::kebab: {
+        std::vector<QString> converted;
+        for (QStringView line : TextToolsService::lines(text))
+            converted.push_back(identifier(line, to, locale));
+        return joined(std::vector<QStringView>(converted.begin(), converted.end()), u"\n");
+    }
+    }
+    return text;
+}
+
+Cleaned cleanInvisibles(const QString &text)
+{
+    Cleaned cleaned;
+    QString &out = cleaned.text;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        switch (c) {
+        case 0x200B:
+            ++cleaned.zeroWidthSpaces;
+            continue;
+        case 0x200D: {
+            // A joiner stays where it joins: between emoji (a family, a profession), or after a virama (a
+            // conjunct's half form).
+            const char32_t before = codePointBefore(text, i), after = codePointAt(text, i + 1);
+            const bool inEmoji =
+                (isPictographic(before) || before == 0xFE0F || (before >= 0xE0020 && before <= 0xE007F)) &&
+                isPictographic(after);
+            if (inEmoji || QChar::combiningClass(before) == 9)
+                break;
+            ++cleaned.joiners;
+            continue;
+        }
+        case 0x2060:
+            ++cleaned.joiners;
+            continue;
+        case 0x00AD:
+            ++cleaned.softHyphens;
+            continue;
+        case 0xFEFF:
+            ++cleaned.byteOrderMarks;
+            continue;
+        case 0x061C:
+        case 0x200E:
+        case 0x200F:
+        case 0x202A:
+        case 0x202B:
+        case 0x202C:
+        case 0x202D:
+        case 0x202E:
+        case 0x2066:
+        case 0x2067:
+        case 0x2068:
+        case 0x2069:
+            ++cleaned.bidiControls;
+            continue;
+        case 0x00A0:
+        case 0x1680:
+        case 0x202F:
+        case 0x205F:
+        case 0x3000:
+            ++cleaned.spaces;
+            out += QLatin1Char(' ');
+            continue;
+        case 0x2018:
+        case 0x2019:
+        case 0x201A:
+        case 0x201B:
+            ++cleaned.quotes;
+            out += QLatin1Char('\'');
+            continue;
+        case 0x201C:
+        case 0x201D:
+        case 0x201E:
+        case 0x201F:
+            ++cleaned.quotes;
+            out += QLatin1Char('"');
+            continue;
+        default:
+            if (c >= 0x2000 && c <= 0x200A) {
+                ++cleaned.spaces;
+                out += QLatin1Char(' ');
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return cleaned;
+}
+
+Counts count(QStringView text)
+{
+    Counts counts;
+    if (text.isEmpty())
+        return counts;
+    counts.characters = TextToolsService::characterCount(text);
+    forEachWord(text, [&counts](qsizetype, QStringView) { ++counts.words; });
+    counts.lines = text.count(u'\n') + (text.endsWith(u'\n') ? 0 : 1);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            counts.utf8Bytes += 4;
+            ++i;
+        } else {
+            // A lone surrogate is written as U+FFFD, three bytes.
+            counts.utf8Bytes += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        }
+    }
+    return counts;
+}
+
+} // namespace TextTransforms
