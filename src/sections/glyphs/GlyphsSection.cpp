@@ -73,6 +73,7 @@ GlyphsSection::GlyphsSection(Notify notify, RecentGlyphsStore &store, QWidget *p
                                         kCellSpacing, kRightGutter, &m_othersGrid, content);
     contentLayout->addWidget(m_othersBlock);
     m_moreOthers = borderedButton(tr("Show more"), QString(), ControlSize::Regular, content);
+    m_moreOthers->setAccessibleName(tr("Show more characters"));
     connect(m_moreOthers, &QAbstractButton::clicked, this, &GlyphsSection::showMoreOthers);
     contentLayout->addWidget(m_moreOthers, 0, Qt::AlignLeft);
     contentLayout->addStretch(1);
@@ -174,7 +175,6 @@ void GlyphsSection::showMoreOthers()
     }
     m_othersBlock->setVisible(m_othersShown > 0);
     m_moreOthers->setVisible(m_othersShown < m_others.size());
-    m_moreOthers->setAccessibleName(tr("Show more characters"));
 }
 
 void GlyphsSection::copyGlyph(const QString &glyph)

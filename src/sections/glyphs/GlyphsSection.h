@@ -27,9 +27,8 @@ public:
     GlyphCategory selectedCategory() const { return m_category; }
     bool isSearching() const;
     QList<Glyph> visibleGlyphs() const;
-    // The characters beyond the catalogue that the search finds, and how many of them have tiles.
+    // The characters beyond the catalogue that the search finds.
     const QList<UnicodeNames::Character> &otherCharacters() const { return m_others; }
-    int otherCharactersShown() const { return m_othersShown; }
 
     // Tiles of other characters added at a time.
     static constexpr int kOthersPage = 96;
