@@ -387,7 +387,17 @@ search_for home
 check "the first search again is drawn as before" wait_for 10 panel_height_is "$home_height"
 search_for arrow
 wait_for 10 panel_height_is "$arrow_height"
-check "from memory: no search or icon was asked for twice" test -z "$(sort "$WORK/iconify.log" | uniq -d)"
+# Tiles still loading when the text changed ask again (an answer that never came is not kept); the searches
+# and the icons drawn before it never do.
+asked_once() { [[ "$(grep -cxF "$1" "$WORK/iconify.log")" == 1 ]]; }
+from_memory() {
+    local target
+    for target in "/search?query=home&limit=48" "/search?query=arrow&limit=48" /tabler/home.svg \
+        /lucide/a-arrow-down.svg; do
+        asked_once "$target" || return 1
+    done
+}
+check "from memory: the searches and the icons drawn are not asked for again" from_memory
 # Tab from the field: the click action, the set chips, the grid's one stop, then "Show more".
 xdotool key Tab Tab Tab Tab space
 check "Show more asks for the next page" wait_for 10 asked "/search?query=arrow&limit=48&start=48"
