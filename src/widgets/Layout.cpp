@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolTip>
@@ -251,6 +252,14 @@ QWidget *sectionTitle(const QString &title, const QString &systemImage, QWidget 
     layout->addWidget(label);
     layout->addStretch(1);
     return row;
+}
+
+QString readableCount(qint64 number)
+{
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    return locale.toString(number);
 }
 
 QWidget *fieldLabel(const QString &text, QWidget *parent)

@@ -65,6 +65,10 @@ void applyTone(QWidget *widget, Tone tone, QPalette::ColorRole role = QPalette::
 // A row of the symbol and the title in the subheadline style at semibold weight, for the top of a section.
 QWidget *sectionTitle(const QString &title, const QString &systemImage, QWidget *parent = nullptr);
 
+// A count as the user reads it: "1,204" in English, "1.204" in German; the C locale a bare session runs in
+// groups no digits at all, so it reads as English does.
+QString readableCount(qint64 number);
+
 // A caption in the secondary tone, placed directly above the control it names.
 QWidget *fieldLabel(const QString &text, QWidget *parent = nullptr);
 

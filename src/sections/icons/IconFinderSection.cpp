@@ -52,16 +52,6 @@ bool isLongEnough(const QString &text)
     return Characters::count(text) >= 2;
 }
 
-// Counts as the user reads them: "1,204" in English, "1.204" in German; the C locale a bare session runs
-// in groups no digits at all, so it reads them as English does.
-QString count(int number)
-{
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    return locale.toString(number);
-}
-
 } // namespace
 
 QString IconFinderSection::rawValue(ClickAction action)
@@ -348,10 +338,11 @@ void IconFinderSection::updateChips(const IconifyService::SearchPage &page)
     for (const SetChip &chip : std::as_const(m_chips)) {
         if (chip.prefix == m_setFilter)
             current = int(segments.size());
-        segments.append({QStringLiteral("%1 %2").arg(chip.name, count(chip.count)),
+        segments.append({QStringLiteral("%1 %2").arg(chip.name, readableCount(chip.count)),
                          {},
-                         chip.count == 1 ? tr("%1 (%2), 1 result").arg(chip.name, chip.prefix)
-                                         : tr("%1 (%2), %3 results").arg(chip.name, chip.prefix, count(chip.count))});
+                         chip.count == 1
+                             ? tr("%1 (%2), 1 result").arg(chip.name, chip.prefix)
+                             : tr("%1 (%2), %3 results").arg(chip.name, chip.prefix, readableCount(chip.count))});
     }
     m_setControl->setSegments(segments, current);
     m_setControl->setMinimumWidth(m_setControl->sizeHint().width());
@@ -468,7 +459,8 @@ void IconFinderSection::refreshMoreRow(bool showGrid)
     m_moreRow->setVisible(showGrid && (more || m_moreFailed || shown > IconifyService::kSearchLimit));
     if (!m_moreRow->isVisible())
         return;
-    QString label = m_total ? tr("%1 of %2").arg(count(shown), count(total)) : tr("%1 shown").arg(count(shown));
+    QString label = m_total ? tr("%1 of %2").arg(readableCount(shown), readableCount(total))
+                            : tr("%1 shown").arg(readableCount(shown));
     if (!more && shown >= IconifyService::kServiceMaximum && total > shown)
         label = tr("%1 \u2014 Iconify lists no more; narrow the search").arg(label);
     m_moreLabel->setText(label);

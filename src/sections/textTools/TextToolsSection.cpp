@@ -214,16 +214,9 @@ void TextToolsSection::addMoreItem(const QString &title, const QString &hint, st
 
 void TextToolsSection::cleanInvisibles()
 {
-    if (isBusy())
-        return;
-    // The counts are the banner's: worked out with the text, reported once the editor has it.
+    // The counts are worked out with the text and reported once the editor has the result.
     auto counts = std::make_shared<TextTransforms::Cleaned>();
-    apply(m_moreButton, [counts](QString text) {
-        *counts = TextTransforms::cleanInvisibles(text);
-        return std::exchange(counts->text, QString());
-    });
     const auto report = [this, counts] {
-        QStringList kinds;
         // English plurals spelt out: the program's own texts are its English, with no catalogue to fill "(s)".
         const auto kind = [](int n, const QString &one, const QString &many) {
             return std::pair<int, QString>{n, n == 1 ? one : many.arg(n)};
@@ -236,16 +229,20 @@ void TextToolsSection::cleanInvisibles()
             kind(counts->bidiControls, tr("1 direction mark"), tr("%1 direction marks")),
             kind(counts->spaces, tr("1 space made plain"), tr("%1 spaces made plain")),
             kind(counts->quotes, tr("1 quote straightened"), tr("%1 quotes straightened"))};
+        QStringList kinds;
         for (const auto &[n, text] : changed) {
             if (n > 0)
                 kinds.append(text);
         }
         m_notify(kinds.isEmpty() ? tr("Nothing to clean") : tr("Cleaned: ") + kinds.join(QStringLiteral(", ")));
     };
-    if (!m_work)
-        report();
-    else
-        connect(m_work, &QObject::destroyed, this, report);
+    apply(
+        m_moreButton,
+        [counts](QString text) {
+            *counts = TextTransforms::cleanInvisibles(text);
+            return std::exchange(counts->text, QString());
+        },
+        report);
 }
 
 void TextToolsSection::refreshCounts()
@@ -253,10 +250,9 @@ void TextToolsSection::refreshCounts()
     if (m_editor->isFilling())
         return;
     const auto show = [this](const TextTransforms::Counts &c) {
-        const QLocale locale;
-        m_counts->setText(tr("%1 characters · %2 words · %3 lines · %4 bytes")
-                              .arg(locale.toString(c.characters), locale.toString(c.words), locale.toString(c.lines),
-                                   locale.toString(c.utf8Bytes)));
+        m_counts->setText(tr("%1 characters \u00B7 %2 words \u00B7 %3 lines \u00B7 %4 bytes")
+                              .arg(readableCount(c.characters), readableCount(c.words), readableCount(c.lines),
+                                   readableCount(c.utf8Bytes)));
     };
     QString text = m_editor->text();
     if (text.size() < m_workerThreshold) {
@@ -358,7 +354,8 @@ bool TextToolsSection::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TextToolsSection::apply(OpButton *button, const std::function<QString(QString)> &operation)
+void TextToolsSection::apply(OpButton *button, const std::function<QString(QString)> &operation,
+                             const std::function<void()> &then)
 {
     if (isBusy())
         return;
@@ -369,7 +366,7 @@ void TextToolsSection::apply(OpButton *button, const std::function<QString(QStri
     // the operation works on a copy of its own.
     const QString before = text.size() > m_editor->undoLimit() ? text : QString();
     if (text.size() < m_workerThreshold) {
-        finishOperation(operation(std::move(text)), before);
+        finishOperation(operation(std::move(text)), before, then);
         return;
     }
     // A large text goes to a worker, so the panel keeps painting and answering meanwhile. The editor stays
@@ -378,9 +375,9 @@ void TextToolsSection::apply(OpButton *button, const std::function<QString(QStri
     m_running = button;
     m_work = runOnWorker<QString>(
         this, [operation, text = std::move(text)]() mutable { return operation(std::move(text)); },
-        [this, before](QString result) {
+        [this, before, then](QString result) {
             m_work = nullptr;
-            finishOperation(std::move(result), before);
+            finishOperation(std::move(result), before, then);
             updateBusy();
         });
     updateBusy();
@@ -391,13 +388,15 @@ bool TextToolsSection::isBusy() const
     return m_work || m_editor->isFilling();
 }
 
-void TextToolsSection::finishOperation(const QString &result, const QString &before)
+void TextToolsSection::finishOperation(const QString &result, const QString &before, const std::function<void()> &then)
 {
     const qsizetype limit = m_editor->undoLimit();
     if (result.size() <= limit && m_editor->document()->characterCount() <= limit && before.isEmpty())
         m_editor->setText(result, true);
     else
         m_editor->setTextKeepingBefore(result, before.isEmpty() ? m_editor->text() : before);
+    if (then)
+        then();
 }
 
 void TextToolsSection::updateBusy()

@@ -52,8 +52,10 @@ private:
     QLabel *hintLine(HintGroup group);
     void setHovered(std::optional<Hint> hint);
     void refreshEnabled();
-    void apply(OpButton *button, const std::function<QString(QString)> &operation);
-    void finishOperation(const QString &result, const QString &before);
+    // Runs the operation on the editor's text; `then` follows once the editor holds the result.
+    void apply(OpButton *button, const std::function<QString(QString)> &operation,
+               const std::function<void()> &then = {});
+    void finishOperation(const QString &result, const QString &before, const std::function<void()> &then);
     void updateBusy();
     void copy();
     // The further operations, in the More button's menu.
