@@ -6,22 +6,29 @@ Sources:
   annotations/en/annotations.json of the npm package cldr-annotations-full (resources/cldr/): the English
   short names ("tts") and keywords ("default") of emoji and symbols.
 
-One line per named character, its fields split by tabs, lists by "|", all in upper case:
+NAMES holds one line per named character, its fields split by tabs, lists by "|", all in upper case:
   CODE POINT (hex)  NAME  ABBREVIATION  ALIASES (corrections, control names, alternates, CLDR short name)  KEYWORDS
-and one line per block of characters whose names follow from their code point:
-  R  FIRST  LAST  CJK|TANGUT|HANGUL
+in pieces of about 32 KiB, each compressed on its own so that a search holds one piece at a time in memory:
+for each piece its first code point and its compressed size (32-bit little-endian), then the piece as Qt's
+qUncompress reads it (its size, 32-bit big-endian, then a zlib stream). BLOCKS holds one line per block of
+characters whose names follow from their code point:
+  FIRST  LAST  CJK|TANGUT|HANGUL
 Surrogates, private use and unassigned code points have no line.
 
-Usage: generate-unicode-names.py UNICODE_DATA NAME_ALIASES CLDR_ANNOTATIONS OUTPUT
+Usage: generate-unicode-names.py UNICODE_DATA NAME_ALIASES CLDR_ANNOTATIONS NAMES BLOCKS
 """
 import json
+import struct
 import sys
+import zlib
+
+PIECE = 32 * 1024
 
 RANGES = {"CJK Ideograph": "CJK", "Tangut Ideograph": "TANGUT", "Hangul Syllable": "HANGUL"}
 
 
 def main():
-    data_path, aliases_path, cldr_path, output_path = sys.argv[1:5]
+    data_path, aliases_path, cldr_path, names_path, blocks_path = sys.argv[1:6]
     names = {}
     ranges = []
     first = None
@@ -69,13 +76,25 @@ def main():
                 aliases.setdefault(code, []).append(short.upper())
         keywords[code] = [k.upper() for k in entry.get("default", [])]
 
-    with open(output_path, "w", encoding="utf-8", newline="\n") as out:
-        for code in sorted(names):
-            fields = [f"{code:04X}", names[code], abbreviations.get(code, ""),
-                      "|".join(aliases.get(code, [])), "|".join(keywords.get(code, []))]
-            out.write("\t".join(fields) + "\n")
+    pieces, piece, first_code = [], b"", None
+    for code in sorted(names):
+        fields = [f"{code:04X}", names[code], abbreviations.get(code, ""),
+                  "|".join(aliases.get(code, [])), "|".join(keywords.get(code, []))]
+        if not piece:
+            first_code = code
+        piece += ("\t".join(fields) + "\n").encode("utf-8")
+        if len(piece) >= PIECE:
+            pieces.append((first_code, piece))
+            piece = b""
+    if piece:
+        pieces.append((first_code, piece))
+    with open(names_path, "wb") as out:
+        for code, text in pieces:
+            packed = struct.pack(">I", len(text)) + zlib.compress(text, 9)
+            out.write(struct.pack("<II", code, len(packed)) + packed)
+    with open(blocks_path, "w", encoding="utf-8", newline="\n") as out:
         for first, last, kind in ranges:
-            out.write(f"R\t{first:04X}\t{last:04X}\t{kind}\n")
+            out.write(f"{first:04X}\t{last:04X}\t{kind}\n")
 
 
 if __name__ == "__main__":

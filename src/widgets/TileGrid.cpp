@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -20,30 +19,62 @@
 #include <functional>
 #include <limits>
 
-void giveTileContextMenu(QWidget *tile)
+namespace {
+
+// The Menu key reaches a tile as a context-menu event; Shift+F10, its stand-in on keyboards without one, does
+// not by itself. One filter serves every tile: a grid can hold a hundred of them.
+class ShiftF10 : public QObject
+{
+public:
+    static ShiftF10 &instance()
+    {
+        static auto *filter = new ShiftF10(QCoreApplication::instance());
+        return *filter;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)
+            return false;
+        auto *tile = static_cast<QWidget *>(watched);
+        Q_EMIT tile->customContextMenuRequested(tile->rect().center());
+        return true;
+    }
+
+private:
+    using QObject::QObject;
+};
+
+} // namespace
+
+void giveTileContextMenu(QWidget *tile, std::function<void()> addActions)
 {
     tile->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(tile, &QWidget::customContextMenuRequested, tile, [tile](const QPoint &at) {
-        // One menu a tile, kept for the next opening: what a screen reader is shown of a menu's items is tied
-        // to the menu they were first shown in, so a menu made afresh each time would offer it the items of
-        // one already gone.
-        auto *menu = tile->findChild<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
-        if (!menu) {
-            menu = new QMenu(tile);
-            // An item pressed without a click (by a screen reader) closes the menu too.
-            QObject::connect(menu, &QMenu::triggered, menu, &QMenu::close);
-        }
-        if (menu->actions() != tile->actions()) {
-            menu->clear();
-            menu->addActions(tile->actions());
-        }
-        menu->popup(tile->mapToGlobal(at));
-    });
-    // The Menu key reaches the tile as a context-menu event; Shift+F10, its stand-in on keyboards without
-    // one, does not by itself.
-    auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), tile, nullptr, nullptr, Qt::WidgetShortcut);
-    QObject::connect(shiftF10, &QShortcut::activated, tile,
-                     [tile] { Q_EMIT tile->customContextMenuRequested(tile->rect().center()); });
+    QObject::connect(tile, &QWidget::customContextMenuRequested, tile,
+                     [tile, addActions = std::move(addActions)](const QPoint &at) mutable {
+                         // Made on the first opening: most tiles of a search are never asked for their menu.
+                         if (addActions)
+                             std::exchange(addActions, {})();
+                         // One menu a tile, kept for the next opening: what a screen reader is shown of a
+                         // menu's items is tied to the menu they were first shown in, so a menu made afresh
+                         // each time would offer it the items of one already gone.
+                         auto *menu = tile->findChild<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
+                         if (!menu) {
+                             menu = new QMenu(tile);
+                             // An item pressed without a click (by a screen reader) closes the menu too.
+                             QObject::connect(menu, &QMenu::triggered, menu, &QMenu::close);
+                         }
+                         if (menu->actions() != tile->actions()) {
+                             menu->clear();
+                             menu->addActions(tile->actions());
+                         }
+                         menu->popup(tile->mapToGlobal(at));
+                     });
+    tile->installEventFilter(&ShiftF10::instance());
 }
 
 void clearTileGrid(QWidget *grid)

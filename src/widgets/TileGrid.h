@@ -7,14 +7,17 @@
 
 #include <QList>
 
+#include <functional>
+
 class QScrollArea;
 class QWidget;
 
 // Gives a tile a context menu of its actions (the mouse's right button, the Menu key, Shift+F10). The menu
 // belongs to the tile's window and runs no event loop of its own: an item may remove the tile, and with it
 // its actions, while the menu is still up (a screen reader presses items without closing the menu first),
-// and a menu owned by the tile would then be deleted under its own feet.
-void giveTileContextMenu(QWidget *tile);
+// and a menu owned by the tile would then be deleted under its own feet. `addActions`, when given, adds the
+// tile's actions on the first opening.
+void giveTileContextMenu(QWidget *tile, std::function<void()> addActions = {});
 
 // A frameless area that scrolls `grid` (which it takes) vertically, on the panel's own background. The tiles
 // take the focus themselves, and the area scrolls to show the focused one.

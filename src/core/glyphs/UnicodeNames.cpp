@@ -4,9 +4,11 @@
 
 #include <QRegularExpression>
 #include <QResource>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -19,26 +21,17 @@ namespace {
 enum Field { kCode, kName, kAbbreviation, kAliases, kKeywords, kFieldCount };
 using Fields = std::array<std::string_view, kFieldCount>;
 
-// A line of the text, found by its code point; its fields are cut out when needed, so the index stays small.
-struct Record {
-    char32_t codePoint;
-    quint32 offset;
-    quint32 length;
-};
-
 // A block whose names follow from the code point.
 struct Block {
     char32_t first;
     char32_t last;
-    std::string_view kind;
+    QByteArray kind;
 };
 
-struct Table {
-    QByteArray text;
-    std::vector<Record> records; // by code point
-    std::vector<Block> blocks;
-
-    std::string_view line(const Record &r) const { return {text.constData() + r.offset, r.length}; }
+// A compressed piece of the names, in place in the program's data, and the code point of its first line.
+struct Piece {
+    char32_t first;
+    QByteArrayView packed;
 };
 
 Fields fieldsOf(std::string_view line)
@@ -68,33 +61,64 @@ std::vector<std::string_view> split(std::string_view text, std::string_view sepa
 
 char32_t hexValue(std::string_view digits)
 {
-    return char32_t(std::stoul(std::string(digits), nullptr, 16));
+    quint32 value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    return char32_t(value);
 }
 
 bool loaded = false;
 
-const Table &table()
+const std::vector<Piece> &pieces()
 {
-    static const Table built = [] {
-        Table t;
-        t.text = QResource(QStringLiteral(":/unicode/names.txt")).uncompressedData();
-        const std::string_view all(t.text.constData(), size_t(t.text.size()));
-        size_t start = 0;
-        while (start < all.size()) {
-            const size_t end = std::min(all.find('\n', start), all.size());
-            const std::string_view line = all.substr(start, end - start);
-            const Fields fields = fieldsOf(line);
-            if (fields[kCode] == "R")
-                t.blocks.push_back({hexValue(fields[1]), hexValue(fields[2]), fields[3]});
-            else if (!fields[kCode].empty())
-                t.records.push_back({hexValue(fields[kCode]), quint32(start), quint32(line.size())});
-            start = end + 1;
+    static const std::vector<Piece> all = [] {
+        std::vector<Piece> list;
+        const QResource resource(QStringLiteral(":/unicode/names.bin"));
+        // Read in place: a copy the resource system made would keep every name in memory.
+        Q_ASSERT(resource.compressionAlgorithm() == QResource::NoCompression);
+        const auto *data = reinterpret_cast<const char *>(resource.data());
+        const auto word = [data](qint64 at) { return qFromLittleEndian<quint32>(data + at); };
+        for (qint64 at = 0; at + 8 <= resource.size();) {
+            const quint32 size = word(at + 4);
+            list.push_back({char32_t(word(at)), QByteArrayView(data + at + 8, qsizetype(size))});
+            at += 8 + size;
         }
-        t.records.shrink_to_fit();
-        loaded = true;
-        return t;
+        return list;
     }();
-    return built;
+    return all;
+}
+
+const std::vector<Block> &blocks()
+{
+    static const std::vector<Block> all = [] {
+        std::vector<Block> list;
+        const QResource resource(QStringLiteral(":/unicode/blocks.txt"));
+        for (const QByteArray &line : resource.uncompressedData().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() == 3)
+                list.push_back({char32_t(fields[0].toUInt(nullptr, 16)), char32_t(fields[1].toUInt(nullptr, 16)),
+                                fields[2]});
+        }
+        return list;
+    }();
+    return all;
+}
+
+// Calls `each(codePoint, line)` for every line of a piece, unpacked for the call only.
+template <typename Each>
+void forEachLine(const Piece &piece, Each each)
+{
+    loaded = true;
+    const QByteArray text =
+        qUncompress(reinterpret_cast<const uchar *>(piece.packed.data()), piece.packed.size());
+    const std::string_view all(text.constData(), size_t(text.size()));
+    for (size_t start = 0; start < all.size();) {
+        const size_t end = std::min(all.find('\n', start), all.size());
+        const std::string_view line = all.substr(start, end - start);
+        const size_t tab = line.find('\t');
+        if (tab != std::string_view::npos && !each(hexValue(line.substr(0, tab)), line))
+            return;
+        start = end + 1;
+    }
 }
 
 QString latin1(std::string_view text)
@@ -117,10 +141,9 @@ QString hangulName(char32_t codePoint)
            QLatin1String(vowels[index % (21 * 28) / 28]) + QLatin1String(trailing[index % 28]);
 }
 
-Character fromRecord(const Record &record)
+Character fromFields(char32_t codePoint, const Fields &fields)
 {
-    const Fields fields = fieldsOf(table().line(record));
-    return {record.codePoint, latin1(fields[kName]), latin1(fields[kAbbreviation])};
+    return {codePoint, latin1(fields[kName]), latin1(fields[kAbbreviation])};
 }
 
 constexpr int kNoMatch = std::numeric_limits<int>::max();
@@ -232,12 +255,20 @@ std::optional<char32_t> spelledCodePoint(const QString &query)
 
 std::optional<Character> character(char32_t codePoint)
 {
-    const Table &t = table();
-    const auto it = std::lower_bound(t.records.begin(), t.records.end(), codePoint,
-                                     [](const Record &r, char32_t c) { return r.codePoint < c; });
-    if (it != t.records.end() && it->codePoint == codePoint)
-        return fromRecord(*it);
-    for (const Block &block : t.blocks) {
+    const std::vector<Piece> &all = pieces();
+    const auto after = std::upper_bound(all.begin(), all.end(), codePoint,
+                                        [](char32_t c, const Piece &p) { return c < p.first; });
+    std::optional<Character> found;
+    if (after != all.begin()) {
+        forEachLine(*std::prev(after), [&](char32_t code, std::string_view line) {
+            if (code == codePoint)
+                found = fromFields(code, fieldsOf(line));
+            return code < codePoint;
+        });
+    }
+    if (found)
+        return found;
+    for (const Block &block : blocks()) {
         if (codePoint < block.first || codePoint > block.last)
             continue;
         const QString hex = QString::number(codePoint, 16).toUpper();
@@ -278,35 +309,40 @@ QList<Character> search(const QString &query)
     struct Hit {
         int level;
         int extraWords;
-        const Record *record;
+        Character character;
     };
     std::vector<Hit> hits;
-    for (const Record &record : table().records) {
-        // Every way a word can match leaves its first two letters somewhere in the line: most lines go here.
-        const std::string_view line = table().line(record);
-        if (std::any_of(words.begin(), words.end(),
-                        [line](const std::string &w) { return line.find(w.substr(0, 2)) == std::string_view::npos; }))
-            continue;
-        const Fields fields = fieldsOf(line);
-        int extra = 0;
-        int best = nameLevel(fields[kName], words, extra);
-        for (std::string_view alias : split(fields[kAliases], "|")) {
-            int e = 0;
-            const int level = nameLevel(alias, words, e);
-            if (level < best || (level == best && e < extra))
-                best = level, extra = e;
-        }
-        if (best == kNoMatch)
-            best = keywordLevel(fields[kKeywords], words);
-        if (best != kNoMatch)
-            hits.push_back({best, extra, &record});
+    // Every way a word can match leaves its first two letters somewhere in the line: most lines go at that.
+    std::vector<std::string_view> starts;
+    for (const std::string &word : words)
+        starts.push_back(std::string_view(word).substr(0, 2));
+    for (const Piece &piece : pieces()) {
+        forEachLine(piece, [&](char32_t code, std::string_view line) {
+            if (std::any_of(starts.begin(), starts.end(),
+                            [line](std::string_view s) { return line.find(s) == std::string_view::npos; }))
+                return true;
+            const Fields fields = fieldsOf(line);
+            int extra = 0;
+            int best = nameLevel(fields[kName], words, extra);
+            for (std::string_view alias : split(fields[kAliases], "|")) {
+                int e = 0;
+                const int level = nameLevel(alias, words, e);
+                if (level < best || (level == best && e < extra))
+                    best = level, extra = e;
+            }
+            if (best == kNoMatch)
+                best = keywordLevel(fields[kKeywords], words);
+            if (best != kNoMatch)
+                hits.push_back({best, extra, fromFields(code, fields)});
+            return true;
+        });
     }
     std::stable_sort(hits.begin(), hits.end(), [](const Hit &a, const Hit &b) {
         return a.level != b.level ? a.level < b.level : a.extraWords < b.extraWords;
     });
-    for (const Hit &hit : hits) {
-        if (found.isEmpty() || found.first().codePoint != hit.record->codePoint)
-            found.append(fromRecord(*hit.record));
+    for (Hit &hit : hits) {
+        if (found.isEmpty() || found.first().codePoint != hit.character.codePoint)
+            found.append(std::move(hit.character));
     }
     return found;
 }

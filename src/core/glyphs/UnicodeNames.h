@@ -6,8 +6,9 @@
 #include <optional>
 
 // The names of every assigned character (the Unicode Character Database's names and aliases, and CLDR's
-// English short names and keywords), for the glyph search beyond the catalogue. Built into the program
-// compressed, read into memory on the first call that needs them and kept for the session.
+// English short names and keywords), for the glyph search beyond the catalogue. Built into the program in
+// small compressed pieces; a search unpacks one piece at a time and lets it go, so the names take no memory
+// between searches (a few milliseconds a search is the price).
 namespace UnicodeNames {
 
 struct Character {
@@ -33,7 +34,7 @@ std::optional<char32_t> spelledCodePoint(const QString &query);
 // The character at a code point, when it is assigned and neither a surrogate nor for private use.
 std::optional<Character> character(char32_t codePoint);
 
-// Whether the names are in memory yet.
+// Whether any of the names has been read yet.
 bool isLoaded();
 
 // What a tile shows instead of a character that is invisible (spaces, controls, format characters) or

@@ -19,11 +19,6 @@ GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, 
     QFont glyphFont = font();
     glyphFont.setPixelSize(20);
     setFont(glyphFont);
-    for (GlyphForms::Form form : GlyphForms::allForms()) {
-        auto *copy = new QAction(menuTitle(form), this);
-        connect(copy, &QAction::triggered, this, [this, form] { Q_EMIT copyRequested(text(), form); });
-        addAction(copy);
-    }
     if (removable) {
         auto *separator = new QAction(this);
         separator->setSeparator(true);
@@ -34,7 +29,14 @@ GlyphTile::GlyphTile(const QString &glyph, const QString &name, bool removable, 
         auto *remove = new HoverDeleteButton(this, tr("Remove ") + glyph);
         connect(remove, &QAbstractButton::clicked, this, [this] { Q_EMIT removeRequested(text()); });
     }
-    giveTileContextMenu(this);
+    giveTileContextMenu(this, [this] {
+        QAction *first = actions().value(0);
+        for (GlyphForms::Form form : GlyphForms::allForms()) {
+            auto *copy = new QAction(menuTitle(form), this);
+            connect(copy, &QAction::triggered, this, [this, form] { Q_EMIT copyRequested(text(), form); });
+            insertAction(first, copy);
+        }
+    });
 }
 
 QString GlyphTile::menuTitle(GlyphForms::Form form)
