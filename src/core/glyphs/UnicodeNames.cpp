@@ -95,8 +95,8 @@ const std::vector<Block> &blocks()
         for (const QByteArray &line : resource.uncompressedData().split('\n')) {
             const QList<QByteArray> fields = line.split('\t');
             if (fields.size() == 3)
-                list.push_back({char32_t(fields[0].toUInt(nullptr, 16)), char32_t(fields[1].toUInt(nullptr, 16)),
-                                fields[2]});
+                list.push_back(
+                    {char32_t(fields[0].toUInt(nullptr, 16)), char32_t(fields[1].toUInt(nullptr, 16)), fields[2]});
         }
         return list;
     }();
@@ -108,8 +108,7 @@ template <typename Each>
 void forEachLine(const Piece &piece, Each each)
 {
     loaded = true;
-    const QByteArray text =
-        qUncompress(reinterpret_cast<const uchar *>(piece.packed.data()), piece.packed.size());
+    const QByteArray text = qUncompress(reinterpret_cast<const uchar *>(piece.packed.data()), piece.packed.size());
     const std::string_view all(text.constData(), size_t(text.size()));
     for (size_t start = 0; start < all.size();) {
         const size_t end = std::min(all.find('\n', start), all.size());
@@ -256,8 +255,8 @@ std::optional<char32_t> spelledCodePoint(const QString &query)
 std::optional<Character> character(char32_t codePoint)
 {
     const std::vector<Piece> &all = pieces();
-    const auto after = std::upper_bound(all.begin(), all.end(), codePoint,
-                                        [](char32_t c, const Piece &p) { return c < p.first; });
+    const auto after =
+        std::upper_bound(all.begin(), all.end(), codePoint, [](char32_t c, const Piece &p) { return c < p.first; });
     std::optional<Character> found;
     if (after != all.begin()) {
         forEachLine(*std::prev(after), [&](char32_t code, std::string_view line) {
