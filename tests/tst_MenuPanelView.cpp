@@ -9,6 +9,7 @@
 #include "stores/RecentIconsStore.h"
 #include "widgets/BannerView.h"
 #include "widgets/Layout.h"
+#include "widgets/PlainButton.h"
 #include "widgets/Spring.h"
 
 using Tab = MenuPanelView::Tab;
@@ -163,6 +164,34 @@ private Q_SLOTS:
                 QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(line) <= label->contentsRect().width(),
                          qPrintable(line));
         }
+    }
+
+    // An operation's Undo in the banner takes it back once; a hand edit or another tab withdraws it.
+    void bannerUndo()
+    {
+        MenuPanelView panel(m_colors, m_glyphs, m_icons);
+        panel.show();
+        panel.selectTab(Tab::textTools);
+        auto *editor = panel.section()->findChild<QPlainTextEdit *>();
+        for (const bool byHand : {false, true}) {
+            editor->setPlainText(QStringLiteral("file10\nfile2"));
+            QVERIFY(QMetaObject::invokeMethod(panel.section()->findChild<QMenu *>()->actions().first(), "trigger"));
+            QTRY_COMPARE(panel.toast(), std::optional<QString>(QStringLiteral("Sorted 2 lines")));
+            QAbstractButton *undo = banner(panel)->actionButton();
+            QVERIFY(undo && undo->isVisible() && undo->accessibleName() == QStringLiteral("Undo"));
+            if (byHand) {
+                editor->insertPlainText(QStringLiteral("x"));
+                QVERIFY(!banner(panel)->actionButton());
+                continue;
+            }
+            QTest::mouseClick(undo, Qt::LeftButton);
+            QCOMPARE(editor->toPlainText(), QStringLiteral("file10\nfile2"));
+            QVERIFY(!banner(panel)->actionButton());
+        }
+        QVERIFY(QMetaObject::invokeMethod(panel.section()->findChild<QMenu *>()->actions().first(), "trigger"));
+        QTRY_VERIFY(banner(panel)->actionButton());
+        panel.selectTab(Tab::glyphs);
+        QTRY_VERIFY(!banner(panel)->actionButton());
     }
 
     // A message that comes while the panel is closed (the file manager took the focus after a download) is

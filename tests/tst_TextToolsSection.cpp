@@ -15,7 +15,11 @@ const QStringList kButtons = {"A→Z", "Z→A", "Length", "Trim", "Remove blanks
 
 struct Fixture {
     NotifyLog log;
-    TextToolsSection section{log.callback()};
+    BannerAction offered;
+    TextToolsSection section{log.callback(), [this](const QString &message, const BannerAction &action) {
+                                 log.messages.append(message);
+                                 offered = action;
+                             }};
 
     Fixture()
     {
@@ -115,11 +119,11 @@ private Q_SLOTS:
     void moreMenu_data()
     {
         columns<QString, QString, QString, QString, QString>("text", "item", "result", "message", "counts");
-        testRow("natural sort", "file10\nfile2", "Natural sort", "file2\nfile10", "",
+        testRow("natural sort", "file10\nfile2", "Natural sort", "file2\nfile10", "Sorted 2 lines",
                 "12 characters \u00B7 2 words \u00B7 2 lines \u00B7 12 bytes");
-        testRow("join with the separator", "a\nb", "Join lines", "a, b", "",
-                "4 characters \u00B7 2 words \u00B7 1 lines \u00B7 4 bytes");
-        testRow("snake case", "Hello World", "snake_case", "hello_world", "", "");
+        testRow("join with the separator", "a\nb", "Join lines", "a, b", "Joined into one line",
+                "4 characters \u00B7 2 words \u00B7 1 line \u00B7 4 bytes");
+        testRow("snake case", "Hello World", "snake_case", "hello_world", "Changed to snake_case", "");
         testRow("clean, on a worker", "a\u200Bb \u201Cc\u201D", "Clean invisibles", "ab \"c\"",
                 "Cleaned: 1 zero-width space, 2 quotes straightened", "");
         testRow("clean, nothing to", "abc", "Clean invisibles", "abc", "Nothing to clean", "");
@@ -138,8 +142,14 @@ private Q_SLOTS:
         QTRY_COMPARE(f.log.messages, message.isEmpty() ? QStringList() : QStringList{message});
         if (!counts.isEmpty())
             QTRY_COMPARE(control<QLabel>(&f.section, QStringLiteral("Counts"))->text(), counts);
-        f.editor()->undo();
+        // The banner's Undo takes it back while nothing else has changed the text; a hand edit withdraws it.
+        QCOMPARE(bool(f.offered.validWhile), !message.startsWith(QLatin1String("Nothing")));
+        if (f.offered.validWhile)
+            f.offered.run();
+        else
+            f.editor()->undo();
         QCOMPARE(f.editor()->toPlainText(), text);
+        QVERIFY(!f.offered.validWhile);
     }
 
     // Each operation rewrites the editor in place, silently; the editor can undo it. Strip rests until it

@@ -182,6 +182,13 @@ QList<Scene> scenes()
                      QCoreApplication::processEvents();
                      clickNamed(s, QStringLiteral("More"));
                  }});
+    // A further operation done, with Undo in the banner.
+    list.append({QStringLiteral("textTools-undo"), Tab::textTools, {}, [](QWidget *s) {
+                     if (auto *editor = s->findChild<QPlainTextEdit *>())
+                         editor->setPlainText(QStringLiteral("report-10.txt\nreport-2.txt\nReport-1.txt\nnotes.md"));
+                     if (auto *menu = s->findChild<QMenu *>())
+                         menu->actions().first()->trigger();
+                 }});
     list.append({QStringLiteral("placeholders-avatar"), Tab::placeholders, {}, [](QWidget *s) {
                      clickNamed(s, QStringLiteral("Avatar"));
                  }});

@@ -236,7 +236,11 @@ QWidget *MenuPanelView::makeSection(Tab tab)
     case Tab::glyphs:
         return new GlyphsSection(notify, m_recentGlyphs);
     case Tab::textTools:
-        return new TextToolsSection(notify);
+        return new TextToolsSection(
+            notify, [panel = QPointer<MenuPanelView>(this)](const QString &message, const BannerAction &action) {
+                if (panel)
+                    panel->notify(message, action);
+            });
     }
     Q_UNREACHABLE();
 }
@@ -276,10 +280,10 @@ bool MenuPanelView::focusNextPrevChild(bool next)
     return QWidget::focusNextPrevChild(next);
 }
 
-void MenuPanelView::notify(const QString &message)
+void MenuPanelView::notify(const QString &message, const BannerAction &action)
 {
     m_toast = message;
-    m_banner->setMessage(message);
+    m_banner->setMessage(message, action);
     m_banner->show();
     // Its time runs only while someone can read it.
     if (isVisible()) {

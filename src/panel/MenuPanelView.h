@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sections/color/ColorSection.h"
+#include "widgets/BannerAction.h"
 
 #include "widgets/Spring.h"
 
@@ -44,7 +45,7 @@ public:
     // kMainInputProperty (its search field, its editor), else its first control.
     void focusMainInput();
     // Shows one line in the banner, as a section's notify does.
-    void showMessage(const QString &message) { notify(message); }
+    void showMessage(const QString &message, const BannerAction &action = {}) { notify(message, action); }
 
     QWidget *section() const { return m_section; }
     std::optional<QString> toast() const { return m_toast; }
@@ -72,7 +73,7 @@ protected:
 private Q_SLOTS:
     // Shows the message in the banner at once, replacing any other, and hides it 3 s after the latest call,
     // counted from the next opening when the panel is closed.
-    void notify(const QString &message);
+    void notify(const QString &message, const BannerAction &action = {});
 
 private:
     void showSection(Tab tab);

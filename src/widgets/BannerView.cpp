@@ -1,6 +1,7 @@
 #include "widgets/BannerView.h"
 
 #include "widgets/Layout.h"
+#include "widgets/PlainButton.h"
 #include "widgets/SymbolIcons.h"
 
 #include <QFontMetrics>
@@ -98,7 +99,9 @@ private:
     QString m_message;
 };
 
-BannerView::BannerView(QWidget *parent) : QWidget(parent), m_text(new Text(this))
+BannerView::BannerView(QWidget *parent)
+    : QWidget(parent), m_text(new Text(this)),
+      m_action(new PlainButton(QString(), Style::TextStyle::Caption, Style::Tone::Link, this))
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -114,12 +117,47 @@ BannerView::BannerView(QWidget *parent) : QWidget(parent), m_text(new Text(this)
     symbolColumn->addStretch(1);
     layout->addLayout(symbolColumn);
     layout->addWidget(m_text, 1);
+    m_action->hide();
+    layout->addWidget(m_action, 0, Qt::AlignTop);
+    // Pressed once: what it undid or redid is done, and a second press would do something else.
+    connect(m_action, &QAbstractButton::clicked, this, [this] {
+        const std::function<void()> run = m_offer.run;
+        dropAction();
+        if (run)
+            run();
+    });
 }
 
-void BannerView::setMessage(const QString &message)
+void BannerView::setMessage(const QString &message, const BannerAction &action)
 {
     m_message = message;
     m_text->setMessage(message);
+    if (m_offer.validWhile)
+        disconnect(m_offer.validWhile, &QObject::destroyed, this, nullptr);
+    m_offer = action;
+    if (!action.validWhile || !action.run) {
+        dropAction();
+        return;
+    }
+    connect(action.validWhile, &QObject::destroyed, this, &BannerView::dropAction);
+    m_action->setText(action.label);
+    m_action->setToolTip(action.toolTip);
+    m_action->setAccessibleName(action.label);
+    m_action->show();
+}
+
+PlainButton *BannerView::actionButton() const
+{
+    return m_action->isVisibleTo(this) ? m_action : nullptr;
+}
+
+void BannerView::dropAction()
+{
+    m_offer = {};
+    // The keyboard stays in the footer rather than falling to the start of the window.
+    if (m_action->hasFocus())
+        m_action->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+    m_action->hide();
 }
 
 QString BannerView::shownText() const

@@ -20,6 +20,7 @@ TextToolsEditor::TextToolsEditor(QWidget *parent) : QPlainTextEdit(parent)
             m_exact.reset();
             m_before.reset();
             m_after.reset();
+            Q_EMIT changedByHand();
         }
     });
 }
@@ -90,20 +91,31 @@ void TextToolsEditor::setTextKeepingBefore(const QString &text, QString before)
 
 void TextToolsEditor::keyPressEvent(QKeyEvent *event)
 {
-    // The long step first: it is the last change made, as the document's history was cleared with it.
-    const bool undo = event->matches(QKeySequence::Undo) && m_before;
-    const bool redo = event->matches(QKeySequence::Redo) && m_after;
-    if (!(undo || redo) || isFilling()) {
-        QPlainTextEdit::keyPressEvent(event);
+    const bool undo = event->matches(QKeySequence::Undo);
+    if ((undo || event->matches(QKeySequence::Redo)) && (undo ? m_before : m_after) && !isFilling()) {
+        step(undo);
+        event->accept();
         return;
     }
-    std::optional<QString> &from = undo ? m_before : m_after;
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextToolsEditor::step(bool back)
+{
+    std::optional<QString> &from = back ? m_before : m_after;
+    if (!from) {
+        // The document's own history, for a text it keeps.
+        if (!isFilling())
+            back ? undo() : redo();
+        return;
+    }
+    // The long step first: it is the last change made, as the document's history was cleared with it.
     QString current = takeText();
     const QString target = std::move(*from);
     from.reset();
     setText(target, false);
-    (undo ? m_after : m_before) = std::move(current);
-    event->accept();
+    (back ? m_after : m_before) = std::move(current);
+    Q_EMIT changedByHand();
 }
 
 void TextToolsEditor::fillSlice()

@@ -33,17 +33,22 @@ public:
     // step, so longer texts start a fresh history instead, with the one step above.
     qsizetype undoLimit() const { return m_undoLimit; }
     void setUndoLimit(qsizetype length) { m_undoLimit = length; }
+    // Takes back the last change, as Ctrl+Z does (also while a long text is still going in).
+    void stepBack() { step(true); }
     // Read-only on the owner's word (while an operation runs), besides while filling.
     void setLocked(bool locked);
 
 Q_SIGNALS:
     void fillingChanged(bool filling);
+    // The text changed by other means than setText(): typing, a paste into it, undo or redo.
+    void changedByHand();
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void step(bool back);
     bool replacesEverything() const;
     void fillSlice();
     void updateReadOnly();

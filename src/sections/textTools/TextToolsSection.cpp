@@ -31,7 +31,8 @@ constexpr int kHintFadeMs = 100;
 
 } // namespace
 
-TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(parent), m_notify(std::move(notify))
+TextToolsSection::TextToolsSection(Notify notify, NotifyWithAction offer, QWidget *parent)
+    : QWidget(parent), m_notify(std::move(notify)), m_offer(std::move(offer))
 {
     using TextToolsService::SortOrder;
 
@@ -57,6 +58,7 @@ TextToolsSection::TextToolsSection(Notify notify, QWidget *parent) : QWidget(par
     m_editor->setTabChangesFocus(true);
     m_editor->installEventFilter(this);
     connect(m_editor, &TextToolsEditor::fillingChanged, this, &TextToolsSection::updateBusy);
+    connect(m_editor, &TextToolsEditor::changedByHand, this, [this] { delete m_undoOffer; });
     boxLayout->addWidget(m_editor);
     box->frameField(m_editor);
     // Drawn over the editor, but clicks go through it to the editor beneath.
@@ -178,24 +180,40 @@ void TextToolsSection::buildMoreMenu()
     using TextTransforms::Case;
     m_moreMenu = new QMenu(this);
     m_moreMenu->setToolTipsVisible(true);
-    addMoreItem(tr("Natural sort"), tr("Sort lines with numbers by value: file2 before file10"),
-                [](QString text) { return TextToolsService::naturalSort(text, false); });
-    addMoreItem(tr("Natural sort, reversed"), tr("Natural sort, from the last line to the first"),
-                [](QString text) { return TextToolsService::naturalSort(text, true); });
-    addMoreItem(tr("Reverse lines"), tr("Put the last line first"), &TextTransforms::reverseLines);
-    addMoreItem(tr("Shuffle lines"), tr("Put the lines in a random order"), &TextTransforms::shuffleLines);
+    // English plurals spelt out: the program's own texts are its English, with no catalogue to fill "(s)".
+    const auto lines = [](const QString &one, const QString &many) {
+        return [one, many](qsizetype n) { return n == 1 ? one : many.arg(readableCount(n)); };
+    };
+    addMoreItem(
+        tr("Natural sort"), tr("Sort lines with numbers by value: file2 before file10"),
+        [](QString text) { return TextToolsService::naturalSort(text, false); },
+        lines(tr("Sorted 1 line"), tr("Sorted %1 lines")));
+    addMoreItem(
+        tr("Natural sort, reversed"), tr("Natural sort, from the last line to the first"),
+        [](QString text) { return TextToolsService::naturalSort(text, true); },
+        lines(tr("Sorted 1 line"), tr("Sorted %1 lines")));
+    addMoreItem(tr("Reverse lines"), tr("Put the last line first"), &TextTransforms::reverseLines,
+                lines(tr("Reversed 1 line"), tr("Reversed %1 lines")));
+    addMoreItem(tr("Shuffle lines"), tr("Put the lines in a random order"), &TextTransforms::shuffleLines,
+                lines(tr("Shuffled 1 line"), tr("Shuffled %1 lines")));
     m_moreMenu->addSeparator();
-    addMoreItem(tr("Join lines"), tr("Join all lines into one, with the separator between them"),
-                [this](QString text) { return TextTransforms::joinLines(text, m_separator->text()); });
-    addMoreItem(tr("Split into lines"), tr("Start a new line wherever the separator stands"),
-                [this](QString text) { return TextTransforms::splitLines(text, m_separator->text()); });
+    addMoreItem(
+        tr("Join lines"), tr("Join all lines into one, with the separator between them"),
+        [this](QString text) { return TextTransforms::joinLines(text, m_separator->text()); },
+        [](qsizetype) { return tr("Joined into one line"); });
+    addMoreItem(
+        tr("Split into lines"), tr("Start a new line wherever the separator stands"),
+        [this](QString text) { return TextTransforms::splitLines(text, m_separator->text()); },
+        lines(tr("Split into 1 line"), tr("Split into %1 lines")));
     m_moreMenu->addSeparator();
     const std::pair<Case, QString> cases[] = {{Case::upper, tr("UPPER CASE")}, {Case::lower, tr("lower case")},
                                               {Case::title, tr("Title Case")}, {Case::camel, tr("camelCase")},
                                               {Case::snake, tr("snake_case")}, {Case::kebab, tr("kebab-case")}};
     for (const auto &[to, title] : cases) {
-        addMoreItem(title, tr("Write the text in %1, by your language's rules").arg(title),
-                    [to = to](QString text) { return TextTransforms::changeCase(text, to); });
+        addMoreItem(
+            title, tr("Write the text in %1, by your language's rules").arg(title),
+            [to = to](QString text) { return TextTransforms::changeCase(text, to); },
+            [title = title](qsizetype) { return tr("Changed to %1").arg(title); });
     }
     m_moreMenu->addSeparator();
     QAction *clean = m_moreMenu->addAction(tr("Clean invisibles"));
@@ -204,12 +222,35 @@ void TextToolsSection::buildMoreMenu()
     connect(clean, &QAction::triggered, this, &TextToolsSection::cleanInvisibles);
 }
 
-void TextToolsSection::addMoreItem(const QString &title, const QString &hint, std::function<QString(QString)> operation)
+void TextToolsSection::addMoreItem(const QString &title, const QString &hint, std::function<QString(QString)> operation,
+                                   std::function<QString(qsizetype lines)> report)
 {
     QAction *item = m_moreMenu->addAction(title);
     item->setToolTip(hint);
-    connect(item, &QAction::triggered, this,
-            [this, operation = std::move(operation)] { apply(m_moreButton, operation); });
+    connect(item, &QAction::triggered, this, [this, operation, report] {
+        // Counted with the operation, on its worker for a long text.
+        auto lines = std::make_shared<qsizetype>(0);
+        apply(
+            m_moreButton,
+            [operation, lines](QString text) {
+                QString result = operation(std::move(text));
+                *lines = qsizetype(TextToolsService::lines(result).size());
+                return result;
+            },
+            [this, report, lines] { reportWithUndo(report(*lines)); });
+    });
+}
+
+void TextToolsSection::reportWithUndo(const QString &message)
+{
+    delete m_undoOffer;
+    if (!m_offer) {
+        m_notify(message);
+        return;
+    }
+    m_undoOffer = new QObject(this);
+    m_offer(message,
+            {tr("Undo"), tr("Bring back the text as it was before"), [this] { m_editor->stepBack(); }, m_undoOffer});
 }
 
 void TextToolsSection::cleanInvisibles()
@@ -234,7 +275,10 @@ void TextToolsSection::cleanInvisibles()
             if (n > 0)
                 kinds.append(text);
         }
-        m_notify(kinds.isEmpty() ? tr("Nothing to clean") : tr("Cleaned: ") + kinds.join(QStringLiteral(", ")));
+        if (kinds.isEmpty())
+            m_notify(tr("Nothing to clean"));
+        else
+            reportWithUndo(tr("Cleaned: ") + kinds.join(QStringLiteral(", ")));
     };
     apply(
         m_moreButton,
@@ -250,9 +294,13 @@ void TextToolsSection::refreshCounts()
     if (m_editor->isFilling())
         return;
     const auto show = [this](const TextTransforms::Counts &c) {
-        m_counts->setText(tr("%1 characters \u00B7 %2 words \u00B7 %3 lines \u00B7 %4 bytes")
-                              .arg(readableCount(c.characters), readableCount(c.words), readableCount(c.lines),
-                                   readableCount(c.utf8Bytes)));
+        const auto count = [](qint64 n, const QString &one, const QString &many) {
+            return n == 1 ? one : many.arg(readableCount(n));
+        };
+        m_counts->setText(QStringList{
+            count(c.characters, tr("1 character"), tr("%1 characters")), count(c.words, tr("1 word"), tr("%1 words")),
+            count(c.lines, tr("1 line"), tr("%1 lines")), count(c.utf8Bytes, tr("1 byte"), tr("%1 bytes"))}
+                              .join(QStringLiteral(" \u00B7 ")));
     };
     QString text = m_editor->text();
     if (text.size() < m_workerThreshold) {
@@ -359,6 +407,8 @@ void TextToolsSection::apply(OpButton *button, const std::function<QString(QStri
 {
     if (isBusy())
         return;
+    // The banner's Undo belongs to the operation before: this one replaces it.
+    delete m_undoOffer;
     // The editor's text is handed over whole (nobody else holds that copy, so the operation may rewrite it
     // in place) and comes back as one replacement, which the editor can undo.
     QString text = m_editor->takeText();

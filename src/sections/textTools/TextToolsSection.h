@@ -30,7 +30,9 @@ public:
         bool operator==(const Hint &) const = default;
     };
 
-    explicit TextToolsSection(Notify notify, QWidget *parent = nullptr);
+    // `offer` reports what a further operation did with "Undo" beside it in the banner; without it the report
+    // comes through `notify` alone.
+    explicit TextToolsSection(Notify notify, NotifyWithAction offer = {}, QWidget *parent = nullptr);
 
     std::optional<Hint> hovered() const { return m_hovered; }
     bool canStrip() const;
@@ -60,11 +62,18 @@ private:
     void copy();
     // The further operations, in the More button's menu.
     void buildMoreMenu();
-    void addMoreItem(const QString &title, const QString &hint, std::function<QString(QString)> operation);
+    // `report` words what the operation did, from the number of lines of its result.
+    void addMoreItem(const QString &title, const QString &hint, std::function<QString(QString)> operation,
+                     std::function<QString(qsizetype lines)> report);
+    // Reports a further operation's result, with "Undo" in the banner while the editor still holds it.
+    void reportWithUndo(const QString &message);
     void cleanInvisibles();
     void refreshCounts();
 
     Notify m_notify;
+    NotifyWithAction m_offer;
+    // Lives while the banner's Undo may take the last operation back.
+    QPointer<QObject> m_undoOffer;
     std::optional<Hint> m_hovered;
     bool m_hasText = false;
     qsizetype m_workerThreshold = 256 * 1024;
