@@ -137,7 +137,7 @@ int run(const QString &path)
         {"reverseLines", [&](QString t) { return TextTransforms::reverseLines(t); }},
         {"shuffleLines", [&](QString t) { return TextTransforms::shuffleLines(t); }},
         {"joinLines", [&](QString t) { return TextTransforms::joinLines(t, QStringLiteral(",")); }},
-        {"upperCase", [&](QString t) { return TextTransforms::changeCase(t, TextTransforms::Case::upper); }},
+        {"upperCase", [&](QString t) { return TextTransforms::changeCase(std::move(t), TextTransforms::Case::upper); }},
     };
     QTextStream out(stdout);
     for (const auto &[name, operation] : operations) {

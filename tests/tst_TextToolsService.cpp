@@ -233,6 +233,14 @@ private Q_SLOTS:
     void agreesWithReference()
     {
         auto [texts, maxPieces] = fetch<int, int>("texts", "maxPieces");
+        // Upper case a code unit at a time agrees with the locale's (ICU's) at every code point.
+        for (char32_t first = 0; texts == 1 && first < 0x110000; first += 0x100) {
+            QString block;
+            for (char32_t c = first; c < first + 0x100; ++c)
+                block += QChar::isSurrogate(c) ? QString() : QString::fromUcs4(&c, 1) + u' ';
+            QCOMPARE(TextTransforms::changeCase(block, TextTransforms::Case::upper, QLocale::English),
+                     QLocale(QLocale::English).toUpper(block));
+        }
         using namespace TextToolsService;
         namespace ref = TextToolsReference;
         // Another seed explores further: TESSELLON_TEXT_SEED=<number>.
@@ -265,7 +273,9 @@ private Q_SLOTS:
                 !agree("natural", naturalSort(text, false), ref::naturalSort(text, false, collators[0])) ||
                 !agree("naturalReverse", naturalSort(text, true), ref::naturalSort(text, true, collators[0])) ||
                 !agree("reverse", TextTransforms::reverseLines(text), ref::reverseLines(text)) ||
-                !agree("join", TextTransforms::joinLines(text, characters), ref::lines(text).join(characters)))
+                !agree("join", TextTransforms::joinLines(text, characters), ref::lines(text).join(characters)) ||
+                !agree("upper", TextTransforms::changeCase(text, TextTransforms::Case::upper, QLocale::English),
+                       QLocale(QLocale::English).toUpper(text)))
                 return;
             for (const QCollator &c : collators) {
                 for (SortOrder order : {SortOrder::alphabetical, SortOrder::reverseAlphabetical}) {

@@ -5,6 +5,7 @@
 #include <QCollator>
 #include <QHash>
 #include <QSet>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <array>
@@ -27,8 +28,21 @@ constexpr char16_t kFirstCombining = 0x300;
 // rather than starting an empty one. A lone "\r" stays inside its line.
 std::vector<QStringView> splitLines(QStringView text)
 {
+    // A long text is cut after a line feed near its middle, and each half split on a core of its own.
+    constexpr qsizetype kParallelFrom = 4 * 1024 * 1024;
+    if (const qsizetype middle = text.size() >= kParallelFrom ? text.indexOf(u'\n', text.size() / 2) : -1;
+        middle >= 0 && middle + 1 < text.size() && std::thread::hardware_concurrency() >= 2) {
+        std::vector<QStringView> second;
+        std::thread secondHalf([&] { second = splitLines(text.sliced(middle + 1)); });
+        std::vector<QStringView> lines = splitLines(text.first(middle + 1));
+        secondHalf.join();
+        lines.insert(lines.end(), second.begin(), second.end());
+        return lines;
+    }
     std::vector<QStringView> lines;
-    lines.reserve(size_t(text.count(u'\n')) + 1);
+    // A guess at the count rather than a pass to count them: QStringView::count() reads a character at a
+    // time, slower than finding the breaks; a text of longer lines wastes little, a shorter one grows.
+    lines.reserve(size_t(text.size() / 32) + 1);
     qsizetype start = 0;
     for (;;) {
         const qsizetype end = text.indexOf(u'\n', start);
@@ -119,8 +133,16 @@ char32_t firstCodePoint(QStringView text)
 // Moves `length` characters from `from` down to `to` within one buffer (to <= from).
 inline void moveDown(QChar *to, const QChar *from, qsizetype length)
 {
-    if (to != from && length > 0)
-        std::memmove(static_cast<void *>(to), from, size_t(length) * sizeof(QChar));
+    if (to == from || length <= 0)
+        return;
+    // The pieces between stripped characters are mostly a few letters long, where a call costs more than
+    // the copy; a forward copy is safe as the text only ever moves down.
+    if (length <= 32) {
+        for (qsizetype i = 0; i < length; ++i)
+            to[i] = from[i];
+        return;
+    }
+    std::memmove(static_cast<void *>(to), from, size_t(length) * sizeof(QChar));
 }
 
 // Removes whole characters found in a set, comparing canonically equivalent spellings as equal; writes
@@ -182,6 +204,10 @@ private:
         Interesting = 2, // could begin a match: its decomposition starts like a target's
         Target = 4,      // alone, it is (canonically) one of the targets
         Separate = 8,    // a whole character next to any other such code point
+        // A cluster boundary always lies between it and a plain ASCII character after it (it is no prefix).
+        EndsBeforeAscii = 16,
+        // One always lies between a plain ASCII character and it (it extends nothing and joins nothing).
+        StartsAfterAscii = 32,
     };
 
     quint8 info(char32_t c)
@@ -202,7 +228,32 @@ private:
             flags |= Target;
         if (m_facts.of(c) & CodePointFacts::Separate)
             flags |= Separate;
+        const auto boundaryAt = [](const QString &text, qsizetype at) {
+            QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+            finder.setPosition(at);
+            return finder.isAtBoundary();
+        };
+        if (boundaryAt(alone + u'x', alone.size()))
+            flags |= EndsBeforeAscii;
+        if (boundaryAt(u'x' + alone, 1))
+            flags |= StartsAfterAscii;
         return flags;
+    }
+
+    // The code point that starts at `at`, or the one that ends just before it.
+    static char32_t codePointAt(const QChar *in, qsizetype n, qsizetype at)
+    {
+        const char16_t unit = in[at].unicode();
+        return QChar::isHighSurrogate(unit) && at + 1 < n && in[at + 1].isLowSurrogate()
+                   ? QChar::surrogateToUcs4(unit, in[at + 1].unicode())
+                   : unit;
+    }
+    static char32_t codePointBefore(const QChar *in, qsizetype lineStart, qsizetype at)
+    {
+        const char16_t unit = in[at - 1].unicode();
+        return QChar::isLowSurrogate(unit) && at - 2 >= lineStart && in[at - 2].isHighSurrogate()
+                   ? QChar::surrogateToUcs4(in[at - 2].unicode(), unit)
+                   : unit;
     }
 
     // Whether the code point that starts at `at` (or ends just before it) is separate.
@@ -292,11 +343,18 @@ private:
             }
             // A cluster boundary lies before a code point at the line's start or after a line break, and
             // between two separate code points; one lies after it at a line break or the text's end.
+            // Around a plain ASCII character (no line break here) the neighbours alone decide: whether the one
+            // before is a prefix, whether the one after extends or joins.
+            const bool ascii = unit < 0x80;
             const bool separate = flags & Separate;
             const bool boundaryBefore =
-                i == lineStart || in[i - 1] == u'\r' || (separate && isSeparateBefore(in, lineStart, i));
-            const bool boundaryAfter = i + length == n || in[i + length] == u'\n' || in[i + length] == u'\r' ||
-                                       (separate && isSeparateAt(in, n, i + length));
+                i == lineStart || in[i - 1] == u'\r' ||
+                (ascii ? in[i - 1].unicode() < 0x80 || (info(codePointBefore(in, lineStart, i)) & EndsBeforeAscii)
+                       : separate && isSeparateBefore(in, lineStart, i));
+            const bool boundaryAfter =
+                i + length == n || in[i + length] == u'\n' || in[i + length] == u'\r' ||
+                (ascii ? in[i + length].unicode() < 0x80 || (info(codePointAt(in, n, i + length)) & StartsAfterAscii)
+                       : separate && isSeparateAt(in, n, i + length));
             if (!boundaryBefore || !boundaryAfter) {
                 // Only a proper cut of this line into clusters tells.
                 const qsizetype feed = QStringView(in + i, n - i).indexOf(u'\n');

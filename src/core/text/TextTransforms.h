@@ -21,7 +21,7 @@ enum class Case { upper, lower, title, camel, snake, kebab };
 const QList<Case> &allCases();
 // By the locale's full Unicode rules (ß → SS, a Turkish dotless i, a Greek final sigma). camel, snake and
 // kebab join each line's words (letters and digits; "fooBar" is two) and drop what lies between them.
-QString changeCase(const QString &text, Case to, const QLocale &locale = QLocale());
+QString changeCase(QString text, Case to, const QLocale &locale = QLocale());
 
 // What Clean invisibles changed, by kind.
 struct Cleaned {

@@ -212,7 +212,7 @@ void TextToolsSection::buildMoreMenu()
     for (const auto &[to, title] : cases) {
         addMoreItem(
             title, tr("Write the text in %1, by your language's rules").arg(title),
-            [to = to](QString text) { return TextTransforms::changeCase(text, to); },
+            [to = to](QString text) { return TextTransforms::changeCase(std::move(text), to); },
             [title = title](qsizetype) { return tr("Changed to %1").arg(title); });
     }
     m_moreMenu->addSeparator();
