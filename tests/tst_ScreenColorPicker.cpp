@@ -129,9 +129,11 @@ private Q_SLOTS:
             m_portal->response = 3;
 
         QWidget closedPanel;
+        closedPanel.show();
         QList<ScreenColorPicker::PickResult> results;
         ScreenColorPicker::pickWithin(
             &closedPanel, [&results](const ScreenColorPicker::PickResult &pick) { results.append(pick); }, 300);
+        closedPanel.hide();
         QTRY_COMPARE(results.size(), 1);
         QCOMPARE(results.first().outcome, outcome);
         QCOMPARE(results.first().hex, hex);

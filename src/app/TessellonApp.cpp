@@ -257,10 +257,15 @@ void TessellonApp::perform(const SingleInstance::Request &request, const SingleI
             qCWarning(lcInstance) << "No tab called" << request.parameter;
         }
     } else if (action == Actions::pickColor) {
-        openPanel();
+        // A closed panel stays closed while the user picks (over the screen it would hide what they pick
+        // from); the section asks for it once there is a colour or a failure to show.
+        const bool shown = m_panel && m_panel->isVisible();
+        ensurePanel(currentMode());
         m_panel->selectTab(MenuPanelView::Tab::color);
+        if (shown)
+            openPanel();
         if (auto *colors = qobject_cast<ColorSection *>(m_panel->section()))
-            colors->pick();
+            colors->pick(!shown);
     } else if (action == Actions::quit) {
         QCoreApplication::quit();
     } else {

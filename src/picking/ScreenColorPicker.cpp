@@ -34,9 +34,12 @@ void pick(QObject *context, PickCompletion completion)
 void pickWithin(QObject *context, PickCompletion completion, int portalAcceptMs)
 {
     QPointer<QObject> guard(context);
+    const auto *shown = qobject_cast<const QWidget *>(context);
+    // A pick from the command line starts with the panel closed; only one shown at the start can be closed.
+    const bool startedShown = shown && shown->isVisible();
     pickWithPortal(
         context,
-        [guard, completion](const PortalPick &portal) {
+        [guard, completion, startedShown](const PortalPick &portal) {
             switch (portal.outcome) {
             case PortalPick::Outcome::picked:
                 completion({PickResult::Outcome::picked, portal.hex, {}});
@@ -57,7 +60,7 @@ void pickWithin(QObject *context, PickCompletion completion, int portalAcceptMs)
             // The loupe covers the whole screen: it must never appear after the user closed the panel and
             // went on with something else, as they may while a portal fails slowly.
             const auto *window = qobject_cast<const QWidget *>(guard.data());
-            if (window && !window->isVisible()) {
+            if (window && startedShown && !window->isVisible()) {
                 completion({PickResult::Outcome::abandoned, {}, message});
                 return;
             }

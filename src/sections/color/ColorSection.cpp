@@ -252,7 +252,7 @@ std::optional<QString> ColorSection::activeHex() const
     return std::nullopt;
 }
 
-void ColorSection::pick()
+void ColorSection::pick(bool showPanelAfter)
 {
     // The pick belongs to the panel, not to this section: a tab switch or a reopened panel destroys the
     // section while the picker is up, and the colour must still be kept, copied and reported (the store and
@@ -274,8 +274,13 @@ void ColorSection::pick()
     const std::function<void()> bringBack = m_bringBack;
     // Should the picker go without an answer (its panel destroyed), the button still comes back.
     const std::shared_ptr<void> busy(nullptr, [endPick](void *) { endPick(); });
-    m_picker(panel, [self, notify, store, panel, panelWasShown, bringBack, busy,
-                     endPick](const ScreenColorPicker::PickResult &result) {
+    // Asked for after the report, which the opening panel then shows.
+    const auto reveal = [panel, bringBack, late = showPanelAfter && !panelWasShown] {
+        if (late && panel && !panel->isVisible() && bringBack)
+            bringBack();
+    };
+    m_picker(panel, [self, notify, store, panel, panelWasShown, bringBack, busy, endPick,
+                     reveal](const ScreenColorPicker::PickResult &result) {
         endPick();
         if (result.outcome == ScreenColorPicker::PickResult::Outcome::abandoned) {
             // The user closed the panel meanwhile: say why on its next opening, but do not bring it back.
@@ -290,6 +295,7 @@ void ColorSection::pick()
         case ScreenColorPicker::PickResult::Outcome::failed:
         case ScreenColorPicker::PickResult::Outcome::abandoned:
             notify(result.message);
+            reveal();
             return;
         case ScreenColorPicker::PickResult::Outcome::picked:
             break;
@@ -300,6 +306,7 @@ void ColorSection::pick()
             self->select(result.hex);
         ClipboardService::copy(result.hex);
         notify(tr("Picked & copied ") + result.hex);
+        reveal();
     });
 }
 

@@ -139,7 +139,9 @@ public:
     // The selected swatch, else the newest colour, else none.
     std::optional<QString> activeHex() const;
 
-    void pick();
+    // `showPanelAfter`: a pick started with the panel closed (from the command line or a shortcut) asks for
+    // the panel once it has a colour or a failure to show, never while the user picks.
+    void pick(bool showPanelAfter = false);
     // Reads the colour field: a colour is added and selected as a pick is; anything else is explained.
     void addTyped();
     // The colour the active one is checked against.
