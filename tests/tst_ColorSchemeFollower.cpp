@@ -1,6 +1,7 @@
 // The desktop's light/dark choice, served by a stand-in for the desktop portal on a private bus.
 
 #include "PrivateBus.h"
+#include "TestHome.h"
 #include "TestMain.h"
 
 #include "desktop/portal/ColorSchemeFollower.h"
@@ -164,6 +165,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!appIsDark());
     }
 
+    // A dark platform palette (KDE's, read once at start) is left alone for dark; for light, which Qt would
+    // never give back, a light one of ours: Breeze's in a KDE session.
     void aDarkPlatformPaletteIsLeftAlone()
     {
         QPalette platformDark = ColorSchemeFollower::darkPalette(Qt::magenta);
@@ -174,6 +177,25 @@ private Q_SLOTS:
         QSignalSpy changed(&follower, &ColorSchemeFollower::schemeChanged);
         QVERIFY(changed.wait(5000));
         QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0x10, 0x20, 0x30));
+        qputenv("KDE_FULL_SESSION", "true");
+        const auto plain = qScopeGuard([] { qunsetenv("KDE_FULL_SESSION"); });
+        announce(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"), 2);
+        QTRY_COMPARE(QApplication::palette().color(QPalette::Window), QColor(0xef, 0xf0, 0xf1));
+    }
+
+    // A new KDE account's settings name no colours: Breeze's, rather than what Qt falls back to.
+    void startingPaletteOfANewKdeAccount()
+    {
+        qputenv("KDE_FULL_SESSION", "true");
+        const auto plain = qScopeGuard([] { qunsetenv("KDE_FULL_SESSION"); });
+        QFile globals(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/kdeglobals"));
+        QVERIFY(globals.open(QIODevice::WriteOnly) && globals.write("[General]\nColorScheme=BreezeLight\n") > 0);
+        globals.close();
+        QCOMPARE(ColorSchemeFollower::startingPalette().color(QPalette::Window), QColor(0xef, 0xf0, 0xf1));
+        QVERIFY(globals.open(QIODevice::Append) && globals.write("[Colors:Window]\nBackgroundNormal=1,2,3\n") > 0);
+        globals.close();
+        QCOMPARE(ColorSchemeFollower::startingPalette(), QApplication::palette());
+        globals.remove();
     }
 };
 

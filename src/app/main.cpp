@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Desktop::useTranslations();
     PanelStyle::install();
-    Style::setApplicationPalette(QApplication::palette());
+    Style::setApplicationPalette(Desktop::startingPalette());
     QApplication::setApplicationDisplayName(QStringLiteral("Tessellon"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
     // The program lives in the tray: closing the panel must not end it.

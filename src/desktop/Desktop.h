@@ -60,6 +60,8 @@ public:
     static std::optional<QString> setStartAtLogin(bool enabled);
     // The program's texts in the user's language, where a translation is installed.
     static void useTranslations(const QLocale &locale = QLocale());
+    // The palette to start with: the platform's, or Breeze's where a new KDE account names no colours.
+    static QPalette startingPalette() { return ColorSchemeFollower::startingPalette(); }
     // Shows a saved file in the user's file manager (or its folder, where none answers).
     static void reveal(const QString &filePath);
 

@@ -8,6 +8,9 @@
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QFile>
+#include <QStandardPaths>
+#include <QStyle>
 #include <QToolTip>
 
 namespace {
@@ -27,6 +30,61 @@ QVariant unwrap(QVariant value)
 bool isDark(const QPalette &palette)
 {
     return palette.color(QPalette::Window).lightness() < 128;
+}
+
+bool isKdeSession()
+{
+    return qgetenv("KDE_FULL_SESSION") == "true";
+}
+
+// Whether some kdeglobals (the user's, or the system's defaults) gives the window colour.
+bool kdeNamesColors()
+{
+    for (const QString &path :
+         QStandardPaths::locateAll(QStandardPaths::GenericConfigLocation, QStringLiteral("kdeglobals"))) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        bool inWindowColors = false;
+        for (const QByteArray &raw : file.readAll().split('\n')) {
+            const QByteArray line = raw.trimmed();
+            if (line.startsWith('['))
+                inWindowColors = line == "[Colors:Window]";
+            else if (inWindowColors && line.startsWith("BackgroundNormal="))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Breeze's light colours, as Plasma 5 gives a new account.
+QPalette breezeLight()
+{
+    QPalette p;
+    const QColor text(0x23, 0x26, 0x27);
+    const QColor inactive(0x70, 0x7d, 0x8a);
+    p.setColor(QPalette::Window, QColor(0xef, 0xf0, 0xf1));
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::AlternateBase, QColor(0xf7, 0xf7, 0xf7));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, QColor(0xfc, 0xfc, 0xfc));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, QColor(0xf7, 0xf7, 0xf7));
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, inactive);
+    p.setColor(QPalette::Light, Qt::white);
+    p.setColor(QPalette::Midlight, QColor(0xf7, 0xf7, 0xf7));
+    p.setColor(QPalette::Mid, QColor(0xb8, 0xbb, 0xbe));
+    p.setColor(QPalette::Dark, QColor(0x88, 0x8e, 0x93));
+    p.setColor(QPalette::Shadow, QColor(0x47, 0x4a, 0x4c));
+    p.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x29, 0x80, 0xb9));
+    p.setColor(QPalette::LinkVisited, QColor(0x9b, 0x59, 0xb6));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, QColor(0xa0, 0xa4, 0xa8));
+    return p;
 }
 
 } // namespace
@@ -82,11 +140,23 @@ void ColorSchemeFollower::apply(const QVariant &value)
         // As it was: it is the palette the program had set, readable already.
         QApplication::setPalette(m_original);
         QToolTip::setPalette(m_original);
+    } else if (scheme == Scheme::Light && !m_replaced && isDark(QApplication::palette())) {
+        Style::setApplicationPalette(lightPalette());
     }
     if (scheme != m_scheme) {
         m_scheme = scheme;
         Q_EMIT schemeChanged(scheme);
     }
+}
+
+QPalette ColorSchemeFollower::lightPalette()
+{
+    return isKdeSession() ? breezeLight() : QApplication::style()->standardPalette();
+}
+
+QPalette ColorSchemeFollower::startingPalette()
+{
+    return isKdeSession() && !kdeNamesColors() ? breezeLight() : QApplication::palette();
 }
 
 QPalette ColorSchemeFollower::darkPalette(const QColor &accent)
