@@ -17,6 +17,7 @@ const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
 constexpr int kWatcherAnswerMs = 2000;
 // XEmbed trays have no signal of their own to wait for; a look every few seconds is cheap.
 constexpr int kXembedPollMs = 3000;
+constexpr int kHostPollMs = 1000;
 
 } // namespace
 
@@ -26,14 +27,27 @@ TrayWatch::TrayWatch(const QDBusConnection &bus, QObject *parent)
           kWatcherService, bus, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
           this))
 {
-    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this,
-            [this] { update(hostRegistered(m_bus), m_xembed); });
-    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { update(false, m_xembed); });
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        update(hostRegistered(m_bus), m_xembed);
+        if (!m_statusNotifier)
+            m_hostPoll.start();
+    });
+    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+        m_hostPoll.stop();
+        update(false, m_xembed);
+    });
+    m_hostPoll.setInterval(kHostPollMs);
+    connect(&m_hostPoll, &QTimer::timeout, this, [this] {
+        if (hostRegistered(m_bus))
+            update(true, m_xembed);
+    });
     if (m_bus.isConnected())
         m_bus.connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"),
                       this, SLOT(onHostRegistered()));
     const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
     m_statusNotifier = hostRegistered(m_bus);
+    if (!m_statusNotifier && m_bus.isConnected() && m_bus.interface()->isServiceRegistered(kWatcherService))
+        m_hostPoll.start();
     m_xembed = x11 && X11::xembedTrayOwned();
     if (x11) {
         m_xembedPoll.setInterval(kXembedPollMs);
@@ -67,6 +81,8 @@ void TrayWatch::update(bool statusNotifier, bool xembed)
     const bool before = isAvailable();
     m_statusNotifier = statusNotifier;
     m_xembed = xembed;
+    if (statusNotifier)
+        m_hostPoll.stop();
     // Once an icon has been docked, Qt follows an XEmbed tray that restarts on its own; the look is only
     // needed while there is no tray.
     if (isAvailable())

@@ -14,7 +14,8 @@ class QDBusServiceWatcher;
 // Qt looks for a StatusNotifierWatcher with a host (the bar that shows the icons) once, when the first
 // tray icon object is made, and never again: an icon made before the bar starts (the usual race at login),
 // or in the moment between the bar's watcher and its host coming up, stays without a tray for good. So
-// nothing of Qt's tray is made until this says a tray is there.
+// nothing of Qt's tray is made until this says a tray is there. Plasma's watcher never announces its host
+// (no StatusNotifierHostRegistered), so while a watcher has none it is asked again every second.
 class TrayWatch : public QObject
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ private:
     QDBusConnection m_bus;
     QDBusServiceWatcher *m_watcher;
     QTimer m_xembedPoll;
+    QTimer m_hostPoll;
     bool m_statusNotifier = false;
     bool m_xembed = false;
 };
