@@ -84,6 +84,29 @@ private Q_SLOTS:
         if (!svg.isEmpty())
             QCOMPARE(pasted(QStringLiteral("image/svg+xml")), svg);
     }
+
+    // Where the display server takes a copy only from a focused program, the copy waits for the focus (a
+    // picker had it), and one that never comes leaves the clipboard as it was and says so.
+    void copyWaitsForTheFocus()
+    {
+        QWidget window;
+        for (const bool focusComes : {true, false}) {
+            ClipboardService::copy(QStringLiteral("before"));
+            window.hide();
+            QTRY_VERIFY(!QGuiApplication::focusWindow());
+            std::optional<bool> copied;
+            ClipboardService::copyOnceFocused(
+                QStringLiteral("#1A2B3C"), true, [&copied](bool ok) { copied = ok; }, 1000);
+            QVERIFY(!copied);
+            if (focusComes) {
+                window.show();
+                window.activateWindow();
+            }
+            QTRY_VERIFY(copied);
+            QCOMPARE(*copied, focusComes);
+            QCOMPARE(QString::fromUtf8(pasted(QStringLiteral("UTF8_STRING"))), focusComes ? "#1A2B3C" : "before");
+        }
+    }
 };
 
 TESSELLON_TEST(tst_ClipboardService)

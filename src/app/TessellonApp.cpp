@@ -175,7 +175,9 @@ void TessellonApp::ensurePanel(PanelMode mode)
         m_panel->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         break;
     case PanelMode::OrdinaryWindow:
-        m_panel->setWindowFlags(Qt::Window);
+        // Its size is the content's: nothing to maximise (Qt's own Wayland frame would offer it all the same).
+        m_panel->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
         break;
     }
     // Without a tray menu, the window's own context menu offers Start at Login.

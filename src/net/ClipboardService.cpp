@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QStringEncoder>
+#include <QTimer>
+#include <QWindow>
 
 namespace ClipboardService {
 
@@ -22,6 +24,36 @@ void copy(const QString &text)
     auto *data = new QMimeData;
     data->setText(text);
     replaceClipboard(data);
+}
+
+bool copyNeedsFocus()
+{
+    return QGuiApplication::platformName() == QLatin1String("wayland");
+}
+
+void copyOnceFocused(const QString &text, bool needsFocus, const std::function<void(bool copied)> &done, int waitMs)
+{
+    if (!needsFocus || QGuiApplication::focusWindow()) {
+        copy(text);
+        done(true);
+        return;
+    }
+    // Whichever comes first, the focus or the end of the wait, answers; the other then finds it gone.
+    auto *wait = new QTimer(qApp);
+    wait->setSingleShot(true);
+    const auto answer = [wait, text, done](bool copied) {
+        if (copied)
+            copy(text);
+        wait->disconnect();
+        wait->deleteLater();
+        done(copied);
+    };
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, wait, [answer](QWindow *window) {
+        if (window)
+            answer(true);
+    });
+    QObject::connect(wait, &QTimer::timeout, wait, [answer] { answer(false); });
+    wait->start(waitMs);
 }
 
 void copy(const Svg &svg)

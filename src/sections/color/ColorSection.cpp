@@ -304,9 +304,15 @@ void ColorSection::pick(bool showPanelAfter)
         store->add(result.hex);
         if (self)
             self->select(result.hex);
-        ClipboardService::copy(result.hex);
-        notify(tr("Picked & copied ") + result.hex);
+        // The panel first: on Wayland the copy waits for the focus it brings back.
         reveal();
+        ClipboardService::copyOnceFocused(result.hex, ClipboardService::copyNeedsFocus(),
+                                          [notify, hex = result.hex](bool copied) {
+                                              notify(copied ? tr("Picked & copied ") + hex
+                                                            : tr("Picked %1, not copied: the desktop did not give "
+                                                                 "Tessellon the focus back")
+                                                                  .arg(hex));
+                                          });
     });
 }
 
