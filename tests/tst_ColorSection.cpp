@@ -264,12 +264,7 @@ private Q_SLOTS:
             } else {
                 QTest::mouseMove(swatch);
                 HoverDeleteButton *button = nullptr;
-                for (HoverDeleteButton *candidate : f.section.findChildren<HoverDeleteButton *>()) {
-                    if (candidate->accessibleName() == QStringLiteral("Remove ") + hex)
-                        button = candidate;
-                }
-                QVERIFY(button);
-                QTRY_VERIFY(button->isVisible());
+                QTRY_VERIFY((button = control<HoverDeleteButton>(&f.section, QStringLiteral("Remove ") + hex)));
                 // Whole inside its grid, and big enough to hit.
                 QVERIFY(button->parentWidget()->rect().contains(button->geometry()));
                 QVERIFY(qMin(button->width(), button->height()) >= Style::kMinimumTarget);

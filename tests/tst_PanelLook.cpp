@@ -113,15 +113,12 @@ struct Check {
 
 QString describe(const QWidget *widget)
 {
-    QString name = widget->accessibleName();
-    if (name.isEmpty()) {
-        if (const auto *label = qobject_cast<const QLabel *>(widget))
-            name = label->text();
-        else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-            name = button->text();
-        else if (const auto *field = qobject_cast<const QLineEdit *>(widget))
-            name = field->placeholderText();
-    }
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    const auto *label = qobject_cast<const QLabel *>(widget);
+    const QString name = !widget->accessibleName().isEmpty() ? widget->accessibleName()
+                         : button                            ? button->text()
+                         : label                             ? label->text()
+                                                             : QString();
     return QStringLiteral("%1 \"%2\"").arg(QLatin1String(widget->metaObject()->className()), name.left(30));
 }
 

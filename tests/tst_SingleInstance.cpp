@@ -144,20 +144,16 @@ private Q_SLOTS:
     {
         // output: a part of what it prints, on either stream
         columns<bool, QStringList, int, QString, bool>("running", "arguments", "exitCode", "output", "runningAfter");
-        auto row = [](const char *name, bool running, const QStringList &arguments, int exitCode, const QString &output,
-                      bool runningAfter) {
-            QTest::newRow(name) << running << arguments << exitCode << output << runningAfter;
-        };
-        row("--help", false, {"--help"}, 0, "--tab <name>", false);
-        row("an unknown option", false, {"--bogus"}, 2, "Unknown option 'bogus'.", false);
-        row("an unknown tab", false, {"--tab", "nope"}, 2, "Unknown tab \u201Cnope\u201D: choose one of", false);
-        row("two verbs", true, {"--toggle", "--quit"}, 2, "Give one of", true);
-        row("an argument", false, {"glyphs"}, 2, "Unexpected argument", false);
-        row("--quit with nothing running", false, {"--quit"}, 0, "", false);
-        row("--tab to the running instance", true, {"--tab", "glyphs"}, 0, "", true);
-        row("--toggle to the running instance", true, {"--toggle"}, 0, "", true);
-        row("--pick-color to the running instance", true, {"--pick-color"}, 0, "", true);
-        row("--quit ends the running instance", true, {"--quit"}, 0, "", false);
+        testRow("--help", false, QStringList{"--help"}, 0, "--tab <name>", false);
+        testRow("an unknown option", false, QStringList{"--bogus"}, 2, "Unknown option 'bogus'.", false);
+        testRow("an unknown tab", false, QStringList{"--tab", "nope"}, 2, "Unknown tab \u201Cnope\u201D: choose one of",
+                false);
+        testRow("two verbs", true, QStringList{"--toggle", "--quit"}, 2, "Give one of", true);
+        testRow("an argument", false, QStringList{"glyphs"}, 2, "Unexpected argument", false);
+        testRow("--quit with nothing running", false, QStringList{"--quit"}, 0, "", false);
+        testRow("--tab to the running instance", true, QStringList{"--tab", "glyphs"}, 0, "", true);
+        testRow("--pick-color to the running instance", true, QStringList{"--pick-color"}, 0, "", true);
+        testRow("--quit ends the running instance", true, QStringList{"--quit"}, 0, "", false);
     }
 
     void commandLine()
