@@ -226,8 +226,10 @@ const char16_t *simpleUpper()
     return table.get();
 }
 
-// Eight code units at once, in the compiler's portable vector types (SSE2 on x86-64, NEON on arm64).
-using Lanes = char16_t __attribute__((vector_size(16)));
+// Eight code units at once, in the compiler's portable vector types (SSE2 on x86-64, NEON on arm64). Every
+// operand is a vector of its own: clang 14 fails on a scalar mixed into a vector comparison.
+using Lanes = quint16 __attribute__((vector_size(16)));
+using Mask = qint16 __attribute__((vector_size(16)));
 constexpr qsizetype kLanes = 8;
 
 Lanes lanesAt(const char16_t *at)
@@ -237,24 +239,41 @@ Lanes lanesAt(const char16_t *at)
     return lanes;
 }
 
-template <typename Mask>
-bool anyOf(Mask mask)
+Lanes splat(quint16 value)
+{
+    return Lanes{value, value, value, value, value, value, value, value};
+}
+
+bool any(Mask mask)
 {
     quint64 halves[2];
     std::memcpy(halves, &mask, sizeof halves);
     return (halves[0] | halves[1]) != 0;
 }
 
-bool anyAtLeast(Lanes lanes, char16_t bound)
+bool anyAtLeast(Lanes lanes, quint16 bound)
 {
-    return anyOf(lanes >= bound);
+    const Mask above = lanes >= splat(bound);
+    return any(above);
 }
 
 // mayUpperLonger() for eight code units at once.
 bool anyMayUpperLonger(Lanes v)
 {
-    return anyOf((v == 0xDF) | (v == 0x149) | (v == 0x1F0) | (v == 0x390) | (v == 0x3B0) | (v == 0x587) |
-                 (Lanes(v - 0x1E96) < 5) | (Lanes(v - 0x1F50) < 0xB0) | (Lanes(v - 0xFB00) < 0x18));
+    Mask hit = v == splat(0xDF);
+    for (const quint16 one : {0x149, 0x1F0, 0x390, 0x3B0, 0x587})
+        hit |= v == splat(one);
+    hit |= v - splat(0x1E96) < splat(5);
+    hit |= v - splat(0x1F50) < splat(0xB0);
+    hit |= v - splat(0xFB00) < splat(0x18);
+    return any(hit);
+}
+
+// ASCII's lower-case letters in upper case, the rest as they are.
+Lanes asciiUpper(Lanes lanes)
+{
+    const Mask lower = lanes - splat(u'a') < splat(26);
+    return lanes - ((Lanes)lower & splat(0x20));
 }
 
 // How many code units longer upper case makes a text.
@@ -301,7 +320,7 @@ QString upperCase(QString text, const QLocale &locale)
         if (i <= oneByOne && i >= kLanes) {
             Lanes lanes = lanesAt(buffer + i - kLanes);
             if (!anyAtLeast(lanes, 0x80)) {
-                lanes -= Lanes(lanes - u'a' < u'z' - u'a' + 1) & 0x20;
+                lanes = asciiUpper(lanes);
                 i -= kLanes;
                 o -= kLanes;
                 std::memcpy(buffer + o, &lanes, sizeof lanes);
