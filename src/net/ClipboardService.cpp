@@ -39,7 +39,7 @@ void copyOnceFocused(const QString &text, bool needsFocus, const std::function<v
         return;
     }
     // Whichever comes first, the focus or the end of the wait, answers; the other then finds it gone.
-    auto *wait = new QTimer(qApp);
+    auto *wait = new QTimer(QCoreApplication::instance());
     wait->setSingleShot(true);
     const auto answer = [wait, text, done](bool copied) {
         if (copied)
@@ -48,7 +48,7 @@ void copyOnceFocused(const QString &text, bool needsFocus, const std::function<v
         wait->deleteLater();
         done(copied);
     };
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, wait, [answer](QWindow *window) {
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, wait, [answer](QWindow *window) {
         if (window)
             answer(true);
     });
