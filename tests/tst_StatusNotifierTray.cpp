@@ -67,19 +67,26 @@ class tst_StatusNotifierTray : public QObject
     Watcher m_watcher;
     QString m_item;
 
-    bool panelVisible()
+    QString xdotool(const QStringList &arguments)
     {
-        if (m_app.state() != QProcess::Running)
-            return false;
         QProcess xdotool;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), m_displayName);
         xdotool.setProcessEnvironment(env);
-        xdotool.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid",
-                                                  QString::number(m_app.processId()), "--name", "^Tessellon$"});
+        xdotool.start(QStringLiteral("xdotool"), arguments);
         xdotool.waitForFinished(5000);
-        return !xdotool.readAllStandardOutput().trimmed().isEmpty();
+        return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
     }
+
+    // The panel's window, shown.
+    QString panelWindow()
+    {
+        if (m_app.state() != QProcess::Running)
+            return {};
+        return xdotool(
+            {"search", "--onlyvisible", "--pid", QString::number(m_app.processId()), "--name", "^Tessellon$"});
+    }
+    bool panelVisible() { return !panelWindow().isEmpty(); }
 
     QDBusMessage callItem(const QString &interface, const QString &method, const QVariantList &arguments,
                           const QString &path = QStringLiteral("/StatusNotifierItem"))
@@ -164,13 +171,13 @@ private Q_SLOTS:
         QCOMPARE(itemProperty(QStringLiteral("IconName")).toString(), QStringLiteral("tessellon-symbolic"));
     }
 
-    void menuQuitsTheApp()
+    void menuOpensAndQuits()
     {
         QVERIFY(!m_item.isEmpty());
         const QString menuPath = itemProperty(QStringLiteral("Menu")).value<QDBusObjectPath>().path();
         QVERIFY(!menuPath.isEmpty());
 
-        // The layout as the desktop's panel reads it, in gdbus's text form: the id of the item labelled Quit.
+        // The layout as the desktop's panel reads it, in gdbus's text form: the ids of its items.
         QProcess gdbus;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
@@ -179,14 +186,25 @@ private Q_SLOTS:
                                               "--method", "com.canonical.dbusmenu.GetLayout", "--", "0", "-1", "[]"});
         QVERIFY(gdbus.waitForFinished(10000));
         const QString layout = QString::fromUtf8(gdbus.readAllStandardOutput());
-        QVERIFY2(layout.contains(QLatin1String("'label': <'Open Tessellon'>")), qPrintable(layout));
-        const QRegularExpressionMatch quit =
-            QRegularExpression(QStringLiteral("\\((\\d+), \\{[^}]*'label': <'Quit Tessellon'>")).match(layout);
-        QVERIFY2(quit.hasMatch(), qPrintable(layout));
+        const auto click = [&](const QString &label) {
+            const QRegularExpressionMatch item =
+                QRegularExpression(QStringLiteral("\\((\\d+), \\{[^}]*'label': <'%1'>").arg(label)).match(layout);
+            QVERIFY2(item.hasMatch(), qPrintable(layout));
+            callItem(QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"),
+                     {item.captured(1).toInt(), QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u},
+                     menuPath);
+        };
+        // Opened from the menu, as GNOME's host opens it on a click on the icon at the top of the screen: the
+        // panel hangs from where the menu was asked for, not from the item 37 px lower.
+        xdotool({"mousemove", "700", "4"});
+        callItem(QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("AboutToShow"), {0}, menuPath);
+        xdotool({"mousemove", "700", "41"});
+        click(QStringLiteral("Open Tessellon"));
+        QTRY_VERIFY_WITH_TIMEOUT(panelVisible(), 10000);
+        const QString geometry = xdotool({"getwindowgeometry", "--shell", panelWindow()});
+        QVERIFY2(geometry.contains(QRegularExpression(QStringLiteral("\\bY=([0-9]|1[0-9])\\b"))), qPrintable(geometry));
         QSignalSpy finished(&m_app, &QProcess::finished);
-        callItem(QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"),
-                 {quit.captured(1).toInt(), QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u},
-                 menuPath);
+        click(QStringLiteral("Quit Tessellon"));
         QVERIFY(finished.wait(10000));
         QCOMPARE(m_app.exitStatus(), QProcess::NormalExit);
         QCOMPARE(m_app.exitCode(), 0);

@@ -94,11 +94,15 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     m_clock.start();
     // Some tray hosts never send a left click, so the menu offers the panel too.
     QAction *open = m_trayMenu.addAction(tr("Open Tessellon"));
-    connect(open, &QAction::triggered, this, &TessellonApp::openPanel);
+    // From the menu the panel hangs where the click on the icon was, not from the item under the pointer now.
+    connect(open, &QAction::triggered, this, [this] { openPanelAt(QRect(m_menuAskedAt, QSize(1, 1))); });
     m_startAtLogin = m_trayMenu.addAction(tr("Start at Login"));
     m_startAtLogin->setCheckable(true);
     // The autostart entry is the state: read it each time the item is shown, as another tool may change it.
-    connect(&m_trayMenu, &QMenu::aboutToShow, this, [this] { m_startAtLogin->setChecked(Desktop::startsAtLogin()); });
+    connect(&m_trayMenu, &QMenu::aboutToShow, this, [this] {
+        m_menuAskedAt = QCursor::pos();
+        m_startAtLogin->setChecked(Desktop::startsAtLogin());
+    });
     connect(m_startAtLogin, &QAction::triggered, this, [this](bool on) { setStartAtLogin(on); });
     QAction *quit = m_trayMenu.addAction(tr("Quit Tessellon"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -192,11 +196,16 @@ void TessellonApp::ensurePanel(PanelMode mode)
 
 void TessellonApp::openPanel()
 {
+    openPanelAt({});
+}
+
+void TessellonApp::openPanelAt(const QRect &anchor)
+{
     m_startAtLogin->setChecked(Desktop::startsAtLogin());
     const PanelMode mode = currentMode();
     ensurePanel(mode);
     if (mode == PanelMode::TrayPanel)
-        m_desktop.placePanel(m_panel.get(), m_tray ? m_tray->geometry() : QRect());
+        m_desktop.placePanel(m_panel.get(), m_tray && m_tray->geometry().isValid() ? m_tray->geometry() : anchor);
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QSystemTrayIcon>
@@ -33,6 +34,8 @@ public:
     RecentGlyphsStore &recentGlyphs() { return m_recentGlyphs; }
 
     void openPanel();
+    // The same, hanging from `anchor` where the tray does not say where its icon is.
+    void openPanelAt(const QRect &anchor);
     // Writes or removes the autostart entry; a failure shows in the panel's banner.
     void setStartAtLogin(bool enabled);
     QMenu &trayMenu() { return m_trayMenu; }
@@ -77,5 +80,7 @@ private:
     // Made only once a tray is there.
     std::unique_ptr<QSystemTrayIcon> m_tray;
     QMenu m_trayMenu;
+    // Where the pointer was when the tray menu was asked for: on the icon.
+    QPoint m_menuAskedAt;
     QAction *m_startAtLogin = nullptr;
 };
