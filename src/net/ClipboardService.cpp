@@ -44,7 +44,9 @@ void copyOnceFocused(const QString &text, bool needsFocus, const std::function<v
     const auto answer = [wait, text, done](bool copied) {
         if (copied)
             copy(text);
-        wait->disconnect();
+        // Answered once: a second change of focus before the timer goes must find nothing to call.
+        QObject::disconnect(wait, nullptr, nullptr, nullptr);
+        QObject::disconnect(qGuiApp, nullptr, wait, nullptr);
         wait->deleteLater();
         done(copied);
     };

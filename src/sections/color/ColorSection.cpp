@@ -274,7 +274,7 @@ void ColorSection::pick(bool showPanelAfter)
     const std::function<void()> bringBack = m_bringBack;
     // Should the picker go without an answer (its panel destroyed), the button still comes back.
     const std::shared_ptr<void> busy(nullptr, [endPick](void *) { endPick(); });
-    // Asked for after the report, which the opening panel then shows.
+    // A pick that began with the panel closed asks for it once the pick has its answer, never before.
     const auto reveal = [panel, bringBack, late = showPanelAfter && !panelWasShown] {
         if (late && panel && !panel->isVisible() && bringBack)
             bringBack();
