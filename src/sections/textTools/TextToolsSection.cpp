@@ -291,7 +291,9 @@ void TextToolsSection::cleanInvisibles()
 
 void TextToolsSection::refreshCounts()
 {
-    if (m_editor->isFilling())
+    // Not while an operation has the text: the editor then holds only its document, whose text would take
+    // tens of milliseconds to read back on a long one; the result's filling asks again.
+    if (isBusy())
         return;
     const auto show = [this](const TextTransforms::Counts &c) {
         const auto count = [](qint64 n, const QString &one, const QString &many) {
