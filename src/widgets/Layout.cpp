@@ -262,6 +262,11 @@ QString readableCount(qint64 number)
     return locale.toString(number);
 }
 
+QString countedText(qint64 number, const QString &one, const QString &many)
+{
+    return number == 1 ? one : many.arg(readableCount(number));
+}
+
 QWidget *fieldLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);

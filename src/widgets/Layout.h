@@ -68,6 +68,9 @@ QWidget *sectionTitle(const QString &title, const QString &systemImage, QWidget 
 // A count as the user reads it: "1,204" in English, "1.204" in German; the C locale a bare session runs in
 // groups no digits at all, so it reads as English does.
 QString readableCount(qint64 number);
+// A counted noun, spelt out for English (the program's own texts, with no catalogue to fill "(s)"): `one` for
+// one, else `many` with the count in readable form ("%1 lines").
+QString countedText(qint64 number, const QString &one, const QString &many);
 
 // A caption in the secondary tone, placed directly above the control it names.
 QWidget *fieldLabel(const QString &text, QWidget *parent = nullptr);

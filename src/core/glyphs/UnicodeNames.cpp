@@ -120,7 +120,7 @@ void forEachLine(const Piece &piece, Each each)
     }
 }
 
-QString latin1(std::string_view text)
+QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -142,7 +142,7 @@ QString hangulName(char32_t codePoint)
 
 Character fromFields(char32_t codePoint, const Fields &fields)
 {
-    return {codePoint, latin1(fields[kName]), latin1(fields[kAbbreviation])};
+    return {codePoint, toQString(fields[kName]), toQString(fields[kAbbreviation])};
 }
 
 constexpr int kNoMatch = std::numeric_limits<int>::max();

@@ -260,23 +260,13 @@ private:
     bool isSeparateAt(const QChar *in, qsizetype n, qsizetype at)
     {
         const char16_t unit = in[at].unicode();
-        if (unit < 0x80)
-            return unit != u'\r';
-        char32_t c = unit;
-        if (QChar::isHighSurrogate(unit) && at + 1 < n && in[at + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(unit, in[at + 1].unicode());
-        return info(c) & Separate;
+        return unit < 0x80 ? unit != u'\r' : bool(info(codePointAt(in, n, at)) & Separate);
     }
 
     bool isSeparateBefore(const QChar *in, qsizetype lineStart, qsizetype at)
     {
         const char16_t unit = in[at - 1].unicode();
-        if (unit < 0x80)
-            return unit != u'\r';
-        char32_t c = unit;
-        if (QChar::isLowSurrogate(unit) && at - 2 >= lineStart && in[at - 2].isHighSurrogate())
-            c = QChar::surrogateToUcs4(in[at - 2].unicode(), unit);
-        return info(c) & Separate;
+        return unit < 0x80 ? unit != u'\r' : bool(info(codePointBefore(in, lineStart, at)) & Separate);
     }
 
     void keep(qsizetype from, qsizetype length)
@@ -319,12 +309,8 @@ private:
                 ++i;
                 break;
             }
-            char32_t c = unit;
-            qsizetype length = 1;
-            if (QChar::isHighSurrogate(unit) && i + 1 < n && in[i + 1].isLowSurrogate()) {
-                c = QChar::surrogateToUcs4(unit, in[i + 1].unicode());
-                length = 2;
-            }
+            const char32_t c = codePointAt(in, n, i);
+            const qsizetype length = QChar::requiresSurrogates(c) ? 2 : 1;
             const quint8 flags = info(c);
             if (!(flags & Interesting)) {
                 i += length;

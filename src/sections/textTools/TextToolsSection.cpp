@@ -180,9 +180,8 @@ void TextToolsSection::buildMoreMenu()
     using TextTransforms::Case;
     m_moreMenu = new QMenu(this);
     m_moreMenu->setToolTipsVisible(true);
-    // English plurals spelt out: the program's own texts are its English, with no catalogue to fill "(s)".
     const auto lines = [](const QString &one, const QString &many) {
-        return [one, many](qsizetype n) { return n == 1 ? one : many.arg(readableCount(n)); };
+        return [one, many](qsizetype n) { return countedText(n, one, many); };
     };
     addMoreItem(
         tr("Natural sort"), tr("Sort lines with numbers by value: file2 before file10"),
@@ -296,12 +295,10 @@ void TextToolsSection::refreshCounts()
     if (isBusy())
         return;
     const auto show = [this](const TextTransforms::Counts &c) {
-        const auto count = [](qint64 n, const QString &one, const QString &many) {
-            return n == 1 ? one : many.arg(readableCount(n));
-        };
-        m_counts->setText(QStringList{
-            count(c.characters, tr("1 character"), tr("%1 characters")), count(c.words, tr("1 word"), tr("%1 words")),
-            count(c.lines, tr("1 line"), tr("%1 lines")), count(c.utf8Bytes, tr("1 byte"), tr("%1 bytes"))}
+        m_counts->setText(QStringList{countedText(c.characters, tr("1 character"), tr("%1 characters")),
+                                      countedText(c.words, tr("1 word"), tr("%1 words")),
+                                      countedText(c.lines, tr("1 line"), tr("%1 lines")),
+                                      countedText(c.utf8Bytes, tr("1 byte"), tr("%1 bytes"))}
                               .join(QStringLiteral(" \u00B7 ")));
     };
     QString text = m_editor->text();
