@@ -19,6 +19,8 @@ start_xserver() {
     fi
     rm -f "$fifo"
     export DISPLAY=":$number"
+    # An X server of its own, not XWayland: a Wayland session's rules must not reach the tests from the desktop.
+    unset WAYLAND_DISPLAY
     # Window managers and tray hosts wait for this property; set it so they start at once.
     xprop -root -f _NET_NUMBER_OF_DESKTOPS 32c -set _NET_NUMBER_OF_DESKTOPS 1
 }

@@ -1,5 +1,8 @@
 #include "TestMain.h"
+#include "core/Session.h"
 #include "desktop/PanelPlacement.h"
+
+#include <QProcessEnvironment>
 
 class tst_PanelPlacement : public QObject
 {
@@ -41,6 +44,45 @@ private Q_SLOTS:
         auto [anchor, panel, available, expected] =
             fetch<QRect, QSize, QRect, QPoint>("anchor", "panel", "available", "expected");
         QCOMPARE(panelPosition(anchor, panel, available), expected);
+    }
+
+    // Nothing says where the icon is (a menu's item, through XWayland): the panel goes to the bar's tray end.
+    void trayEnd_data()
+    {
+        columns<QRect, QPoint>("available", "expected");
+        testRow("GNOME's top bar", QRect(0, 32, 1280, 768), QPoint(976, 36));
+        testRow("Plasma's bottom bar", QRect(0, 0, 1280, 756), QPoint(976, 352));
+        testRow("a bar on the left", QRect(48, 0, 1232, 800), QPoint(52, 396));
+        testRow("no bar", QRect(0, 0, 1280, 800), QPoint(976, 5));
+    }
+
+    void trayEnd()
+    {
+        auto [available, expected] = fetch<QRect, QPoint>("available", "expected");
+        QCOMPARE(panelPosition(trayEndOfBar(QRect(0, 0, 1280, 800), available), QSize(300, 400), available), expected);
+    }
+
+    // Where Wayland would leave the panel an ordinary window far from its icon, it goes through XWayland.
+    void platform_data()
+    {
+        columns<QString, QString>("environment", "platform");
+        testRow("GNOME on Wayland", "XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=wayland-0 DISPLAY=:0", "xcb");
+        testRow("Ubuntu's list", "XDG_CURRENT_DESKTOP=ubuntu:GNOME WAYLAND_DISPLAY=w DISPLAY=:0", "xcb");
+        testRow("Plasma on Wayland", "XDG_CURRENT_DESKTOP=KDE WAYLAND_DISPLAY=wayland-0 DISPLAY=:1", "xcb");
+        testRow("the user's choice wins",
+                "XDG_CURRENT_DESKTOP=KDE WAYLAND_DISPLAY=w DISPLAY=:1 QT_QPA_PLATFORM=wayland", "");
+        testRow("no XWayland", "XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=wayland-0", "");
+        testRow("sway is placed over its IPC", "XDG_CURRENT_DESKTOP=sway WAYLAND_DISPLAY=wayland-1 DISPLAY=:0", "");
+        testRow("GNOME on X11", "XDG_CURRENT_DESKTOP=GNOME DISPLAY=:0", "");
+    }
+
+    void platform()
+    {
+        auto [environment, platform] = fetch<QString, QString>("environment", "platform");
+        QProcessEnvironment variables;
+        for (const QString &variable : environment.split(QLatin1Char(' ')))
+            variables.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+        QCOMPARE(QString::fromLatin1(Session::chosenPlatform(variables)), platform);
     }
 };
 

@@ -95,12 +95,12 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
     // Some tray hosts never send a left click, so the menu offers the panel too.
     QAction *open = m_trayMenu.addAction(tr("Open Tessellon"));
     // From the menu the panel hangs where the click on the icon was, not from the item under the pointer now.
-    connect(open, &QAction::triggered, this, [this] { openPanelAt(QRect(m_menuAskedAt, QSize(1, 1))); });
+    connect(open, &QAction::triggered, this, [this] { openPanelAt(m_menuAskedAt); });
     m_startAtLogin = m_trayMenu.addAction(tr("Start at Login"));
     m_startAtLogin->setCheckable(true);
     // The autostart entry is the state: read it each time the item is shown, as another tool may change it.
     connect(&m_trayMenu, &QMenu::aboutToShow, this, [this] {
-        m_menuAskedAt = QCursor::pos();
+        m_menuAskedAt = Desktop::clickedAt();
         m_startAtLogin->setChecked(Desktop::startsAtLogin());
     });
     connect(m_startAtLogin, &QAction::triggered, this, [this](bool on) { setStartAtLogin(on); });
@@ -111,6 +111,12 @@ TessellonApp::TessellonApp(QObject *parent) : QObject(parent)
         perform({id == SingleInstance::Actions::pickColor ? id : QString(), {}}, {});
     });
     connect(&m_desktop, &Desktop::pressedAnywhere, this, &TessellonApp::onPressAnywhere);
+    connect(&m_desktop, &Desktop::pressedOutside, this, [this] {
+        if (m_panel && m_panel->isVisible() && m_panelMode == PanelMode::TrayPanel) {
+            hidePanel();
+            m_hiddenByDeactivation.start();
+        }
+    });
 }
 
 TessellonApp::~TessellonApp()

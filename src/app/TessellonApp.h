@@ -80,7 +80,7 @@ private:
     // Made only once a tray is there.
     std::unique_ptr<QSystemTrayIcon> m_tray;
     QMenu m_trayMenu;
-    // Where the pointer was when the tray menu was asked for: on the icon.
-    QPoint m_menuAskedAt;
+    // Where the click that asked for the tray menu was (on the icon), where that can be told.
+    QRect m_menuAskedAt;
     QAction *m_startAtLogin = nullptr;
 };

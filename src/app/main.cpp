@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <vector>
+
 int main(int argc, char *argv[])
 {
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
@@ -38,7 +40,16 @@ int main(int argc, char *argv[])
     // environment as it opens, and a launch that hands over must pass it on.
     const SingleInstance::Activation launch = SingleInstance::Activation::fromEnvironment();
 
-    QApplication app(argc, argv);
+    // The platform goes in as an argument, not in the environment, so that programs started from the panel
+    // (the file manager) keep their own.
+    std::vector<char *> qtArguments(argv, argv + argc);
+    QByteArray platformArgument = "-platform";
+    QByteArray platform = Desktop::chosenPlatform();
+    if (!platform.isEmpty())
+        qtArguments.insert(qtArguments.begin() + 1, {platformArgument.data(), platform.data()});
+    int qtArgumentCount = int(qtArguments.size());
+    qtArguments.push_back(nullptr);
+    QApplication app(qtArgumentCount, qtArguments.data());
     Desktop::useTranslations();
     PanelStyle::install();
     Style::setApplicationPalette(Desktop::startingPalette());

@@ -1,5 +1,8 @@
 #include "desktop/Desktop.h"
 
+#include "core/Logging.h"
+#include "core/Session.h"
+#include "desktop/ClickShield.h"
 #include "desktop/PanelPlacement.h"
 #include "desktop/session/Autostart.h"
 #include "desktop/session/FileReveal.h"
@@ -9,15 +12,61 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDBusMessage>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
+// QtDBus's hook for incoming calls, run before they are delivered. QSystemTrayIcon drops the position a tray
+// host passes with a click, and through XWayland nothing else can tell it; QtDBus exports the hook (since
+// Qt 4) without declaring it in a public header.
+using QDBusSpyHook = void (*)(const QDBusMessage &);
+void qDBusAddSpyHook(QDBusSpyHook);
+
+namespace {
+
+struct HostClick {
+    QPoint at;
+    QElapsedTimer when;
+};
+
+HostClick &lastHostClick()
+{
+    static HostClick click;
+    return click;
+}
+
+void noteHostClick(const QDBusMessage &call)
+{
+    static const QStringList clicks{QStringLiteral("Activate"), QStringLiteral("SecondaryActivate"),
+                                    QStringLiteral("ContextMenu")};
+    if (call.interface() != QLatin1String("org.kde.StatusNotifierItem") || !clicks.contains(call.member()) ||
+        call.arguments().size() != 2)
+        return;
+    lastHostClick().at = QPoint(call.arguments().at(0).toInt(), call.arguments().at(1).toInt());
+    lastHostClick().when.start();
+}
+
+bool throughXWayland()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb") && Session::isWayland();
+}
+
+} // namespace
+
 Desktop::Desktop(QObject *parent) : QObject(parent)
 {
+    static const bool watchingClicks = [] {
+        if (throughXWayland())
+            qDBusAddSpyHook(noteHostClick);
+        return true;
+    }();
+    Q_UNUSED(watchingClicks);
     connect(&m_trays, &TrayWatch::availabilityChanged, this, &Desktop::trayAvailabilityChanged);
     connect(&m_shortcuts, &GlobalShortcuts::activated, this, &Desktop::shortcutActivated);
     connect(&m_presses, &OutsideClickWatch::pressed, this, &Desktop::pressedAnywhere);
@@ -28,6 +77,16 @@ bool Desktop::isWayland()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+QByteArray Desktop::chosenPlatform()
+{
+    QByteArray platform = Session::chosenPlatform(QProcessEnvironment::systemEnvironment());
+    if (platform == "xcb" && !X11::reachable()) {
+        qCWarning(lcDesktop) << "XWayland refused a connection: the panel is an ordinary Wayland window";
+        return {};
+    }
+    return platform;
+}
+
 void Desktop::placePanel(QWidget *panel, const QRect &icon)
 {
     m_panel = panel;
@@ -36,16 +95,31 @@ void Desktop::placePanel(QWidget *panel, const QRect &icon)
     if (isWayland())
         return;
     // Trays that speak StatusNotifierItem do not tell where the icon is; the click that opened the panel
-    // was on it, so the pointer is as good.
-    m_anchor = icon.isValid() ? icon : QRect(QCursor::pos(), QSize(1, 1));
-    QScreen *screen = QGuiApplication::screenAt(m_anchor.center());
+    // was on it, so that is as good.
+    m_anchor = icon.isValid() ? icon : clickedAt();
+    QScreen *screen = m_anchor.isValid() ? QGuiApplication::screenAt(m_anchor.center()) : nullptr;
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     m_available = screen->availableGeometry();
+    if (!m_anchor.isValid())
+        m_anchor = trayEndOfBar(screen->geometry(), m_available);
     panel->adjustSize();
     panelResized(panel);
+}
+
+QRect Desktop::clickedAt()
+{
+    // On X11 the pointer is still where it clicked. Through XWayland the X server saw no pointer over the
+    // desktop's bar (a Wayland surface): only the host's word counts, fresh, and a menu's item says nothing.
+    constexpr qint64 kFreshMs = 2000;
+    if (!throughXWayland())
+        return {QCursor::pos(), QSize(1, 1)};
+    const HostClick &click = lastHostClick();
+    if (click.when.isValid() && click.when.elapsed() < kFreshMs)
+        return {click.at, QSize(1, 1)};
+    return {};
 }
 
 void Desktop::panelShown(QWidget *panel)
@@ -73,12 +147,30 @@ void Desktop::attachOnSway(int triesLeft)
     QTimer::singleShot(kRetryMs, this, [this, triesLeft] { attachOnSway(triesLeft - 1); });
 }
 
+Desktop::~Desktop() = default;
+
 void Desktop::watchPresses(bool on)
 {
-    if (on)
-        m_presses.start();
-    else
-        m_presses.stop();
+    if (!throughXWayland()) {
+        if (on)
+            m_presses.start();
+        else
+            m_presses.stop();
+        return;
+    }
+    if (!on || !m_panel) {
+        if (m_shield)
+            m_shield->hide();
+        return;
+    }
+    if (!m_shield) {
+        m_shield = std::make_unique<ClickShield>();
+        connect(m_shield.get(), &ClickShield::pressed, this, &Desktop::pressedOutside);
+    }
+    QScreen *screen = m_panel->screen();
+    m_shield->cover(screen ? screen->availableGeometry() : QRect());
+    // The panel stays above it.
+    m_panel->raise();
 }
 
 void Desktop::handOverActivation(WId panel, const QString &startupId, const QString &activationToken)

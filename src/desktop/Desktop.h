@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class ClickShield;
 class QWidget;
 class SingleInstance;
 
@@ -28,22 +29,30 @@ class Desktop : public QObject
 
 public:
     explicit Desktop(QObject *parent = nullptr);
+    ~Desktop() override;
 
     static bool isWayland();
+    // The Qt platform to start on, or nothing for Qt's own choice: XWayland where a Wayland compositor would
+    // leave the panel an ordinary window, as long as XWayland takes us.
+    static QByteArray chosenPlatform();
 
     bool trayAvailable() const { return m_trays.isAvailable(); }
 
     // Suggests the global shortcuts; the desktop asks the user, who may choose other keys.
     void offerShortcuts(const QList<GlobalShortcuts::Shortcut> &shortcuts) { m_shortcuts.start(shortcuts); }
 
-    // Hangs the tray panel from its icon (or, where the tray does not say where that is, from the pointer
-    // that clicked it) before it shows, and keeps it there as its size changes: on X11 the panel moves
-    // itself; on sway the compositor moves it once it has a frame; other Wayland compositors decide alone.
+    // Hangs the tray panel from its icon (or, where the tray does not say where that is, from the click on it,
+    // or else from the end of the bar where trays sit) before it shows, and keeps it there as its size changes: on X11
+    // the panel moves itself; on sway the compositor moves it once it has a frame; other Wayland compositors decide
+    // alone.
     void placePanel(QWidget *panel, const QRect &icon);
+    // Where the click on the tray icon was, or nothing where no one can tell (see placePanel).
+    static QRect clickedAt();
     void panelShown(QWidget *panel);
     void panelResized(QWidget *panel);
 
-    // Presses anywhere on the screen, for as long as the tray panel is up (X11 only).
+    // Presses anywhere on the screen, for as long as the tray panel is up: on X11 any press, which the app
+    // weighs (pressedAnywhere); through XWayland a press outside the panel (pressedOutside).
     void watchPresses(bool on);
 
     // Passes a launch's activation on to the panel before it shows, so the desktop lets it take the focus: on
@@ -69,12 +78,14 @@ Q_SIGNALS:
     void trayAvailabilityChanged(bool available);
     void shortcutActivated(const QString &id);
     void pressedAnywhere();
+    void pressedOutside();
 
 private:
     void attachOnSway(int triesLeft);
 
     TrayWatch m_trays{QDBusConnection::sessionBus()};
     OutsideClickWatch m_presses;
+    std::unique_ptr<ClickShield> m_shield;
     SwayPlacement m_sway;
     GlobalShortcuts m_shortcuts{QDBusConnection::sessionBus()};
     ColorSchemeFollower m_colorScheme;

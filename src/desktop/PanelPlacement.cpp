@@ -45,3 +45,14 @@ QPoint panelPosition(const QRect &anchor, const QSize &panel, const QRect &avail
     return {clampInto(position.x(), panel.width(), area.x(), area.width()),
             clampInto(position.y(), panel.height(), area.y(), area.height())};
 }
+
+QRect trayEndOfBar(const QRect &screen, const QRect &available)
+{
+    if (available.bottom() < screen.bottom())
+        return {available.right(), available.bottom() + 1, 1, screen.bottom() - available.bottom()};
+    if (available.left() > screen.left())
+        return {screen.left(), available.bottom(), available.left() - screen.left(), 1};
+    if (available.right() < screen.right())
+        return {available.right() + 1, available.bottom(), screen.right() - available.right(), 1};
+    return {available.right(), screen.top(), 1, qMax(1, available.top() - screen.top())};
+}

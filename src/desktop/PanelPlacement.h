@@ -11,5 +11,10 @@
 // few pixels off its edges; one larger than the area keeps its top-left corner visible.
 QPoint panelPosition(const QRect &anchor, const QSize &panel, const QRect &available);
 
+// Where a tray's icon most likely is when nothing says: at the end of the bar where trays sit (the right end of
+// a top or bottom bar, the bottom of a side bar), the bar being the edge the available area leaves out; the
+// top-right corner where none is left out.
+QRect trayEndOfBar(const QRect &screen, const QRect &available);
+
 // How far a placed panel keeps off the available area's edges.
 constexpr int kPanelScreenMargin = 4;

@@ -1,5 +1,7 @@
 #include "net/ClipboardService.h"
 
+#include "core/Session.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -28,7 +30,7 @@ void copy(const QString &text)
 
 bool copyNeedsFocus()
 {
-    return QGuiApplication::platformName() == QLatin1String("wayland");
+    return Session::isWayland();
 }
 
 void copyOnceFocused(const QString &text, bool needsFocus, const std::function<void(bool copied)> &done, int waitMs)

@@ -1,5 +1,6 @@
 #include "picking/LoupePicker.h"
 
+#include "core/Session.h"
 #include "picking/LoupeOverlay.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,8 @@ using Outcome = ScreenColorPicker::PickResult::Outcome;
 
 bool LoupePicker::isAvailable()
 {
-    // Wayland keeps other windows' pixels from us; only the portal can pick there.
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    // Wayland keeps other windows' pixels from us, through XWayland too; only the portal can pick there.
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || Session::isWayland())
         return false;
     QScreen *screen = QGuiApplication::primaryScreen();
     return screen && !screen->grabWindow(0, 0, 0, 1, 1).isNull();

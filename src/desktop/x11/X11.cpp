@@ -21,6 +21,14 @@ xcb_atom_t atom(xcb_connection_t *connection, const QByteArray &name)
 
 } // namespace
 
+bool reachable()
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool connected = !xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    return connected;
+}
+
 bool xembedTrayOwned()
 {
     // A connection of our own: Qt's is busy with the display, and this one is short.

@@ -6,6 +6,9 @@
 // that speaks to X directly.
 namespace X11 {
 
+// Whether the X server in DISPLAY takes a connection from us (XWayland may refuse one, or be gone).
+bool reachable();
+
 // Whether an XEmbed system tray (tint2, stalonetray, LXDE's) owns the tray selection of the default screen.
 bool xembedTrayOwned();
 
