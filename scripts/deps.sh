@@ -25,6 +25,8 @@ if [[ "${1:-}" == "test" ]]; then
     # And on Wayland: sway with waybar's tray, and what drives them (a virtual pointer we build, grim, the
     # clipboard tools, python3 to read sway's layout).
     packages+=(sway waybar grim wl-clipboard libwayland-dev libwayland-bin python3)
+    # GNOME Shell with its AppIndicator extension and portal, on Wayland (with XWayland) and on X11.
+    packages+=(gnome-shell gnome-shell-extension-appindicator xdg-desktop-portal-gnome xwayland)
     # The second build: clang with its sanitizer runtimes.
     packages+=(clang libclang-rt-14-dev)
 fi

@@ -297,6 +297,10 @@ done
 
 echo "--- the real desktop portal (gtk backend): light and dark follow the desktop's setting"
 use_private_home "$WORK/portal"
+# Only the gtk backend, whatever other desktops' backends are installed (GNOME's would claim this desktop).
+export XDG_DESKTOP_PORTAL_DIR="$WORK/portals"
+mkdir -p "$XDG_DESKTOP_PORTAL_DIR"
+cp /usr/share/xdg-desktop-portal/portals/gtk.portal "$XDG_DESKTOP_PORTAL_DIR/"
 start_xserver
 start_tray_host "$here/tint2rc" "$probe"
 # The portal and its backend read GNOME's setting through dconf; all three run on the test's bus, started

@@ -1,0 +1,284 @@
+#!/usr/bin/env bash
+# End to end under the real GNOME Shell 43 with the AppIndicator extension as the tray host and the GNOME
+# portal, on Wayland (headless, a virtual monitor; Tessellon through XWayland) or on X11 (on an Xvfb), all
+# on a session bus and a system bus of their own:
+#   the window shown for want of a tray gives way to the icon once the extension comes; a double click on
+#   the icon opens the panel at it, out of the task list; every tab keeps it on screen and off the bar;
+#   Escape and a press on the desktop close it; the menu's first item opens it at the bar's tray end;
+#   dark and light follow the desktop's setting live; `--pick-color` with the panel closed goes through the
+#   shell's own picker without showing the panel, and the colour is on the clipboard; "Quit Tessellon".
+# The shell runs in unsafe mode (a test-only extension turns it on) so that its Eval answers: input goes
+# through Clutter's virtual devices, screenshots and the clipboard through the shell itself.
+# Usage: gnome_e2e.sh TESSELLON wayland|x11
+# Screenshots go to $TESSELLON_E2E_SHOTS when set.
+set -uo pipefail
+
+# shellcheck source=common.sh
+source "$(dirname "$0")/common.sh"
+run_on_own_bus "$@"
+
+app="$1"
+mode="$2"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=../../scripts/xsession.sh
+source "$here/../../scripts/xsession.sh"
+WORK=$(mktemp -d)
+shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"
+mkdir -p "$shots"
+
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DATA_HOME="$WORK/home/.local/share"
+export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE="$mode"
+# GLib's settings in a file of the test's own, read by the shell, the portal and gsettings alike.
+export GSETTINGS_BACKEND=keyfile
+# Only GNOME's portal backend, whatever else is installed.
+export XDG_DESKTOP_PORTAL_DIR="$WORK/portals"
+mkdir -p "$XDG_CONFIG_HOME/glib-2.0/settings" "$XDG_RUNTIME_DIR" "$XDG_DESKTOP_PORTAL_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+cp /usr/share/xdg-desktop-portal/portals/gnome{,-shell}.portal "$XDG_DESKTOP_PORTAL_DIR/"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+cleanup() {
+    local pid
+    for pid in "${APP_PID:-}" "${PORTAL_PID:-}" "${BACKEND_PID:-}" "${SHELL_PID:-}" "${SYSTEM_BUS_PID:-}"; do
+        [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+    done
+    stop_xserver
+    wait 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+describe_failure() {
+    echo "         windows: $(shell_eval 'windows()')"
+    [[ -s "$WORK/app.log" ]] && sed 's/^/         app: /' "$WORK/app.log" | tail -10
+    return 0
+}
+
+# The shell's JavaScript, its answer on stdout (a string without its quotes); fails when the shell refused.
+shell_eval() {
+    local answer
+    answer=$(gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+        --method org.gnome.Shell.Eval "$1" 2>/dev/null) || return 1
+    [[ "$answer" == "(true, "* ]] || return 1
+    answer=${answer#"(true, '"}
+    answer=${answer%"')"}
+    answer=${answer#\"}
+    printf '%s\n' "${answer%\"}"
+}
+
+# gnome-shell aborts without a system bus; an empty one of our own keeps the machine's services out.
+SYSTEM_BUS=$(dbus-daemon --config-file="$here/../data/test-bus.conf" --fork --print-address=1 --print-pid=3 \
+    3>"$WORK/system-bus.pid")
+SYSTEM_BUS_PID=$(cat "$WORK/system-bus.pid")
+export DBUS_SYSTEM_BUS_ADDRESS="$SYSTEM_BUS"
+
+# A test-only extension that turns unsafe mode on, so that Eval and the Screenshot interface answer. The
+# AppIndicator extension is off until Tessellon runs: the tray host comes after it, as at login.
+unsafe="$XDG_DATA_HOME/gnome-shell/extensions/tessellon-test@tessellon"
+mkdir -p "$unsafe"
+echo '{"uuid": "tessellon-test@tessellon", "name": "Tests", "description": "Unsafe mode for the tests",
+  "shell-version": ["43"]}' >"$unsafe/metadata.json"
+echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }' \
+    >"$unsafe/extension.js"
+cat >"$XDG_CONFIG_HOME/glib-2.0/settings/keyfile" <<EOF
+[org/gnome/shell]
+enabled-extensions=['tessellon-test@tessellon']
+welcome-dialog-last-shown-version='999'
+
+[org/gnome/desktop/interface]
+color-scheme='default'
+EOF
+
+if [[ "$mode" == wayland ]]; then
+    gnome-shell --wayland --headless --virtual-monitor 1280x800 --wayland-display=wayland-gnome \
+        >"$WORK/shell.log" 2>&1 &
+    SHELL_PID=$!
+else
+    start_xserver 1280x800
+    gnome-shell --x11 --replace >"$WORK/shell.log" 2>&1 &
+    SHELL_PID=$!
+fi
+shell_up() { [[ "$(shell_eval 'global.context.unsafe_mode')" == true ]]; }
+if ! wait_for 60 shell_up; then
+    echo "FAIL!  : GNOME Shell did not start in unsafe mode"
+    tail -20 "$WORK/shell.log"
+    exit 1
+fi
+if [[ "$mode" == wayland ]]; then
+    export WAYLAND_DISPLAY=wayland-gnome
+    xwayland_up() { grep -q "Using public X11 display" "$WORK/shell.log" && compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*" >/dev/null; }
+    wait_for 20 xwayland_up
+    DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$WORK/shell.log")
+    XAUTHORITY=$(compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*")
+    export DISPLAY XAUTHORITY
+fi
+
+# Helpers in the shell: our windows as "x y width height x11 skip-taskbar in-alt-tab", a pointer and a
+# keyboard, the clipboard's text, a screenshot.
+shell_eval "
+const { Clutter, Meta, St } = imports.gi;
+const seat = Clutter.get_default_backend().get_default_seat();
+const pointer = seat.create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);
+const keyboard = seat.create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
+const now = () => global.get_current_time() * 1000;
+const ours = () => global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() == global.tessellonPid);
+globalThis.windows = () => ours().map(w => [w.title, w.get_frame_rect().x, w.get_frame_rect().y, w.get_frame_rect().width, w.get_frame_rect().height, w.get_client_type() == Meta.WindowClientType.X11, w.is_skip_taskbar(), global.display.get_tab_list(Meta.TabList.NORMAL, null).includes(w), w.has_focus()].join(' ')).join('; ');
+globalThis.panel = () => ours().filter(w => w.title == 'Tessellon').map(w => { const r = w.get_frame_rect(); return [r.x, r.y, r.width, r.height, w.get_client_type() == Meta.WindowClientType.X11, w.is_skip_taskbar(), global.display.get_tab_list(Meta.TabList.NORMAL, null).includes(w)].join(' '); })[0] || '';
+globalThis.click = (x, y, times) => { pointer.notify_absolute_motion(now(), x, y); for (let i = 0; i < times; i++) { pointer.notify_button(now(), 1, Clutter.ButtonState.PRESSED); pointer.notify_button(now(), 1, Clutter.ButtonState.RELEASED); } return 'ok'; };
+globalThis.key = code => { keyboard.notify_key(now(), code, Clutter.KeyState.PRESSED); keyboard.notify_key(now(), code, Clutter.KeyState.RELEASED); return 'ok'; };
+globalThis.readClipboard = () => { globalThis.clipboard = null; St.Clipboard.get_default().get_text(St.ClipboardType.CLIPBOARD, (c, text) => { globalThis.clipboard = text || ''; }); return 'ok'; };
+globalThis.icon = () => Object.entries(imports.ui.main.panel.statusArea).filter(([k]) => k.startsWith('appindicator')).map(([k, v]) => { const [x, y] = v.get_transformed_position(); const [w, h] = v.get_transformed_size(); return [Math.round(x + w / 2), Math.round(y + h / 2)].join(' '); })[0] || '';
+imports.ui.main.messageTray.bannerBlocked = true;
+globalThis.menuItem = label => { const item = Object.entries(imports.ui.main.panel.statusArea).filter(([k]) => k.startsWith('appindicator')).filter(([k, v]) => v.menu.isOpen).flatMap(([k, v]) => v.menu._getMenuItems()).find(i => i.label && i.label.text == label); if (!item) return ''; const [x, y] = item.get_transformed_position(); const [w, h] = item.get_transformed_size(); return [Math.round(x + w / 2), Math.round(y + h / 2)].join(' '); };
+imports.ui.main.layoutManager.connect('startup-complete', () => imports.ui.main.overview.hide());
+if (!imports.ui.main.layoutManager._startingUp) imports.ui.main.overview.hide();
+'ok'" >/dev/null
+# At rest on the bare desktop, as after a login: nothing modal (the overview shown at start holds the focus).
+desktop_at_rest() {
+    [[ "$(shell_eval 'String(!imports.ui.main.layoutManager._startingUp && !imports.ui.main.overview.visible && imports.ui.main.modalCount == 0)')" == true ]] && return 0
+    shell_eval 'imports.ui.main.overview.hide()' >/dev/null
+    return 1
+}
+wait_for 30 desktop_at_rest
+check "the shell answers for the tests" test "$(shell_eval 'typeof click')" == function
+
+click_at() { [[ "$(shell_eval "click($1, $2, ${3:-1})")" == ok ]]; }
+press_key() { [[ "$(shell_eval "key($1)")" == ok ]]; }
+screenshot() {
+    gdbus call --session --dest org.gnome.Shell.Screenshot --object-path /org/gnome/Shell/Screenshot \
+        --method org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null 2>&1
+}
+# Two screenshots in a row the same: the panel's opening and any fade have finished.
+screen_is_still() {
+    screenshot "$WORK/now.png" || return 1
+    local now
+    now=$(convert "$WORK/now.png" -depth 8 rgb:- | md5sum)
+    [[ "$now" == "${last_grab:-}" ]] && return 0
+    last_grab="$now"
+    return 1
+}
+screenshot_when_still() {
+    last_grab=""
+    wait_for 10 screen_is_still && cp "$WORK/now.png" "$1"
+}
+pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1; }
+# The shell reads the clipboard as any Wayland client would (wl-paste would take the focus on GNOME).
+clipboard_read() { [[ "$(shell_eval 'String(clipboard)')" != null ]]; }
+clipboard() {
+    shell_eval 'readClipboard()' >/dev/null || return 1
+    wait_for 5 clipboard_read && shell_eval 'clipboard'
+}
+
+read_panel() { read -r px py pw ph x11 skip alttab < <(shell_eval 'panel()') && [[ -n "${px:-}" ]]; }
+panel_shown() { read_panel; }
+panel_hidden() { ! read_panel; }
+# On the 1280x800 screen, below the 32-pixel bar, at its own size.
+panel_on_screen() {
+    read_panel || return 1
+    ((px >= 0 && py >= 32 && px + pw <= 1280 && py + ph <= 800 && pw <= 470 && ph <= 650))
+}
+# Hanging from the icon: just below the bar, across the icon's x.
+panel_at_icon() {
+    panel_on_screen && ((py <= 40 && px <= icon_x && icon_x <= px + pw))
+}
+out_of_task_list() { read_panel && [[ "$skip" == true && "$alttab" == false ]]; }
+
+# Light or dark: the panel's own background, in its left margin halfway down.
+panel_is() { # light|dark
+    read_panel || return 1
+    screenshot "$WORK/look.png" || return 1
+    local lightness
+    lightness=$(convert "$WORK/look.png" -crop "1x1+$((px + 4))+$((py + ph / 2))" -colorspace Gray \
+        -format "%[fx:int(255*p)]" info: 2>/dev/null)
+    if [[ "$1" == light ]]; then ((lightness >= 160)); else ((lightness <= 90)); fi
+}
+
+# The GNOME portal, as the session starts it: the backend needs the display.
+/usr/libexec/xdg-desktop-portal-gnome -r >"$WORK/portal-gnome.log" 2>&1 &
+BACKEND_PID=$!
+backend_up() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        string:org.freedesktop.impl.portal.desktop.gnome 2>/dev/null | grep -q true
+}
+wait_for 30 backend_up
+/usr/libexec/xdg-desktop-portal -r >"$WORK/portal.log" 2>&1 &
+PORTAL_PID=$!
+portal_answers() {
+    dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+        org.freedesktop.portal.Settings.Read string:org.freedesktop.appearance string:color-scheme >/dev/null 2>&1
+}
+check "GNOME's portal answers" wait_for 30 portal_answers
+
+"$app" 2>"$WORK/app.log" &
+APP_PID=$!
+shell_eval "global.tessellonPid = $APP_PID" >/dev/null
+check "with no tray host yet, the panel opens as a window" wait_for 20 panel_shown
+[[ "$mode" == wayland ]] && check "through XWayland" test "${x11:-}" == true
+shell_eval "imports.ui.main.extensionManager.enableExtension('ubuntu-appindicators@ubuntu.com')" >/dev/null
+icon_shown() { [[ -n "$(shell_eval 'icon()')" ]]; }
+check "the icon shows in the bar once the AppIndicator extension comes, after Tessellon" wait_for 20 icon_shown
+check "and the window gives way to it" wait_for 10 panel_hidden
+read -r icon_x icon_y < <(shell_eval 'icon()')
+
+# The extension opens the menu on a click and activates the item on a double click.
+click_at "$icon_x" "$icon_y" 2
+check "a double click on the icon opens the panel" wait_for 10 panel_shown
+check "hanging from the icon, below the bar" wait_for 10 panel_at_icon
+check "out of the task list and Alt+Tab" out_of_task_list
+screenshot_when_still "$shots/e2e-gnome-$mode.png"
+for tab in placeholders color text icons glyphs textTools; do
+    "$app" --tab "$tab"
+    check "$tab: the panel stays on screen and off the bar" wait_for 10 panel_on_screen
+done
+"$app" --tab placeholders
+click_at 300 500
+check "a press on the desktop closes it" wait_for 10 panel_hidden
+click_at "$icon_x" "$icon_y" 2
+wait_for 10 panel_shown
+press_key 1 # Escape
+check "Escape closes it" wait_for 10 panel_hidden
+
+# A single click opens the extension's menu, whose first item is ours. It slides open: its items are aimed
+# at once they stay put.
+menu_item_at_rest() { # LABEL
+    local first second
+    first=$(shell_eval "menuItem('$1')") || return 1
+    sleep 0.1
+    second=$(shell_eval "menuItem('$1')") || return 1
+    [[ "$first" == "$second" && "$first" =~ ^[0-9]+\ [0-9]+$ ]] && read -r item_x item_y <<<"$first"
+}
+click_menu_item() { # LABEL
+    click_at "$icon_x" "$icon_y" && wait_for 3 menu_item_at_rest "$1" && click_at "$item_x" "$item_y"
+}
+reopen_from_menu() { click_menu_item "Open Tessellon" && wait_for 3 panel_shown; }
+check "the menu's \"Open Tessellon\" opens the panel" wait_for 15 reopen_from_menu
+check "at the bar's tray end, below the bar" panel_at_icon
+
+check "the panel starts light" wait_for 10 panel_is light
+gsettings set org.gnome.desktop.interface color-scheme prefer-dark
+check "it turns dark with the desktop, live" wait_for 10 panel_is dark
+screenshot_when_still "$shots/e2e-gnome-$mode-dark.png"
+gsettings set org.gnome.desktop.interface color-scheme default
+check "and light again" wait_for 10 panel_is light
+press_key 1
+
+# The shell's own picker, asked for with the panel closed: the panel stays away while the user picks.
+screenshot "$WORK/before-pick.png"
+expected=$(pixel "$WORK/before-pick.png" 300 500)
+"$app" --pick-color
+picker_up() { [[ "$(shell_eval 'String(imports.ui.main.modalCount > 0)')" == true ]]; }
+check "the shell's colour picker comes" wait_for 10 picker_up
+check "and the panel is not shown over the screen meanwhile" panel_hidden
+click_at 300 500
+clipboard_is_expected() { [[ "$(clipboard)" == "$expected" ]]; }
+check "the picked colour ($expected) is on the clipboard" wait_for 10 clipboard_is_expected
+echo "         the clipboard holds $(clipboard)"
+check "the panel opens with it" wait_for 10 panel_shown
+
+app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
+press_key 1
+click_menu_item "Quit Tessellon"
+check "the menu's \"Quit Tessellon\" ends it" wait_for 10 app_gone
+
+echo "$passed passed, $failed failed"
+((failed == 0))
