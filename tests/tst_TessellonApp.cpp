@@ -82,30 +82,6 @@ private Q_SLOTS:
             QTRY_COMPARE(banner(), QStringLiteral("Can't pick colors here: this desktop offers no color picker"));
     }
 
-    // A pick asked for with the panel closed never shows it while the user picks: the panel opens with the
-    // pick's answer already in its banner.
-    void pickColorWithThePanelClosed()
-    {
-        QVERIFY(
-            call(QStringLiteral("ActivateAction"), {QStringLiteral("toggle"), QVariantList(), QVariantMap()}).type() ==
-            QDBusMessage::ReplyMessage);
-        QTRY_VERIFY(!m_app->panel()->isVisible());
-        m_app->panel()->showMessage(QStringLiteral("before"));
-        struct AtShow : QObject {
-            std::optional<QString> toast;
-            bool eventFilter(QObject *panel, QEvent *event) override
-            {
-                if (event->type() == QEvent::Show && !toast)
-                    toast = static_cast<MenuPanelView *>(panel)->toast().value_or(QStringLiteral("none"));
-                return false;
-            }
-        } atShow;
-        m_app->panel()->installEventFilter(&atShow);
-        call(QStringLiteral("ActivateAction"), {QStringLiteral("pick-color"), QVariantList(), QVariantMap()});
-        QTRY_VERIFY(m_app->panel()->isVisible());
-        QCOMPARE(atShow.toast, QStringLiteral("Can't pick colors here: this desktop offers no color picker"));
-    }
-
     // The entry's Exec line survives both of its escape layers, whatever the install path holds, and the
     // desktop's own validator takes it.
     void execQuoting_data()

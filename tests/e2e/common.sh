@@ -49,3 +49,27 @@ registered_with_watcher() {
     done
     return 1
 }
+
+# Takes the screenshot (the script's grab_screen FILE) once two grabs in a row are the same, so an opening
+# or a fade has finished.
+screen_is_still() {
+    grab_screen "$WORK/now.png" || return 1
+    local now
+    now=$(md5sum <"$WORK/now.png")
+    [[ "$now" == "${last_grab:-}" ]] && return 0
+    last_grab="$now"
+    return 1
+}
+screenshot_when_still() {
+    last_grab=""
+    wait_for 10 screen_is_still && cp "$WORK/now.png" "$1"
+}
+
+bus_name_owned() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        "string:$1" 2>/dev/null | grep -q true
+}
+portal_answers() {
+    dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+        org.freedesktop.portal.Settings.Read string:org.freedesktop.appearance string:color-scheme >/dev/null 2>&1
+}

@@ -1,16 +1,9 @@
 #!/usr/bin/env bash
-# End to end under the real GNOME Shell 43 with the AppIndicator extension as the tray host and the GNOME
-# portal, on Wayland (headless, a virtual monitor; Tessellon through XWayland) or on X11 (on an Xvfb), all
-# on a session bus and a system bus of their own:
-#   the window shown for want of a tray gives way to the icon once the extension comes; a double click on
-#   the icon opens the panel at it, out of the task list; every tab keeps it on screen and off the bar;
-#   Escape and a press on the desktop close it; the menu's first item opens it at the bar's tray end;
-#   dark and light follow the desktop's setting live; `--pick-color` with the panel closed goes through the
-#   shell's own picker without showing the panel, and the colour is on the clipboard; "Quit Tessellon".
-# The shell runs in unsafe mode (a test-only extension turns it on) so that its Eval answers: input goes
-# through Clutter's virtual devices, screenshots and the clipboard through the shell itself.
-# Usage: gnome_e2e.sh TESSELLON wayland|x11
-# Screenshots go to $TESSELLON_E2E_SHOTS when set.
+# End to end under the real GNOME Shell 43, its AppIndicator extension as the tray host and GNOME's portal,
+# on Wayland (headless; Tessellon through XWayland) or on X11 (an Xvfb), on buses of their own. The shell runs
+# in unsafe mode (a test-only extension) so that its Eval answers: input goes through Clutter's virtual
+# devices, the screen and the clipboard are read through the shell.
+# Usage: gnome_e2e.sh TESSELLON wayland|x11   (screenshots go to $TESSELLON_E2E_SHOTS when set)
 set -uo pipefail
 
 # shellcheck source=common.sh
@@ -38,10 +31,7 @@ cp /usr/share/xdg-desktop-portal/portals/gnome{,-shell}.portal "$XDG_DESKTOP_POR
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 cleanup() {
-    local pid
-    for pid in "${APP_PID:-}" "${PORTAL_PID:-}" "${BACKEND_PID:-}" "${SHELL_PID:-}" "${SYSTEM_BUS_PID:-}"; do
-        [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-    done
+    kill ${APP_PID:-} ${PORTAL_PID:-} ${BACKEND_PID:-} ${SHELL_PID:-} ${SYSTEM_BUS_PID:-} 2>/dev/null
     stop_xserver
     wait 2>/dev/null
     rm -rf "$WORK"
@@ -49,7 +39,7 @@ cleanup() {
 trap cleanup EXIT
 
 describe_failure() {
-    echo "         windows: $(shell_eval 'windows()')"
+    echo "         panel: $(shell_eval 'panel()')"
     [[ -s "$WORK/app.log" ]] && sed 's/^/         app: /' "$WORK/app.log" | tail -10
     return 0
 }
@@ -99,11 +89,7 @@ else
     SHELL_PID=$!
 fi
 shell_up() { [[ "$(shell_eval 'global.context.unsafe_mode')" == true ]]; }
-if ! wait_for 60 shell_up; then
-    echo "FAIL!  : GNOME Shell did not start in unsafe mode"
-    tail -20 "$WORK/shell.log"
-    exit 1
-fi
+wait_for 60 shell_up || { echo "FAIL!  : GNOME Shell did not start in unsafe mode" && tail "$WORK/shell.log" && exit 1; }
 if [[ "$mode" == wayland ]]; then
     export WAYLAND_DISPLAY=wayland-gnome
     xwayland_up() { grep -q "Using public X11 display" "$WORK/shell.log" && compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*" >/dev/null; }
@@ -122,7 +108,6 @@ const pointer = seat.create_virtual_device(Clutter.InputDeviceType.POINTER_DEVIC
 const keyboard = seat.create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
 const now = () => global.get_current_time() * 1000;
 const ours = () => global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() == global.tessellonPid);
-globalThis.windows = () => ours().map(w => [w.title, w.get_frame_rect().x, w.get_frame_rect().y, w.get_frame_rect().width, w.get_frame_rect().height, w.get_client_type() == Meta.WindowClientType.X11, w.is_skip_taskbar(), global.display.get_tab_list(Meta.TabList.NORMAL, null).includes(w), w.has_focus()].join(' ')).join('; ');
 globalThis.panel = () => ours().filter(w => w.title == 'Tessellon').map(w => { const r = w.get_frame_rect(); return [r.x, r.y, r.width, r.height, w.get_client_type() == Meta.WindowClientType.X11, w.is_skip_taskbar(), global.display.get_tab_list(Meta.TabList.NORMAL, null).includes(w)].join(' '); })[0] || '';
 globalThis.click = (x, y, times) => { pointer.notify_absolute_motion(now(), x, y); for (let i = 0; i < times; i++) { pointer.notify_button(now(), 1, Clutter.ButtonState.PRESSED); pointer.notify_button(now(), 1, Clutter.ButtonState.RELEASED); } return 'ok'; };
 globalThis.key = code => { keyboard.notify_key(now(), code, Clutter.KeyState.PRESSED); keyboard.notify_key(now(), code, Clutter.KeyState.RELEASED); return 'ok'; };
@@ -140,28 +125,13 @@ desktop_at_rest() {
     return 1
 }
 wait_for 30 desktop_at_rest
-check "the shell answers for the tests" test "$(shell_eval 'typeof click')" == function
 
 click_at() { [[ "$(shell_eval "click($1, $2, ${3:-1})")" == ok ]]; }
 press_key() { [[ "$(shell_eval "key($1)")" == ok ]]; }
-screenshot() {
+grab_screen() {
     gdbus call --session --dest org.gnome.Shell.Screenshot --object-path /org/gnome/Shell/Screenshot \
         --method org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null 2>&1
 }
-# Two screenshots in a row the same: the panel's opening and any fade have finished.
-screen_is_still() {
-    screenshot "$WORK/now.png" || return 1
-    local now
-    now=$(convert "$WORK/now.png" -depth 8 rgb:- | md5sum)
-    [[ "$now" == "${last_grab:-}" ]] && return 0
-    last_grab="$now"
-    return 1
-}
-screenshot_when_still() {
-    last_grab=""
-    wait_for 10 screen_is_still && cp "$WORK/now.png" "$1"
-}
-pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1; }
 # The shell reads the clipboard as any Wayland client would (wl-paste would take the focus on GNOME).
 clipboard_read() { [[ "$(shell_eval 'String(clipboard)')" != null ]]; }
 clipboard() {
@@ -172,21 +142,14 @@ clipboard() {
 read_panel() { read -r px py pw ph x11 skip alttab < <(shell_eval 'panel()') && [[ -n "${px:-}" ]]; }
 panel_shown() { read_panel; }
 panel_hidden() { ! read_panel; }
-# On the 1280x800 screen, below the 32-pixel bar, at its own size.
-panel_on_screen() {
-    read_panel || return 1
-    ((px >= 0 && py >= 32 && px + pw <= 1280 && py + ph <= 800 && pw <= 470 && ph <= 650))
-}
-# Hanging from the icon: just below the bar, across the icon's x.
-panel_at_icon() {
-    panel_on_screen && ((py <= 40 && px <= icon_x && icon_x <= px + pw))
-}
+# On the 1280x800 screen, below the 32-pixel bar, at its own size; at the icon: just below it, across its x.
+panel_on_screen() { read_panel && ((px >= 0 && py >= 32 && px + pw <= 1280 && py + ph <= 800 && pw <= 470 && ph <= 650)); }
+panel_at_icon() { panel_on_screen && ((py <= 40 && px <= icon_x && icon_x <= px + pw)); }
 out_of_task_list() { read_panel && [[ "$skip" == true && "$alttab" == false ]]; }
 
 # Light or dark: the panel's own background, in its left margin halfway down.
 panel_is() { # light|dark
-    read_panel || return 1
-    screenshot "$WORK/look.png" || return 1
+    read_panel && grab_screen "$WORK/look.png" || return 1
     local lightness
     lightness=$(convert "$WORK/look.png" -crop "1x1+$((px + 4))+$((py + ph / 2))" -colorspace Gray \
         -format "%[fx:int(255*p)]" info: 2>/dev/null)
@@ -196,17 +159,9 @@ panel_is() { # light|dark
 # The GNOME portal, as the session starts it: the backend needs the display.
 /usr/libexec/xdg-desktop-portal-gnome -r >"$WORK/portal-gnome.log" 2>&1 &
 BACKEND_PID=$!
-backend_up() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-        string:org.freedesktop.impl.portal.desktop.gnome 2>/dev/null | grep -q true
-}
-wait_for 30 backend_up
+wait_for 30 bus_name_owned org.freedesktop.impl.portal.desktop.gnome
 /usr/libexec/xdg-desktop-portal -r >"$WORK/portal.log" 2>&1 &
 PORTAL_PID=$!
-portal_answers() {
-    dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
-        org.freedesktop.portal.Settings.Read string:org.freedesktop.appearance string:color-scheme >/dev/null 2>&1
-}
 check "GNOME's portal answers" wait_for 30 portal_answers
 
 "$app" 2>"$WORK/app.log" &
@@ -241,11 +196,9 @@ check "Escape closes it" wait_for 10 panel_hidden
 # A single click opens the extension's menu, whose first item is ours. It slides open: its items are aimed
 # at once they stay put.
 menu_item_at_rest() { # LABEL
-    local first second
-    first=$(shell_eval "menuItem('$1')") || return 1
-    sleep 0.1
-    second=$(shell_eval "menuItem('$1')") || return 1
-    [[ "$first" == "$second" && "$first" =~ ^[0-9]+\ [0-9]+$ ]] && read -r item_x item_y <<<"$first"
+    local first
+    first=$(shell_eval "menuItem('$1')") && sleep 0.1 && [[ "$first" == "$(shell_eval "menuItem('$1')")" ]] &&
+        [[ "$first" =~ ^[0-9]+\ [0-9]+$ ]] && read -r item_x item_y <<<"$first"
 }
 click_menu_item() { # LABEL
     click_at "$icon_x" "$icon_y" && wait_for 3 menu_item_at_rest "$1" && click_at "$item_x" "$item_y"
@@ -263,8 +216,8 @@ check "and light again" wait_for 10 panel_is light
 press_key 1
 
 # The shell's own picker, asked for with the panel closed: the panel stays away while the user picks.
-screenshot "$WORK/before-pick.png"
-expected=$(pixel "$WORK/before-pick.png" 300 500)
+grab_screen "$WORK/before-pick.png"
+expected=$(convert "$WORK/before-pick.png" -crop 1x1+300+500 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1)
 "$app" --pick-color
 picker_up() { [[ "$(shell_eval 'String(imports.ui.main.modalCount > 0)')" == true ]]; }
 check "the shell's colour picker comes" wait_for 10 picker_up
