@@ -67,13 +67,13 @@ class tst_StatusNotifierTray : public QObject
     Watcher m_watcher;
     QString m_item;
 
-    QString xdotool(const QStringList &arguments)
+    QString xdotool(const QStringList &arguments, const QString &program = QStringLiteral("xdotool"))
     {
         QProcess xdotool;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), m_displayName);
         xdotool.setProcessEnvironment(env);
-        xdotool.start(QStringLiteral("xdotool"), arguments);
+        xdotool.start(program, arguments);
         xdotool.waitForFinished(5000);
         return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
     }
@@ -117,8 +117,10 @@ private Q_SLOTS:
     void startApp(const QString &busAddress, const QString &waylandDisplay = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (!waylandDisplay.isEmpty())
+        if (!waylandDisplay.isEmpty()) {
             env.insert(QStringLiteral("WAYLAND_DISPLAY"), waylandDisplay);
+            env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
+        }
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.insert(QStringLiteral("DISPLAY"), m_displayName);
@@ -175,8 +177,8 @@ private Q_SLOTS:
 
     // The bar starts after Tessellon, as at login (first as Plasma's, which does not announce its host), then
     // restarts: the icon reaches it each time, and the window shown meanwhile for want of a tray gives way to it.
-    // Through XWayland, as on GNOME's or Plasma's Wayland, where the X server never sees the pointer on the
-    // bar: a click on the icon hangs the panel from where the host says the click was.
+    // Through XWayland, as on Plasma's Wayland, where the X server never sees the pointer on the bar: a click
+    // on the icon hangs the panel from where the host says the click was, out of the task list.
     void aTrayThatComesLaterAndRestarts()
     {
         m_app.kill();
@@ -207,6 +209,9 @@ private Q_SLOTS:
                 QVERIFY2(geometry.contains(QRegularExpression(QStringLiteral("\\bX=4[0-9][0-9]\\b.*\\bY=9\\b"),
                                                               QRegularExpression::DotMatchesEverythingOption)),
                          qPrintable(geometry));
+                // KDE's window manager lists a tool window in the task bar unless told not to.
+                QVERIFY(xdotool({"-id", panelWindow(), "_NET_WM_STATE"}, QStringLiteral("xprop"))
+                            .contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));
             }
             QDBusConnection(desktop).unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
             QVERIFY(QDBusConnection(desktop).unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));

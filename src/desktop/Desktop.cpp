@@ -52,6 +52,13 @@ void noteHostClick(const QDBusMessage &call)
     lastHostClick().when.start();
 }
 
+// KDE's window manager lists a tool window in the task bar and Alt+Tab unless the window says otherwise;
+// GNOME's leaves it out by its type, and moves a window that says so below where it asked to be.
+bool onKde()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':')).contains(QLatin1String("KDE"));
+}
+
 bool throughXWayland()
 {
     return QGuiApplication::platformName() == QLatin1String("xcb") && Session::isWayland();
@@ -94,6 +101,8 @@ void Desktop::placePanel(QWidget *panel, const QRect &icon)
     // On Wayland no window may place itself: the compositor does.
     if (isWayland())
         return;
+    if (!panel->isVisible() && onKde())
+        X11::keepOutOfTaskList(panel->winId());
     // Trays that speak StatusNotifierItem do not tell where the icon is; the click that opened the panel
     // was on it, so that is as good.
     m_anchor = icon.isValid() ? icon : clickedAt();
@@ -167,6 +176,8 @@ void Desktop::watchPresses(bool on)
         m_shield = std::make_unique<ClickShield>();
         connect(m_shield.get(), &ClickShield::pressed, this, &Desktop::pressedOutside);
     }
+    if (!m_shield->isVisible() && onKde())
+        X11::keepOutOfTaskList(m_shield->winId());
     QScreen *screen = m_panel->screen();
     m_shield->cover(screen ? screen->availableGeometry() : QRect());
     // The panel stays above it.

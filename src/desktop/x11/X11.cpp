@@ -4,6 +4,7 @@
 
 #include <xcb/xcb.h>
 
+#include <array>
 #include <cstdlib>
 
 namespace X11 {
@@ -60,6 +61,23 @@ void setStartupId(unsigned long window, const QByteArray &id)
             // Waits for the server, so the property is there before the window is mapped.
             std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
         }
+    }
+    xcb_disconnect(connection);
+}
+
+void keepOutOfTaskList(unsigned long window)
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    if (!xcb_connection_has_error(connection)) {
+        const xcb_atom_t property = atom(connection, "_NET_WM_STATE");
+        // Qt adds its own states to these as it maps the window, and keeps them.
+        const std::array<xcb_atom_t, 3> states{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                               atom(connection, "_NET_WM_STATE_SKIP_PAGER"),
+                                               atom(connection, "_KDE_NET_WM_STATE_SKIP_SWITCHER")};
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window), property, XCB_ATOM_ATOM, 32,
+                            uint32_t(states.size()), states.data());
+        // Waits for the server, so the states are there before the window is mapped.
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     }
     xcb_disconnect(connection);
 }

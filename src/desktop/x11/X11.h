@@ -17,4 +17,8 @@ bool xembedTrayOwned();
 // DESKTOP_STARTUP_ID only once, at start, so a launch handed over later has to be passed on here.
 void setStartupId(unsigned long window, const QByteArray &id);
 
+// Keeps a window that is not yet shown out of the task list, the pager and Alt+Tab, as the tray's own popup
+// is. Qt says so only by the window's type.
+void keepOutOfTaskList(unsigned long window);
+
 } // namespace X11
