@@ -176,13 +176,12 @@ public:
             m_asciiStops[unit] = unit == u'\n' || (info(unit) & Interesting);
     }
 
-    QString apply(QString text)
+    // Strips buffer[from, n) in place, `from` at the start of a line; returns where what is left ends.
+    qsizetype apply(QChar *buffer, qsizetype from, qsizetype n)
     {
-        const qsizetype n = text.size();
-        QChar *buffer = text.data();
         m_buffer = buffer;
-        m_dst = buffer;
-        qsizetype lineStart = 0;
+        m_dst = buffer + from;
+        qsizetype lineStart = from;
         while (lineStart < n) {
             if (m_needsClusters) {
                 // A line at a time: no character reaches past a line feed.
@@ -194,8 +193,7 @@ public:
                 lineStart = stripLine(lineStart, n);
             }
         }
-        text.truncate(m_dst - buffer);
-        return text;
+        return m_dst - buffer;
     }
 
 private:
@@ -620,7 +618,24 @@ QString strip(QString text, const QString &characters)
 {
     if (characters.isEmpty() || text.isEmpty())
         return text;
-    return Stripper(characters).apply(std::move(text));
+    QChar *buffer = text.data();
+    const qsizetype n = text.size();
+    // A long text is stripped in two halves at once, parted after a line feed (no character reaches past
+    // one), each with a stripper of its own; the second half's rest then moves up to the first's.
+    constexpr qsizetype kParallelFrom = 256 * 1024;
+    const qsizetype middle =
+        n >= kParallelFrom && std::thread::hardware_concurrency() >= 2 ? text.indexOf(u'\n', n / 2) + 1 : 0;
+    if (middle <= 0 || middle >= n) {
+        text.truncate(Stripper(characters).apply(buffer, 0, n));
+        return text;
+    }
+    qsizetype secondEnd = middle;
+    std::thread second([&] { secondEnd = Stripper(characters).apply(buffer, middle, n); });
+    const qsizetype firstEnd = Stripper(characters).apply(buffer, 0, middle);
+    second.join();
+    std::memmove(buffer + firstEnd, buffer + middle, size_t(secondEnd - middle) * sizeof(QChar));
+    text.truncate(firstEnd + secondEnd - middle);
+    return text;
 }
 
 QString trim(QString text)

@@ -349,7 +349,7 @@ QString upperCase(const QString &text, const QLocale &locale)
         return locale.toUpper(text);
     const auto *in = reinterpret_cast<const char16_t *>(text.constData());
     const qsizetype n = text.size();
-    constexpr qsizetype kParallelFrom = 1024 * 1024;
+    constexpr qsizetype kParallelFrom = 256 * 1024;
     qsizetype middle = n;
     if (n >= kParallelFrom && std::thread::hardware_concurrency() >= 2) {
         middle = n / 2;
