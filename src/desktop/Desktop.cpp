@@ -48,8 +48,12 @@ void noteHostClick(const QDBusMessage &call)
     if (call.interface() != QLatin1String("org.kde.StatusNotifierItem") || !clicks.contains(call.member()) ||
         call.arguments().size() != 2)
         return;
-    lastHostClick().at = QPoint(call.arguments().at(0).toInt(), call.arguments().at(1).toInt());
-    lastHostClick().when.start();
+    const QPoint at(call.arguments().at(0).toInt(), call.arguments().at(1).toInt());
+    // Some hosts send 0, 0 for "no position", which the corner it names would not be.
+    if (!at.isNull()) {
+        lastHostClick().at = at;
+        lastHostClick().when.start();
+    }
 }
 
 // KDE's window manager lists a tool window in the task bar and Alt+Tab unless the window says otherwise;
@@ -168,18 +172,26 @@ void Desktop::watchPresses(bool on)
         return;
     }
     if (!on || !m_panel) {
-        if (m_shield)
-            m_shield->hide();
+        for (const auto &shield : m_shields)
+            shield->hide();
         return;
     }
-    if (!m_shield) {
-        m_shield = std::make_unique<ClickShield>();
-        connect(m_shield.get(), &ClickShield::pressed, this, &Desktop::pressedOutside);
+    // One a screen: a press on the desktop of another screen moves no focus either.
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    while (m_shields.size() < size_t(screens.size())) {
+        m_shields.push_back(std::make_unique<ClickShield>());
+        connect(m_shields.back().get(), &ClickShield::pressed, this, &Desktop::pressedOutside);
     }
-    if (!m_shield->isVisible() && onKde())
-        X11::keepOutOfTaskList(m_shield->winId());
-    QScreen *screen = m_panel->screen();
-    m_shield->cover(screen ? screen->availableGeometry() : QRect());
+    for (size_t i = 0; i < m_shields.size(); ++i) {
+        ClickShield &shield = *m_shields[i];
+        if (i >= size_t(screens.size())) {
+            shield.hide();
+            continue;
+        }
+        if (!shield.isVisible() && onKde())
+            X11::keepOutOfTaskList(shield.winId());
+        shield.cover(screens[qsizetype(i)]->availableGeometry());
+    }
     // The panel stays above it.
     m_panel->raise();
 }

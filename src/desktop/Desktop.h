@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ClickShield;
 class QWidget;
@@ -85,7 +86,7 @@ private:
 
     TrayWatch m_trays{QDBusConnection::sessionBus()};
     OutsideClickWatch m_presses;
-    std::unique_ptr<ClickShield> m_shield;
+    std::vector<std::unique_ptr<ClickShield>> m_shields;
     SwayPlacement m_sway;
     GlobalShortcuts m_shortcuts{QDBusConnection::sessionBus()};
     ColorSchemeFollower m_colorScheme;
