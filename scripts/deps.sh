@@ -18,10 +18,9 @@ if [[ "${1:-}" == "test" ]]; then
     # An X server without a screen, a tray host, a private D-Bus session, and the tools that drive the app.
     packages+=(xvfb xauth tint2 dbus-daemon xdotool xclip x11-utils x11-xserver-utils imagemagick clang-format
         desktop-file-utils)
-    # Real desktop components for the end-to-end tests: Xfce's panel and window manager, and the desktop
-    # portal with its gtk backend (which has no colour picker) and GNOME's settings tool.
-    packages+=(xfce4-panel xfwm4 xfconf xdg-desktop-portal xdg-desktop-portal-gtk gsettings-desktop-schemas
-        libglib2.0-bin)
+    # Real desktop components for the end-to-end tests: Xfce's panel and window manager, the desktop portal
+    # and GNOME's settings tool.
+    packages+=(xfce4-panel xfwm4 xfconf xdg-desktop-portal gsettings-desktop-schemas libglib2.0-bin)
     # And on Wayland: sway with waybar's tray, and what drives them (a virtual pointer we build, grim, the
     # clipboard tools, python3 to read sway's layout).
     packages+=(sway waybar grim wl-clipboard libwayland-dev libwayland-bin python3)

@@ -110,6 +110,9 @@ private Q_SLOTS:
                 "Can't pick colors: the desktop's color picker is not answering");
         testRow("no portal running, one installed", false, 0u, false, Outcome::abandoned, "",
                 "Can't pick colors here: this desktop offers no color picker");
+        // As the real portal answers when its backend has none (gtk's): no such interface.
+        testRow("a portal without a color picker", true, 0u, false, Outcome::abandoned, "",
+                "Can't pick colors here: this desktop offers no color picker");
     }
 
     void portal()
@@ -127,6 +130,14 @@ private Q_SLOTS:
         // "answers without a colour": a success response whose results lack the colour.
         if (QByteArray(QTest::currentDataTag()) == "portal answers without a colour")
             m_portal->response = 3;
+        const bool noPicker = QByteArray(QTest::currentDataTag()) == "a portal without a color picker";
+        if (noPicker)
+            bus.unregisterObject(QStringLiteral("/org/freedesktop/portal/desktop"));
+        const auto restore = qScopeGuard([&] {
+            if (noPicker)
+                bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), m_portal.get(),
+                                   QDBusConnection::ExportAllSlots);
+        });
 
         QWidget closedPanel;
         closedPanel.show();

@@ -50,44 +50,34 @@ shell_eval() {
     answer=$(gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
         --method org.gnome.Shell.Eval "$1" 2>/dev/null) || return 1
     [[ "$answer" == "(true, "* ]] || return 1
-    answer=${answer#"(true, '"}
-    answer=${answer%"')"}
-    answer=${answer#\"}
+    answer=${answer#"(true, '"} && answer=${answer%"')"} && answer=${answer#\"}
     printf '%s\n' "${answer%\"}"
 }
 
 # gnome-shell aborts without a system bus; an empty one of our own keeps the machine's services out.
-SYSTEM_BUS=$(dbus-daemon --config-file="$here/../data/test-bus.conf" --fork --print-address=1 --print-pid=3 \
-    3>"$WORK/system-bus.pid")
+DBUS_SYSTEM_BUS_ADDRESS=$(dbus-daemon --config-file="$here/../data/test-bus.conf" --fork --print-address=1 \
+    --print-pid=3 3>"$WORK/system-bus.pid") && export DBUS_SYSTEM_BUS_ADDRESS
 SYSTEM_BUS_PID=$(cat "$WORK/system-bus.pid")
-export DBUS_SYSTEM_BUS_ADDRESS="$SYSTEM_BUS"
 
 # A test-only extension that turns unsafe mode on, so that Eval and the Screenshot interface answer. The
 # AppIndicator extension is off until Tessellon runs: the tray host comes after it, as at login.
 unsafe="$XDG_DATA_HOME/gnome-shell/extensions/tessellon-test@tessellon"
 mkdir -p "$unsafe"
-echo '{"uuid": "tessellon-test@tessellon", "name": "Tests", "description": "Unsafe mode for the tests",
-  "shell-version": ["43"]}' >"$unsafe/metadata.json"
-echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }' \
-    >"$unsafe/extension.js"
+echo '{"uuid": "tessellon-test@tessellon", "name": "Tests", "description": "-", "shell-version": ["43"]}' >"$unsafe/metadata.json"
+echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }' >"$unsafe/extension.js"
 cat >"$XDG_CONFIG_HOME/glib-2.0/settings/keyfile" <<EOF
 [org/gnome/shell]
 enabled-extensions=['tessellon-test@tessellon']
 welcome-dialog-last-shown-version='999'
-
-[org/gnome/desktop/interface]
-color-scheme='default'
 EOF
 
 if [[ "$mode" == wayland ]]; then
-    gnome-shell --wayland --headless --virtual-monitor 1280x800 --wayland-display=wayland-gnome \
-        >"$WORK/shell.log" 2>&1 &
-    SHELL_PID=$!
+    gnome-shell --wayland --headless --virtual-monitor 1280x800 --wayland-display=wayland-gnome >"$WORK/shell.log" 2>&1 &
 else
     start_xserver 1280x800
     gnome-shell --x11 --replace >"$WORK/shell.log" 2>&1 &
-    SHELL_PID=$!
 fi
+SHELL_PID=$!
 shell_up() { [[ "$(shell_eval 'global.context.unsafe_mode')" == true ]]; }
 wait_for 60 shell_up || { echo "FAIL!  : GNOME Shell did not start in unsafe mode" && tail "$WORK/shell.log" && exit 1; }
 if [[ "$mode" == wayland ]]; then
@@ -95,12 +85,10 @@ if [[ "$mode" == wayland ]]; then
     xwayland_up() { grep -q "Using public X11 display" "$WORK/shell.log" && compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*" >/dev/null; }
     wait_for 20 xwayland_up
     DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$WORK/shell.log")
-    XAUTHORITY=$(compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*")
-    export DISPLAY XAUTHORITY
+    XAUTHORITY=$(compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*") && export DISPLAY XAUTHORITY
 fi
 
-# Helpers in the shell: our windows as "x y width height x11 skip-taskbar in-alt-tab", a pointer and a
-# keyboard, the clipboard's text, a screenshot.
+# Helpers in the shell: our panel ("x y width height x11 skip-taskbar in-alt-tab"), input, the clipboard.
 shell_eval "
 const { Clutter, Meta, St } = imports.gi;
 const seat = Clutter.get_default_backend().get_default_seat();
@@ -147,8 +135,7 @@ panel_on_screen() { read_panel && ((px >= 0 && py >= 32 && px + pw <= 1280 && py
 panel_at_icon() { panel_on_screen && ((py <= 40 && px <= icon_x && icon_x <= px + pw)); }
 out_of_task_list() { read_panel && [[ "$skip" == true && "$alttab" == false ]]; }
 
-# Light or dark: the panel's own background, in its left margin halfway down.
-panel_is() { # light|dark
+panel_is() { # light|dark: the panel's own background, in its left margin halfway down
     read_panel && grab_screen "$WORK/look.png" || return 1
     local lightness
     lightness=$(convert "$WORK/look.png" -crop "1x1+$((px + 4))+$((py + ph / 2))" -colorspace Gray \
@@ -164,10 +151,19 @@ wait_for 30 bus_name_owned org.freedesktop.impl.portal.desktop.gnome
 PORTAL_PID=$!
 check "GNOME's portal answers" wait_for 30 portal_answers
 
-"$app" 2>"$WORK/app.log" &
-APP_PID=$!
-shell_eval "global.tessellonPid = $APP_PID" >/dev/null
-check "with no tray host yet, the panel opens as a window" wait_for 20 panel_shown
+start_app() {
+    "$app" 2>"$WORK/app.log" &
+    APP_PID=$!
+    shell_eval "global.tessellonPid = $APP_PID" >/dev/null
+}
+app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
+start_app
+ordinary_window() { read_panel && [[ "$skip" == false && "$alttab" == true ]]; }
+check "with no tray host yet, the panel opens as an ordinary window, in Alt+Tab" wait_for 20 ordinary_window
+press_key 1
+check "closing it ends Tessellon, which has no icon to come back from" wait_for 10 app_gone
+start_app
+wait_for 20 panel_shown
 [[ "$mode" == wayland ]] && check "through XWayland" test "${x11:-}" == true
 shell_eval "imports.ui.main.extensionManager.enableExtension('ubuntu-appindicators@ubuntu.com')" >/dev/null
 icon_shown() { [[ -n "$(shell_eval 'icon()')" ]]; }
@@ -228,7 +224,6 @@ check "the picked colour ($expected) is on the clipboard" wait_for 10 clipboard_
 echo "         the clipboard holds $(clipboard)"
 check "the panel opens with it" wait_for 10 panel_shown
 
-app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
 press_key 1
 click_menu_item "Quit Tessellon"
 check "the menu's \"Quit Tessellon\" ends it" wait_for 10 app_gone

@@ -3,12 +3,10 @@
 # clicks on it, Escape, focus loss, a second launch (its startup id on the panel's window), warnings printed
 # unasked, our own loupe picking by click and by key on two screens, Quit; every tab on screen and on the
 # bar's side, tab clicks that leave the panel open and presses outside that close it, under tint2 and Xfce's
-# panel along the top and the bottom (started after Tessellon there); the real desktop portal without a
-# colour picker; the icon finder on a self-hosted Iconify API (the tests' stand-in); and the ordinary window when
-# there is no tray.
+# panel along the top and the bottom (started after Tessellon there); and the icon finder on a self-hosted
+# Iconify API (the tests' stand-in).
 # Usage: tray_e2e.sh TESSELLON TRAY_PROBE ICONIFY_SERVER
-#   (needs xdotool, xprop, xrandr, xclip, import, display, tint2, xfce4-panel, xfwm4, xfconfd,
-#   xdg-desktop-portal(-gtk), Xvfb)
+#   (needs xdotool, xprop, xrandr, xclip, import, display, tint2, xfce4-panel, xfwm4, xfconfd, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
 set -uo pipefail
 
@@ -282,35 +280,6 @@ for setup in "tint2 top 2560x1600 2" "tint2 bottom 1280x800 1" "xfce top 1280x80
     end_session
 done
 
-echo "--- the real desktop portal, whose gtk backend has no colour picker"
-use_private_home "$WORK/portal"
-# Only the gtk backend, whatever other desktops' backends are installed (GNOME's would claim this desktop).
-export XDG_DESKTOP_PORTAL_DIR="$WORK/portals"
-mkdir -p "$XDG_DESKTOP_PORTAL_DIR"
-cp /usr/share/xdg-desktop-portal/portals/gtk.portal "$XDG_DESKTOP_PORTAL_DIR/"
-start_xserver
-start_tray_host "$here/tint2rc" "$probe"
-XDG_CURRENT_DESKTOP=GNOME /usr/libexec/xdg-desktop-portal-gtk -r >"$WORK/portal-gtk.log" 2>&1 &
-PORTAL_GTK_PID=$!
-wait_for 20 bus_name_owned org.freedesktop.impl.portal.desktop.gtk
-XDG_CURRENT_DESKTOP=GNOME /usr/libexec/xdg-desktop-portal -r >"$WORK/portal.log" 2>&1 &
-PORTAL_PID=$!
-check "the portal answers" wait_for 20 portal_answers
-"$app" 2>"$WORK/app.log" &
-APP_PID=$!
-wait_for 20 tray_icon_shown
-click_window_at "$(tray_icon_window)" 9 9
-check "a click on the icon opens the panel" wait_for 10 panel_shown
-# This backend has no colour picker: the real portal must send the pick straight to our loupe.
-panel=$(panel_window)
-click_window_at "$panel" 75 22
-click_window_at "$panel" 150 94
-check "with a portal that has no colour picker, Pick Color opens the loupe at once" wait_for 3 overlay_shown
-xdotool key Escape
-kill "$PORTAL_PID" "$PORTAL_GTK_PID" 2>/dev/null
-wait "$PORTAL_PID" "$PORTAL_GTK_PID" 2>/dev/null
-end_session
-
 echo "--- the icon finder on a self-hosted Iconify API: the tests' stand-in, over loopback"
 use_private_home "$WORK/icons"
 start_xserver
@@ -384,21 +353,6 @@ screenshot_when_still "$shots/e2e-icons-recent.png"
 kill "$SERVER_PID"
 wait "$SERVER_PID" 2>/dev/null
 end_session
-
-echo "--- without a tray host"
-use_private_home "$WORK/no-tray"
-start_xserver
-"$app" &
-APP_PID=$!
-check "the panel opens as a window at once" wait_for 20 panel_shown
-window=$(panel_window)
-check "it is an ordinary window, not a popup" \
-    bash -c "! xprop -id $window _NET_WM_WINDOW_TYPE | grep -q -e POPUP -e OVERRIDE"
-check "the window is 300 wide" panel_width_is 300
-screenshot_when_still "$shots/e2e-window-panel.png"
-xdotool key Escape
-check "closing the window ends the process, as there is no tray icon to reopen it" wait_for 10 app_exited
-APP_PID=""
 
 echo "$passed passed, $failed failed"
 ((failed == 0))
