@@ -10,6 +10,14 @@ run_on_own_bus() {
     fi
 }
 
+# The script's folder, a work folder of its own, and where screenshots go ($TESSELLON_E2E_SHOTS when set).
+prepare_work() {
+    here="$(cd "$(dirname "$0")" && pwd)"
+    WORK=$(mktemp -d)
+    shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"
+    mkdir -p "$shots"
+}
+
 passed=0
 failed=0
 check() { # check DESCRIPTION COMMAND...

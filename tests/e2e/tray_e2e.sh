@@ -14,16 +14,12 @@ set -uo pipefail
 source "$(dirname "$0")/common.sh"
 run_on_own_bus "$@"
 
+prepare_work
 app="$1"
 probe="$2"
 iconify_server="$3"
-here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=../../scripts/xsession.sh
 source "$here/../../scripts/xsession.sh"
-
-WORK=$(mktemp -d)
-shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"
-mkdir -p "$shots"
 trap 'end_session; rm -rf "$WORK"' EXIT
 
 # What the X server shows of our process, to tell a hang from a misplaced or unmapped window.

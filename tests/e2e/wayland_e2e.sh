@@ -14,12 +14,9 @@ set -uo pipefail
 source "$(dirname "$0")/common.sh"
 run_on_own_bus "$@"
 
+prepare_work
 app="$1"
 pointer_tool="$2"
-here="$(cd "$(dirname "$0")" && pwd)"
-WORK=$(mktemp -d)
-shots="${TESSELLON_E2E_SHOTS:-$WORK/shots}"
-mkdir -p "$shots"
 
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
