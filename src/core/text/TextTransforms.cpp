@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <thread>
 
 namespace TextTransforms {
@@ -337,18 +338,64 @@ void upperInto(const char16_t *text, qsizetype from, qsizetype to, char16_t *out
     }
 }
 
+// The same, read from the end of text[from, to) backwards and written backwards to end at `outEnd`: in the
+// text's own buffer too, as long as the writing starts no earlier than the reading (upper case only grows).
+void upperBackInto(char16_t *text, qsizetype from, qsizetype to, char16_t *outEnd)
+{
+    const char16_t *simple = simpleUpper();
+    qsizetype i = to;
+    char16_t *out = outEnd;
+    while (i > from) {
+        if (i - kLanes >= from) {
+            Lanes lanes = lanesAt(text + i - kLanes);
+            const Mask surrogates = lanes - splat(0xD800) < splat(0x800);
+            if (!anyAtLeast(lanes, 0x80) || (!any(surrogates) && !anyMayUpperLonger(lanes))) {
+                i -= kLanes;
+                out -= kLanes;
+                if (anyAtLeast(lanes, 0x80)) {
+                    // Through a copy: the writing may overlap the eight just read.
+                    char16_t units[kLanes];
+                    std::memcpy(units, &lanes, sizeof units);
+                    for (char16_t &unit : units)
+                        unit = simple[unit];
+                    std::memcpy(out, units, sizeof units);
+                } else {
+                    lanes = asciiUpper(lanes);
+                    std::memcpy(out, &lanes, sizeof lanes);
+                }
+                continue;
+            }
+        }
+        const char16_t c = text[--i];
+        if (QChar::isLowSurrogate(c) && i > from && QChar::isHighSurrogate(text[i - 1])) {
+            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(text[--i], c));
+            *--out = QChar::lowSurrogate(upper);
+            *--out = QChar::highSurrogate(upper);
+        } else if (const QString *longer = mayUpperLonger(c) ? longerUpper(c) : nullptr) {
+            out -= longer->size();
+            std::memcpy(out, longer->constData(), size_t(longer->size()) * sizeof(char16_t));
+        } else {
+            // A lone surrogate stays as it is.
+            *--out = simple[c];
+        }
+    }
+}
+
 // Upper case by Unicode's full mapping. The locale's own rules differ from it only in Turkish and Azeri
 // (i → İ), Lithuanian (dots) and Greek (accents): those go to the locale whole. Elsewhere a code unit at a
-// time gives the same, many times faster; a long text goes in two halves at once, each measured first for
-// the letters that grow (ß → SS), so that each knows where its upper case starts.
-QString upperCase(const QString &text, const QLocale &locale)
+// time gives the same, many times faster, in the text's own buffer grown at its end (a large buffer grows
+// without a copy; a new one costs more in its first touch of each page than in the writing).
+// A long text goes in two halves at once, each measured first for the letters that grow (ß → SS), written
+// backwards. The first half's upper case reaches into the start of the second half, which the second reads
+// last: those code units are read from a copy.
+QString upperCase(QString text, const QLocale &locale)
 {
     const QLocale::Language language = locale.language();
     if (language == QLocale::Turkish || language == QLocale::Azerbaijani || language == QLocale::Lithuanian ||
         language == QLocale::Greek)
         return locale.toUpper(text);
-    const auto *in = reinterpret_cast<const char16_t *>(text.constData());
     const qsizetype n = text.size();
+    const auto *in = reinterpret_cast<const char16_t *>(text.constData());
     constexpr qsizetype kParallelFrom = 256 * 1024;
     qsizetype middle = n;
     if (n >= kParallelFrom && std::thread::hardware_concurrency() >= 2) {
@@ -363,15 +410,24 @@ QString upperCase(const QString &text, const QLocale &locale)
     const qsizetype firstGrowth = upperGrowth(in, middle);
     if (measuring.joinable())
         measuring.join();
-    QString upper(n + firstGrowth + secondGrowth, Qt::Uninitialized);
-    auto *out = reinterpret_cast<char16_t *>(upper.data());
+    // The start of the second half that the first half's upper case overwrites, ended where a pair ends.
+    qsizetype copied = qMin(middle + firstGrowth, n);
+    if (copied < n && QChar::isLowSurrogate(in[copied]) && QChar::isHighSurrogate(in[copied - 1]))
+        ++copied;
+    const std::u16string head(in + middle, in + copied);
+    text.resize(n + firstGrowth + secondGrowth);
+    auto *buffer = reinterpret_cast<char16_t *>(text.data());
     std::thread second;
-    if (middle < n)
-        second = std::thread(upperInto, in, middle, n, out + middle + firstGrowth);
-    upperInto(in, 0, middle, out);
+    if (middle < n) {
+        second = std::thread([=, &head] {
+            upperBackInto(buffer, copied, n, buffer + n + firstGrowth + secondGrowth);
+            upperInto(head.data(), 0, qsizetype(head.size()), buffer + middle + firstGrowth);
+        });
+    }
+    upperBackInto(buffer, 0, middle, buffer + middle + firstGrowth);
     if (second.joinable())
         second.join();
-    return upper;
+    return text;
 }
 
 } // namespace
@@ -380,7 +436,7 @@ QString changeCase(QString text, Case to, const QLocale &locale)
 {
     switch (to) {
     case Case::upper:
-        return upperCase(text, locale);
+        return upperCase(std::move(text), locale);
     case Case::lower:
         return locale.toLower(text);
     case Case::title: {
