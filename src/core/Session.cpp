@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QProcessEnvironment>
 
+#include <algorithm>
+
 namespace Session {
 
 bool isWayland()
@@ -11,18 +13,28 @@ bool isWayland()
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+bool desktopNamed(const QString &currentDesktops, QLatin1String desktop)
+{
+    const QStringList desktops = currentDesktops.split(QLatin1Char(':'));
+    return std::any_of(desktops.begin(), desktops.end(),
+                       [desktop](const QString &one) { return one.compare(desktop, Qt::CaseInsensitive) == 0; });
+}
+
+bool isKde()
+{
+    return qgetenv("KDE_FULL_SESSION") == "true" ||
+           desktopNamed(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), QLatin1String("KDE"));
+}
+
 QByteArray chosenPlatform(const QProcessEnvironment &environment)
 {
     if (!environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty() ||
         environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() ||
         environment.value(QStringLiteral("DISPLAY")).isEmpty())
         return {};
-    // XDG_CURRENT_DESKTOP is a list, "ubuntu:GNOME" on Ubuntu.
-    const QStringList desktops = environment.value(QStringLiteral("XDG_CURRENT_DESKTOP")).split(QLatin1Char(':'));
-    for (const QString &desktop : desktops)
-        if (desktop.compare(QLatin1String("GNOME"), Qt::CaseInsensitive) == 0 ||
-            desktop.compare(QLatin1String("KDE"), Qt::CaseInsensitive) == 0)
-            return QByteArrayLiteral("xcb");
+    const QString desktops = environment.value(QStringLiteral("XDG_CURRENT_DESKTOP"));
+    if (desktopNamed(desktops, QLatin1String("GNOME")) || desktopNamed(desktops, QLatin1String("KDE")))
+        return QByteArrayLiteral("xcb");
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 class QProcessEnvironment;
 
@@ -10,6 +11,12 @@ class QProcessEnvironment;
 namespace Session {
 
 bool isWayland();
+
+// Whether XDG_CURRENT_DESKTOP's list ("ubuntu:GNOME" on Ubuntu) names `desktop`.
+bool desktopNamed(const QString &currentDesktops, QLatin1String desktop);
+
+// A KDE session: Plasma sets KDE_FULL_SESSION, and names KDE among the current desktops.
+bool isKde();
 
 // The Qt platform to start on where the user named none, or nothing for Qt's own choice. A tray panel wants
 // to sit at its icon and stay out of the task list and Alt+Tab; Wayland lets a window do neither, and GNOME's

@@ -56,13 +56,6 @@ void noteHostClick(const QDBusMessage &call)
     }
 }
 
-// KDE's window manager lists a tool window in the task bar and Alt+Tab unless the window says otherwise;
-// GNOME's leaves it out by its type, and moves a window that says so below where it asked to be.
-bool onKde()
-{
-    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':')).contains(QLatin1String("KDE"));
-}
-
 bool throughXWayland()
 {
     return QGuiApplication::platformName() == QLatin1String("xcb") && Session::isWayland();
@@ -105,7 +98,9 @@ void Desktop::placePanel(QWidget *panel, const QRect &icon)
     // On Wayland no window may place itself: the compositor does.
     if (isWayland())
         return;
-    if (!panel->isVisible() && onKde())
+    // KDE's window manager lists a tool window in the task bar and Alt+Tab unless the window says otherwise;
+    // GNOME's leaves it out by its type, and moves a window that says so below where it asked to be.
+    if (!panel->isVisible() && Session::isKde())
         X11::keepOutOfTaskList(panel->winId());
     // Trays that speak StatusNotifierItem do not tell where the icon is; the click that opened the panel
     // was on it, so that is as good.
@@ -188,7 +183,7 @@ void Desktop::watchPresses(bool on)
             shield.hide();
             continue;
         }
-        if (!shield.isVisible() && onKde())
+        if (!shield.isVisible() && Session::isKde())
             X11::keepOutOfTaskList(shield.winId());
         shield.cover(screens[qsizetype(i)]->availableGeometry());
     }

@@ -297,50 +297,11 @@ qsizetype upperGrowth(const char16_t *text, qsizetype n)
     return grows;
 }
 
-// The upper case of text[from, to) by Unicode's full mapping, written from `out` on (the split points never
-// part a surrogate pair). Eight code units go at once where they are all ASCII, or all map one to one
-// through the table.
-void upperInto(const char16_t *text, qsizetype from, qsizetype to, char16_t *out)
-{
-    const char16_t *simple = simpleUpper();
-    qsizetype i = from;
-    while (i < to) {
-        if (i + kLanes <= to) {
-            Lanes lanes = lanesAt(text + i);
-            if (!anyAtLeast(lanes, 0x80)) {
-                lanes = asciiUpper(lanes);
-                std::memcpy(out, &lanes, sizeof lanes);
-                i += kLanes;
-                out += kLanes;
-                continue;
-            }
-            const Mask surrogates = lanes - splat(0xD800) < splat(0x800);
-            if (!any(surrogates) && !anyMayUpperLonger(lanes)) {
-                for (qsizetype k = 0; k < kLanes; ++k)
-                    out[k] = simple[text[i + k]];
-                i += kLanes;
-                out += kLanes;
-                continue;
-            }
-        }
-        const char16_t c = text[i++];
-        if (QChar::isHighSurrogate(c) && i < to && QChar::isLowSurrogate(text[i])) {
-            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, text[i++]));
-            *out++ = QChar::highSurrogate(upper);
-            *out++ = QChar::lowSurrogate(upper);
-        } else if (const QString *longer = mayUpperLonger(c) ? longerUpper(c) : nullptr) {
-            std::memcpy(out, longer->constData(), size_t(longer->size()) * sizeof(char16_t));
-            out += longer->size();
-        } else {
-            // A lone surrogate stays as it is.
-            *out++ = simple[c];
-        }
-    }
-}
-
-// The same, read from the end of text[from, to) backwards and written backwards to end at `outEnd`: in the
-// text's own buffer too, as long as the writing starts no earlier than the reading (upper case only grows).
-void upperBackInto(char16_t *text, qsizetype from, qsizetype to, char16_t *outEnd)
+// The upper case of text[from, to) by Unicode's full mapping (its ends never part a surrogate pair), read
+// from the end backwards and written backwards to end at `outEnd`: in the text's own buffer too, as long as
+// the writing starts no earlier than the reading (upper case only grows). Eight code units go at once where
+// they are all ASCII, or all map one to one through the table. Returns where the writing began.
+char16_t *upperBackInto(const char16_t *text, qsizetype from, qsizetype to, char16_t *outEnd)
 {
     const char16_t *simple = simpleUpper();
     qsizetype i = to;
@@ -379,6 +340,7 @@ void upperBackInto(char16_t *text, qsizetype from, qsizetype to, char16_t *outEn
             *--out = simple[c];
         }
     }
+    return out;
 }
 
 // Upper case by Unicode's full mapping. The locale's own rules differ from it only in Turkish and Azeri
@@ -397,12 +359,11 @@ QString upperCase(QString text, const QLocale &locale)
     const qsizetype n = text.size();
     const auto *in = reinterpret_cast<const char16_t *>(text.constData());
     constexpr qsizetype kParallelFrom = 256 * 1024;
-    qsizetype middle = n;
-    if (n >= kParallelFrom && std::thread::hardware_concurrency() >= 2) {
-        middle = n / 2;
-        if (QChar::isLowSurrogate(in[middle]) && QChar::isHighSurrogate(in[middle - 1]))
-            ++middle;
-    }
+    // A cut moved past the low half of a surrogate pair, so that the pair stays whole.
+    const auto afterPair = [in, n](qsizetype at) {
+        return at > 0 && at < n && QChar::isLowSurrogate(in[at]) && QChar::isHighSurrogate(in[at - 1]) ? at + 1 : at;
+    };
+    const qsizetype middle = n >= kParallelFrom && std::thread::hardware_concurrency() >= 2 ? afterPair(n / 2) : n;
     qsizetype secondGrowth = 0;
     std::thread measuring;
     if (middle < n)
@@ -410,18 +371,16 @@ QString upperCase(QString text, const QLocale &locale)
     const qsizetype firstGrowth = upperGrowth(in, middle);
     if (measuring.joinable())
         measuring.join();
-    // The start of the second half that the first half's upper case overwrites, ended where a pair ends.
-    qsizetype copied = qMin(middle + firstGrowth, n);
-    if (copied < n && QChar::isLowSurrogate(in[copied]) && QChar::isHighSurrogate(in[copied - 1]))
-        ++copied;
+    // The start of the second half that the first half's upper case overwrites.
+    const qsizetype copied = afterPair(qMin(middle + firstGrowth, n));
     const std::u16string head(in + middle, in + copied);
     text.resize(n + firstGrowth + secondGrowth);
     auto *buffer = reinterpret_cast<char16_t *>(text.data());
     std::thread second;
     if (middle < n) {
         second = std::thread([=, &head] {
-            upperBackInto(buffer, copied, n, buffer + n + firstGrowth + secondGrowth);
-            upperInto(head.data(), 0, qsizetype(head.size()), buffer + middle + firstGrowth);
+            char16_t *rest = upperBackInto(buffer, copied, n, buffer + n + firstGrowth + secondGrowth);
+            upperBackInto(head.data(), 0, qsizetype(head.size()), rest);
         });
     }
     upperBackInto(buffer, 0, middle, buffer + middle + firstGrowth);

@@ -1,6 +1,7 @@
 #include "desktop/portal/ColorSchemeFollower.h"
 
 #include "core/Logging.h"
+#include "core/Session.h"
 #include "widgets/Layout.h"
 
 #include <QApplication>
@@ -30,11 +31,6 @@ QVariant unwrap(QVariant value)
 bool isDark(const QPalette &palette)
 {
     return palette.color(QPalette::Window).lightness() < 128;
-}
-
-bool isKdeSession()
-{
-    return qgetenv("KDE_FULL_SESSION") == "true";
 }
 
 // Whether some kdeglobals (the user's, or the system's defaults) gives the window colour.
@@ -151,12 +147,12 @@ void ColorSchemeFollower::apply(const QVariant &value)
 
 QPalette ColorSchemeFollower::lightPalette()
 {
-    return isKdeSession() ? breezeLight() : QApplication::style()->standardPalette();
+    return Session::isKde() ? breezeLight() : QApplication::style()->standardPalette();
 }
 
 QPalette ColorSchemeFollower::startingPalette()
 {
-    return isKdeSession() && !kdeNamesColors() ? breezeLight() : QApplication::palette();
+    return Session::isKde() && !kdeNamesColors() ? breezeLight() : QApplication::palette();
 }
 
 QPalette ColorSchemeFollower::darkPalette(const QColor &accent)
