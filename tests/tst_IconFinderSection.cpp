@@ -179,7 +179,6 @@ private Q_SLOTS:
         columns<QString, HttpFixture::Response, QString, QStringList, QStringList>("typed", "reply", "state",
                                                                                    "searches", "messages");
         const HttpFixture::Response sets{.status = 0};
-        QTest::newRow("one letter") << "a" << sets << kHint << QStringList{} << QStringList{};
         QTest::newRow("spaces and tabs") << " \t a \t" << sets << kHint << QStringList{} << QStringList{};
         QTest::newRow("one accented letter") << "e\u0301" << sets << kHint << QStringList{} << QStringList{};
         QTest::newRow("one emoji") << "\U0001F44D" << sets << kHint << QStringList{} << QStringList{};

@@ -50,6 +50,17 @@ struct Reading {
     QColor foreground;
 };
 
+// The pixel of `pixels` that stands out the most from `background`.
+Reading strongest(const QList<QRgb> &pixels, QRgb background)
+{
+    Reading reading{1, QColor(background), {}};
+    for (QRgb pixel : pixels) {
+        if (const double ratio = Style::contrast(QColor(pixel), reading.background); ratio > reading.ratio)
+            reading = {ratio, reading.background, QColor(pixel)};
+    }
+    return reading;
+}
+
 Reading read(const QImage &image, const QRect &area)
 {
     QHash<QRgb, int> counts;
@@ -58,45 +69,23 @@ Reading read(const QImage &image, const QRect &area)
         for (int x = inside.left(); x <= inside.right(); ++x)
             ++counts[image.pixel(x, y) | 0xff000000u];
     }
-    Reading reading;
     if (counts.isEmpty())
-        return reading;
-    QRgb background = counts.constBegin().key();
-    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
-        if (it.value() > counts.value(background))
-            background = it.key();
-    }
-    reading.background = QColor(background);
-    reading.ratio = 1;
-    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
-        const double ratio = Style::contrast(QColor(it.key()), reading.background);
-        if (ratio > reading.ratio) {
-            reading.ratio = ratio;
-            reading.foreground = QColor(it.key());
-        }
-    }
-    return reading;
+        return {};
+    const auto most = std::max_element(counts.constKeyValueBegin(), counts.constKeyValueEnd(),
+                                       [](const auto &a, const auto &b) { return a.second < b.second; });
+    return strongest(counts.keys(), (*most).first);
 }
 
 // Along a short line into the widget across one of its edges: the most a pixel of the edge stands out from
 // the pixel just outside it.
 Reading readEdge(const QImage &image, const QPoint &outside, int across, Qt::Orientation direction)
 {
-    Reading reading;
     if (!image.rect().contains(outside))
         return {1, {}, {}};
-    reading.background = QColor(image.pixel(outside));
-    reading.ratio = 1;
-    for (int step = 1; step <= across; ++step) {
-        const QPoint at = outside + (direction == Qt::Horizontal ? QPoint(step, 0) : QPoint(0, step));
-        const QColor pixel(image.pixel(at));
-        const double ratio = Style::contrast(pixel, reading.background);
-        if (ratio > reading.ratio) {
-            reading.ratio = ratio;
-            reading.foreground = pixel;
-        }
-    }
-    return reading;
+    QList<QRgb> line;
+    for (int step = 1; step <= across; ++step)
+        line.append(image.pixel(outside + (direction == Qt::Horizontal ? QPoint(step, 0) : QPoint(0, step))));
+    return strongest(line, image.pixel(outside));
 }
 
 // A field's own parts (its clear button) are read as the field.

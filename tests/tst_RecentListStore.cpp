@@ -105,8 +105,6 @@ private Q_SLOTS:
         testRow("glyph keeps its case", "glyphs", none, QStringList{"add ß", "add ẞ"}, QStringList{"ẞ", "ß"});
         testRow("thirteenth glyph drops the oldest", "glyphs", numbered(QStringLiteral("g"), 12, 1),
                 QStringList{"add g13"}, numbered(QStringLiteral("g"), 13, 2));
-        testRow("long stored glyph list is cut at next add", "glyphs", numbered(QStringLiteral("g"), 20, 1),
-                QStringList{"add g20"}, numbered(QStringLiteral("g"), 20, 9));
         testRow("canonically equal glyph is one entry", "glyphs",
                 QStringList{QStringLiteral("e\u0301"), QStringLiteral("→")}, QStringList{QStringLiteral("add \u00e9")},
                 QStringList{QStringLiteral("\u00e9"), QStringLiteral("→")});
