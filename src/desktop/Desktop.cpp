@@ -166,7 +166,10 @@ void Desktop::watchPresses(bool on)
             m_presses.stop();
         return;
     }
-    if (!on || !m_panel) {
+    // KWin moves the focus for a press on its desktop too, and the panel closes when it loses the focus. A
+    // shield there only got in the way: KWin stacked it over the panel whenever the panel was shown again (a
+    // second launch, the end of a pick), and every click inside the panel then closed it.
+    if (!on || !m_panel || Session::isKde()) {
         for (const auto &shield : m_shields)
             shield->hide();
         return;
@@ -183,8 +186,6 @@ void Desktop::watchPresses(bool on)
             shield.hide();
             continue;
         }
-        if (!shield.isVisible() && Session::isKde())
-            X11::keepOutOfTaskList(shield.winId());
         shield.cover(screens[qsizetype(i)]->availableGeometry());
     }
     // The panel stays above it.
