@@ -26,6 +26,10 @@ if [[ "${1:-}" == "test" ]]; then
     packages+=(sway waybar grim wl-clipboard libwayland-dev libwayland-bin python3)
     # GNOME Shell with its AppIndicator extension and portal, on Wayland (with XWayland) and on X11.
     packages+=(gnome-shell gnome-shell-extension-appindicator xdg-desktop-portal-gnome xwayland)
+    # Plasma on X11 (in Xephyr) and on Wayland, with KDE's portal; KWin's fake-input protocol, which our
+    # pointer speaks there; Qt 5's Wayland plugin for plasmashell; python3-dbus reads KWin's screenshots.
+    packages+=(plasma-workspace plasma-desktop kwin-x11 kwin-wayland xdg-desktop-portal-kde xserver-xephyr
+        plasma-wayland-protocols qtwayland5 python3-dbus)
     # The second build: clang with its sanitizer runtimes.
     packages+=(clang libclang-rt-14-dev)
 fi

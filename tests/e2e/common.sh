@@ -44,8 +44,8 @@ wait_for() {
     done
 }
 
-# Whether the app under test (APP_PID) has an item registered with the session's StatusNotifierWatcher.
-# Items are listed by bus name; ours is the one whose connection belongs to our process.
+# Whether the app under test (APP_PID) has an item registered with the session's StatusNotifierWatcher
+# (then in $our_item). Items are listed by bus name; ours is the one whose connection belongs to our process.
 registered_with_watcher() {
     local item
     for item in $(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
@@ -53,7 +53,7 @@ registered_with_watcher() {
         string:RegisteredStatusNotifierItems 2>/dev/null | sed -n 's/^ *string "\([^"/]*\).*/\1/p'); do
         dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
             org.freedesktop.DBus.GetConnectionUnixProcessID "string:$item" 2>/dev/null |
-            grep -q "uint32 $APP_PID\$" && return 0
+            grep -q "uint32 $APP_PID\$" && our_item=$item && return 0
     done
     return 1
 }
@@ -71,6 +71,63 @@ screen_is_still() {
 screenshot_when_still() {
     last_grab=""
     wait_for 10 screen_is_still && cp "$WORK/now.png" "$1"
+}
+
+# The desktops' shells abort without a system bus; an empty one of our own keeps the machine's services out.
+start_system_bus() {
+    DBUS_SYSTEM_BUS_ADDRESS=$(dbus-daemon --config-file="$here/../data/test-bus.conf" --fork --print-address=1 \
+        --print-pid=3 3>"$WORK/system-bus.pid") && export DBUS_SYSTEM_BUS_ADDRESS
+    SYSTEM_BUS_PID=$(cat "$WORK/system-bus.pid")
+}
+
+# A screenshot's pixel, #RRGGBB: pixel FILE X Y.
+pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -1; }
+
+# What the desktop runs check of the open panel, with the script's read_panel (X Y WIDTH HEIGHT), panel_shown,
+# panel_hidden, panel_on_screen, click_at, grab_screen and clipboard.
+# Each tab keeps it on screen and off the bar; a click on a tab inside it switches the tab and keeps it open.
+panel_width_is() { read_panel && ((WIDTH == $1)); }
+check_tabs() {
+    local tab
+    for tab in placeholders color text icons glyphs textTools; do
+        "$app" --tab "$tab"
+        check "$tab: the panel stays on screen and off the bar" wait_for 10 panel_on_screen
+    done
+    "$app" --tab placeholders
+    wait_for 10 panel_width_is 300 && click_at $((X + 270)) $((Y + 22)) # Text Tools, the last tab: 460 wide
+    check "a click on a tab inside it switches the tab and keeps it open" wait_for 10 panel_width_is 460
+}
+# light|dark: the panel's own background, in its left margin halfway down.
+panel_is() {
+    read_panel && grab_screen "$WORK/look.png" || return 1
+    local grey
+    grey=$(convert "$WORK/look.png" -crop "1x1+$((X + 4))+$((Y + HEIGHT / 2))" -colorspace Gray \
+        -format "%[fx:int(255*p)]" info: 2>/dev/null)
+    if [[ "$1" == light ]]; then ((grey >= 160)); else ((grey <= 90)); fi
+}
+# The desktop's dark and light, live both ways: check_live_scheme COMMAND DARK LIGHT SCREENSHOT.
+check_live_scheme() {
+    check "the panel starts light" wait_for 10 panel_is light
+    $1 "$2" >/dev/null
+    check "it turns dark with the desktop, live" wait_for 15 panel_is dark
+    screenshot_when_still "$4"
+    $1 "$3" >/dev/null
+    check "and light again" wait_for 15 panel_is light
+}
+# The desktop's own picker, asked for with the panel closed: the panel stays away while the user picks, and
+# the pixel picked lands on the clipboard. check_pick PICKER_UP (a command that tells the picker is there)
+check_pick() {
+    grab_screen "$WORK/before-pick.png"
+    local expected
+    expected=$(pixel "$WORK/before-pick.png" 300 300)
+    "$app" --pick-color
+    check "the desktop's colour picker comes" wait_for 10 "$1"
+    check "and the panel is not shown over the screen meanwhile" panel_hidden
+    click_at 300 300
+    clipboard_is() { [[ "$(clipboard)" == "$1" ]]; }
+    check "the picked colour ($expected) is on the clipboard" wait_for 10 clipboard_is "$expected"
+    echo "         the clipboard holds $(clipboard)"
+    check "the panel opens with it" wait_for 10 panel_shown
 }
 
 bus_name_owned() {

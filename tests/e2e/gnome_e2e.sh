@@ -51,10 +51,7 @@ shell_eval() {
     printf '%s\n' "${answer%\"}"
 }
 
-# gnome-shell aborts without a system bus; an empty one of our own keeps the machine's services out.
-DBUS_SYSTEM_BUS_ADDRESS=$(dbus-daemon --config-file="$here/../data/test-bus.conf" --fork --print-address=1 \
-    --print-pid=3 3>"$WORK/system-bus.pid") && export DBUS_SYSTEM_BUS_ADDRESS
-SYSTEM_BUS_PID=$(cat "$WORK/system-bus.pid")
+start_system_bus
 
 # A test-only extension that turns unsafe mode on, so that Eval and the Screenshot interface answer. The
 # AppIndicator extension is off until Tessellon runs: the tray host comes after it, as at login.
@@ -124,21 +121,13 @@ clipboard() {
     wait_for 5 clipboard_read && shell_eval 'clipboard'
 }
 
-read_panel() { read -r px py pw ph x11 skip alttab focus < <(shell_eval 'panel()') && [[ -n "${px:-}" ]]; }
+read_panel() { read -r X Y WIDTH HEIGHT x11 skip alttab focus < <(shell_eval 'panel()') && [[ -n "${X:-}" ]]; }
 panel_shown() { read_panel; }
 panel_hidden() { ! read_panel; }
 # On the 1280x800 screen, below the 32-pixel bar, at its own size; at the icon: just below it, across its x.
-panel_on_screen() { read_panel && ((px >= 0 && py >= 32 && px + pw <= 1280 && py + ph <= 800 && pw <= 470 && ph <= 650)); }
-panel_at_icon() { panel_on_screen && ((py <= 40 && px <= icon_x && icon_x <= px + pw)); }
+panel_on_screen() { read_panel && ((X >= 0 && Y >= 32 && X + WIDTH <= 1280 && Y + HEIGHT <= 800 && WIDTH <= 470 && HEIGHT <= 650)); }
+panel_at_icon() { panel_on_screen && ((Y <= 40 && X <= icon_x && icon_x <= X + WIDTH)); }
 out_of_task_list() { read_panel && [[ "$skip" == true && "$alttab" == false ]]; }
-
-panel_is() { # light|dark: the panel's own background, in its left margin halfway down
-    read_panel && grab_screen "$WORK/look.png" || return 1
-    local lightness
-    lightness=$(convert "$WORK/look.png" -crop "1x1+$((px + 4))+$((py + ph / 2))" -colorspace Gray \
-        -format "%[fx:int(255*p)]" info: 2>/dev/null)
-    if [[ "$1" == light ]]; then ((lightness >= 160)); else ((lightness <= 90)); fi
-}
 
 # The GNOME portal, as the session starts it: the backend needs the display.
 /usr/libexec/xdg-desktop-portal-gnome -r >"$WORK/portal-gnome.log" 2>&1 &
@@ -176,11 +165,7 @@ check "a double click on the icon opens the panel" wait_for 10 panel_shown
 check "hanging from the icon, below the bar" wait_for 10 panel_at_icon
 check "out of the task list and Alt+Tab" out_of_task_list
 screenshot_when_still "$shots/e2e-gnome-$mode.png"
-for tab in placeholders color text icons glyphs textTools; do
-    "$app" --tab "$tab"
-    check "$tab: the panel stays on screen and off the bar" wait_for 10 panel_on_screen
-done
-"$app" --tab placeholders
+check_tabs
 click_at 300 500
 check "a press on the desktop closes it" wait_for 10 panel_hidden
 click_at "$icon_x" "$icon_y" 2
@@ -202,26 +187,12 @@ reopen_from_menu() { click_menu_item "Open Tessellon" && wait_for 3 panel_shown;
 check "the menu's \"Open Tessellon\" opens the panel" wait_for 15 reopen_from_menu
 check "at the bar's tray end, below the bar" panel_at_icon
 
-check "the panel starts light" wait_for 10 panel_is light
-gsettings set org.gnome.desktop.interface color-scheme prefer-dark
-check "it turns dark with the desktop, live" wait_for 10 panel_is dark
-screenshot_when_still "$shots/e2e-gnome-$mode-dark.png"
-gsettings set org.gnome.desktop.interface color-scheme default
-check "and light again" wait_for 10 panel_is light
+check_live_scheme "gsettings set org.gnome.desktop.interface color-scheme" prefer-dark default \
+    "$shots/e2e-gnome-$mode-dark.png"
 press_key 1
 
-# The shell's own picker, asked for with the panel closed: the panel stays away while the user picks.
-grab_screen "$WORK/before-pick.png"
-expected=$(convert "$WORK/before-pick.png" -crop 1x1+300+500 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1)
-"$app" --pick-color
 picker_up() { [[ "$(shell_eval 'String(imports.ui.main.modalCount > 0)')" == true ]]; }
-check "the shell's colour picker comes" wait_for 10 picker_up
-check "and the panel is not shown over the screen meanwhile" panel_hidden
-click_at 300 500
-clipboard_is_expected() { [[ "$(clipboard)" == "$expected" ]]; }
-check "the picked colour ($expected) is on the clipboard" wait_for 10 clipboard_is_expected
-echo "         the clipboard holds $(clipboard)"
-check "the panel opens with it" wait_for 10 panel_shown
+check_pick picker_up
 
 press_key 1
 click_menu_item "Quit Tessellon"

@@ -4,7 +4,7 @@
 # unasked, our own loupe picking by click and by key on two screens, Quit; every tab on screen and on the
 # bar's side, tab clicks that leave the panel open and presses outside that close it, under tint2 and Xfce's
 # panel along the top and the bottom (started after Tessellon there); and the icon finder on a self-hosted
-# Iconify API (the tests' stand-in).
+# Iconify API (the tests' stand-in), by the keyboard.
 # Usage: tray_e2e.sh TESSELLON TRAY_PROBE ICONIFY_SERVER
 #   (needs xdotool, xprop, xrandr, xclip, import, display, tint2, xfce4-panel, xfwm4, xfconfd, Xvfb)
 # Screenshots go to $TESSELLON_E2E_SHOTS when set.
@@ -167,7 +167,7 @@ eval "$(xdotool getwindowgeometry --shell "$panel")"
 target_x=$((X + 60)) target_y=$((Y + 30))
 # Once the tab's highlight has come to rest: the pixel that the loupe's grab will hold.
 screenshot_when_still "$WORK/before-pick.png"
-expected=$(convert "$WORK/before-pick.png" -crop "1x1+$target_x+$target_y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1)
+expected=$(pixel "$WORK/before-pick.png" "$target_x" "$target_y")
 click_window_at "$panel" 150 94
 check "Pick Color opens the loupe" wait_for 10 overlay_shown
 xdotool mousemove "$target_x" "$target_y" click 1
@@ -300,18 +300,8 @@ copied_svg() { [[ "$(xclip -selection clipboard -o 2>/dev/null)" == "<svg"*"</sv
 open_icons
 search_for home
 check "a search reaches the self-hosted API" wait_for 10 asked "/search?query=home&limit=48"
-search_for arrow
-check "another search asks again" wait_for 10 asked "/search?query=arrow&limit=48"
-wait_for 10 asked "/lucide/a-arrow-down.svg" && wait_for 10 panel_at_rest
-# Tab from the field: the click action, the set chips, the grid's one stop, then "Show more".
-xdotool key Tab Tab Tab Tab space
-check "Show more asks for the next page" wait_for 10 asked "/search?query=arrow&limit=48&start=48"
-screenshot_when_still "$shots/e2e-icons-more.png"
-# The last page took the button away: the keyboard is on the first icon it brought, not on Quit.
-xclip -selection clipboard <<<"before"
-xdotool key Return
-check "Return then copies the page's first icon" wait_for 10 copied_svg
-search_for home
+wait_for 10 asked "/tabler/home.svg" && wait_for 10 panel_at_rest
+# Tab from the field: the click action, the set chips, the grid's one stop.
 xdotool key Tab Tab Right
 check "a set chip keeps the search to its set" \
     wait_for 10 asked "/search?query=home&limit=48&prefix=heroicons"
@@ -319,7 +309,7 @@ xclip -selection clipboard <<<"before"
 xdotool key Tab Return
 check "Return on a tile copies its SVG" wait_for 10 copied_svg
 settings="$XDG_CONFIG_HOME/Tessellon/Tessellon.conf"
-check "the icon is kept as a recent one" wait_for 10 grep -q "^recentIcons=heroicons:home," "$settings"
+check "the icon is kept as a recent one" wait_for 10 grep -Eq "^recentIcons=heroicons:home(,|$)" "$settings"
 click_quit
 wait_for 10 app_exited
 open_icons
