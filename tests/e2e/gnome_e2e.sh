@@ -82,7 +82,8 @@ if [[ "$mode" == wayland ]]; then
     XAUTHORITY=$(compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*") && export DISPLAY XAUTHORITY
 fi
 
-# Helpers in the shell: our panel ("x y width height x11 skip-taskbar in-alt-tab focus"), input, the clipboard.
+# Helpers in the shell: our panel ("x y width height x11 skip-taskbar in-alt-tab focus can-maximise"), input,
+# the clipboard.
 shell_eval "
 const { Clutter, Meta, St } = imports.gi;
 const seat = Clutter.get_default_backend().get_default_seat();
@@ -90,7 +91,7 @@ const pointer = seat.create_virtual_device(Clutter.InputDeviceType.POINTER_DEVIC
 const keyboard = seat.create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
 const now = () => global.get_current_time() * 1000;
 const ours = () => global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() == global.tessellonPid);
-globalThis.panel = () => ours().filter(w => w.title == 'Tessellon').map(w => { const r = w.get_frame_rect(); return [r.x, r.y, r.width, r.height, w.get_client_type() == Meta.WindowClientType.X11, w.is_skip_taskbar(), global.display.get_tab_list(Meta.TabList.NORMAL, null).includes(w), w.has_focus()].join(' '); })[0] || '';
+globalThis.panel = () => ours().filter(w => w.title == 'Tessellon').map(w => { const r = w.get_frame_rect(); return [r.x, r.y, r.width, r.height, w.get_client_type() == Meta.WindowClientType.X11, w.is_skip_taskbar(), global.display.get_tab_list(Meta.TabList.NORMAL, null).includes(w), w.has_focus(), w.can_maximize()].join(' '); })[0] || '';
 globalThis.click = (x, y, times) => { pointer.notify_absolute_motion(now(), x, y); for (let i = 0; i < times; i++) { pointer.notify_button(now(), 1, Clutter.ButtonState.PRESSED); pointer.notify_button(now(), 1, Clutter.ButtonState.RELEASED); } return 'ok'; };
 globalThis.key = code => { keyboard.notify_key(now(), code, Clutter.KeyState.PRESSED); keyboard.notify_key(now(), code, Clutter.KeyState.RELEASED); return 'ok'; };
 globalThis.readClipboard = () => { globalThis.clipboard = null; St.Clipboard.get_default().get_text(St.ClipboardType.CLIPBOARD, (c, text) => { globalThis.clipboard = text || ''; }); return 'ok'; };
@@ -121,7 +122,7 @@ clipboard() {
     wait_for 5 clipboard_read && shell_eval 'clipboard'
 }
 
-read_panel() { read -r X Y WIDTH HEIGHT x11 skip alttab focus < <(shell_eval 'panel()') && [[ -n "${X:-}" ]]; }
+read_panel() { read -r X Y WIDTH HEIGHT x11 skip alttab focus maximise < <(shell_eval 'panel()') && [[ -n "${X:-}" ]]; }
 panel_shown() { read_panel; }
 panel_hidden() { ! read_panel; }
 # On the 1280x800 screen, below the 32-pixel bar, at its own size; at the icon: just below it, across its x.
@@ -144,8 +145,9 @@ start_app() {
 }
 app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
 start_app
-ordinary_window() { read_panel && [[ "$skip" == false && "$alttab" == true ]]; }
-check "with no tray host yet, the panel opens as an ordinary window, in Alt+Tab" wait_for 20 ordinary_window
+ordinary_window() { read_panel && [[ "$skip" == false && "$alttab" == true && "$maximise" == false ]]; }
+check "with no tray host yet, the panel opens as an ordinary window, in Alt+Tab, of a size it keeps" \
+    wait_for 20 ordinary_window
 wait_for 10 eval 'read_panel && [[ "$focus" == true ]]' && press_key 1 # Escape, once it has the keyboard
 check "closing it ends Tessellon, which has no icon to come back from" wait_for 10 app_gone
 start_app
