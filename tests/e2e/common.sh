@@ -83,8 +83,8 @@ start_system_bus() {
 # A screenshot's pixel, #RRGGBB: pixel FILE X Y.
 pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -1; }
 
-# What the desktop runs check of the open panel, with the script's read_panel (X Y WIDTH HEIGHT), panel_shown,
-# panel_hidden, panel_on_screen, click_at, grab_screen and clipboard.
+# What every desktop's run checks of the open panel, through the script's read_panel (X Y WIDTH HEIGHT),
+# panel_shown, panel_hidden, panel_on_screen, click_at, grab_screen and clipboard.
 # Each tab keeps it on screen and off the bar; a click on a tab inside it switches the tab and keeps it open.
 panel_width_is() { read_panel && ((WIDTH == $1)); }
 check_tabs() {
