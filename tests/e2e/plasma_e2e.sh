@@ -61,7 +61,7 @@ if [[ "$mode" == wayland ]]; then
     pointer() { local answer && printf '%s\n' "$@" >&"${POINTER[1]}" && for _ in "$@"; do read -r -t 5 answer <&"${POINTER[0]}"; done; }
     click_at() { pointer "move $1 $2" && pointer "click ${3:-}"; }
     press_keys() { local key && for key in "$@"; do pointer "key $key"; done; } # evdev codes
-    clipboard() { wl-paste -n 2>/dev/null; }
+    clipboard() { timeout 5 wl-paste -n 2>/dev/null; }
     grab_screen() {
         /usr/bin/python3 - "$1" <<'EOF'
 import os, subprocess, sys
@@ -93,7 +93,8 @@ else
     press_keys() { # evdev codes, as on Wayland
         local key && for key in "$@"; do DISPLAY=$host xdotool key "$(case $key in 1) echo Escape ;; 28) echo Return ;; 103) echo Up ;; 108) echo Down ;; esac)"; done
     }
-    clipboard() { xclip -selection clipboard -o 2>/dev/null; }
+    # KWin's picker holds its X server: a read meanwhile would wait for good.
+    clipboard() { timeout 2 xclip -selection clipboard -o 2>/dev/null; }
     grab_screen() { DISPLAY=$host import -window root "$1" 2>/dev/null; }
 fi
 wait_for 30 bus_name_owned org.kde.KWin || { echo "FAIL!  : KWin did not start" && tail "$WORK/kwin.log" && exit 1; }
