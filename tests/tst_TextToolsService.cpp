@@ -241,6 +241,18 @@ private Q_SLOTS:
             QCOMPARE(TextTransforms::changeCase(block, TextTransforms::Case::upper, QLocale::English),
                      QLocale(QLocale::English).toUpper(block));
         }
+        // Long texts in two halves cut inside a surrogate pair: where nothing grows, and where ß does (past
+        // 32 MiB too, where the text's own buffer grows and the first half's result also reaches into a pair).
+        for (const auto &[prefix, pattern, upper, count] :
+             {std::tuple{QStringLiteral("xxxxx"), QStringLiteral("ab\u00E9\U00010428  "),
+                         QStringLiteral("AB\u00C9\U00010400  "), 50000},
+              std::tuple{QStringLiteral("xxxx"), QStringLiteral("ab\u00DF\U00010428 "),
+                         QStringLiteral("ABSS\U00010400 "), 2800006}}) {
+            // A text of its own, as the editor hands over, may be written over where it lies.
+            QCOMPARE(TextTransforms::changeCase(prefix + pattern.repeated(texts == 1 ? count : 0),
+                                                TextTransforms::Case::upper),
+                     prefix.toUpper() + upper.repeated(texts == 1 ? count : 0));
+        }
         using namespace TextToolsService;
         namespace ref = TextToolsReference;
         // Another seed explores further: TESSELLON_TEXT_SEED=<number>.

@@ -215,13 +215,19 @@ const QString *longerUpper(char16_t c)
 }
 
 // The simple upper case of every code unit of the Basic Multilingual Plane (128 KB, made on first use):
-// one load instead of a call into Qt's tables for each letter that is not ASCII.
+// one load instead of a call into Qt's tables for each letter that is not ASCII. The code units that need
+// more than a load (surrogates, and those whose upper case is longer) hold kSpecial, as U+FFFF does, whose
+// upper case is itself.
+constexpr char16_t kSpecial = 0xFFFF;
+
 const char16_t *simpleUpper()
 {
     static const std::unique_ptr<char16_t[]> table = [] {
         auto upper = std::make_unique<char16_t[]>(0x10000);
         for (char32_t c = 0; c < 0x10000; ++c)
-            upper[c] = QChar::isSurrogate(c) ? char16_t(c) : char16_t(QChar::toUpper(c));
+            upper[c] = QChar::isSurrogate(c) || (mayUpperLonger(char16_t(c)) && longerUpper(char16_t(c)))
+                           ? kSpecial
+                           : char16_t(QChar::toUpper(c));
         return upper;
     }();
     return table.get();
@@ -261,12 +267,9 @@ bool anyAtLeast(Lanes lanes, quint16 bound)
 // mayUpperLonger() for eight code units at once.
 bool anyMayUpperLonger(Lanes v)
 {
-    Mask hit = v == splat(0xDF);
-    for (const quint16 one : {0x149, 0x1F0, 0x390, 0x3B0, 0x587})
-        hit |= v == splat(one);
-    hit |= v - splat(0x1E96) < splat(5);
-    hit |= v - splat(0x1F50) < splat(0xB0);
-    hit |= v - splat(0xFB00) < splat(0x18);
+    const Mask hit = (v == splat(0xDF)) | (v == splat(0x149)) | (v == splat(0x1F0)) | (v == splat(0x390)) |
+                     (v == splat(0x3B0)) | (v == splat(0x587)) | (v - splat(0x1E96) < splat(5)) |
+                     (v - splat(0x1F50) < splat(0xB0)) | (v - splat(0xFB00) < splat(0x18));
     return any(hit);
 }
 
@@ -309,35 +312,44 @@ char16_t *upperBackInto(const char16_t *text, qsizetype from, qsizetype to, char
     while (i > from) {
         if (i - kLanes >= from) {
             Lanes lanes = lanesAt(text + i - kLanes);
-            const Mask surrogates = lanes - splat(0xD800) < splat(0x800);
-            if (!anyAtLeast(lanes, 0x80) || (!any(surrogates) && !anyMayUpperLonger(lanes))) {
+            if (!anyAtLeast(lanes, 0x80)) {
                 i -= kLanes;
                 out -= kLanes;
-                if (anyAtLeast(lanes, 0x80)) {
-                    // Through a copy: the writing may overlap the eight just read.
-                    char16_t units[kLanes];
-                    std::memcpy(units, &lanes, sizeof units);
-                    for (char16_t &unit : units)
-                        unit = simple[unit];
-                    std::memcpy(out, units, sizeof units);
-                } else {
-                    lanes = asciiUpper(lanes);
-                    std::memcpy(out, &lanes, sizeof lanes);
-                }
+                lanes = asciiUpper(lanes);
+                std::memcpy(out, &lanes, sizeof lanes);
+                continue;
+            }
+            // Through a copy: the writing may overlap the eight just read.
+            char16_t units[kLanes];
+            std::memcpy(units, &lanes, sizeof units);
+            bool special = false;
+            for (char16_t &unit : units) {
+                unit = simple[unit];
+                special |= unit == kSpecial;
+            }
+            if (!special) {
+                i -= kLanes;
+                out -= kLanes;
+                std::memcpy(out, units, sizeof units);
                 continue;
             }
         }
-        const char16_t c = text[--i];
-        if (QChar::isLowSurrogate(c) && i > from && QChar::isHighSurrogate(text[i - 1])) {
-            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(text[--i], c));
-            *--out = QChar::lowSurrogate(upper);
-            *--out = QChar::highSurrogate(upper);
-        } else if (const QString *longer = mayUpperLonger(c) ? longerUpper(c) : nullptr) {
-            out -= longer->size();
-            std::memcpy(out, longer->constData(), size_t(longer->size()) * sizeof(char16_t));
-        } else {
-            // A lone surrogate stays as it is.
-            *--out = simple[c];
+        // One code unit (or pair) at a time, for these eight or what is left.
+        for (const qsizetype stop = qMax(from, i - kLanes); i > stop;) {
+            const char16_t c = text[--i];
+            if (QChar::isLowSurrogate(c) && i > from && QChar::isHighSurrogate(text[i - 1])) {
+                const char32_t ucs4 = QChar::surrogateToUcs4(text[--i], c);
+                // Above the last cased script of the supplementary planes lie emoji, symbols and CJK.
+                const char32_t upper = ucs4 < 0x1F000 ? QChar::toUpper(ucs4) : ucs4;
+                *--out = QChar::lowSurrogate(upper);
+                *--out = QChar::highSurrogate(upper);
+            } else if (const QString *longer = mayUpperLonger(c) ? longerUpper(c) : nullptr) {
+                out -= longer->size();
+                std::memcpy(out, longer->constData(), size_t(longer->size()) * sizeof(char16_t));
+            } else {
+                // A lone surrogate stays as it is.
+                *--out = simple[c] == kSpecial ? c : simple[c];
+            }
         }
     }
     return out;
@@ -345,11 +357,13 @@ char16_t *upperBackInto(const char16_t *text, qsizetype from, qsizetype to, char
 
 // Upper case by Unicode's full mapping. The locale's own rules differ from it only in Turkish and Azeri
 // (i → İ), Lithuanian (dots) and Greek (accents): those go to the locale whole. Elsewhere a code unit at a
-// time gives the same, many times faster, in the text's own buffer grown at its end (a large buffer grows
-// without a copy; a new one costs more in its first touch of each page than in the writing).
-// A long text goes in two halves at once, each measured first for the letters that grow (ß → SS), written
-// backwards. The first half's upper case reaches into the start of the second half, which the second reads
-// last: those code units are read from a copy.
+// time gives the same, many times faster. A long text goes in two halves at once, each measured first for
+// the letters that grow (ß → SS) and written backwards.
+// A text nobody else holds is written over in its own buffer where nothing grows; where something does,
+// only a buffer past 32 MiB (glibc's own mapping, which grows without a copy) is grown at its end, as a
+// smaller one may have to be copied whole to grow. Otherwise the result goes into a new buffer (a shared
+// text would be copied before a single letter were written). In the buffer grown, the first half's result
+// reaches into the start of the second half, which the second reads last: from a copy.
 QString upperCase(QString text, const QLocale &locale)
 {
     const QLocale::Language language = locale.language();
@@ -371,22 +385,26 @@ QString upperCase(QString text, const QLocale &locale)
     const qsizetype firstGrowth = upperGrowth(in, middle);
     if (measuring.joinable())
         measuring.join();
-    // The start of the second half that the first half's upper case overwrites.
-    const qsizetype copied = afterPair(qMin(middle + firstGrowth, n));
+    const qsizetype size = n + firstGrowth + secondGrowth;
+    const bool inPlace = text.isDetached() && (size == n || n * qsizetype(sizeof(char16_t)) > 32 * 1024 * 1024);
+    const qsizetype copied = inPlace ? afterPair(qMin(middle + firstGrowth, n)) : middle;
     const std::u16string head(in + middle, in + copied);
-    text.resize(n + firstGrowth + secondGrowth);
-    auto *buffer = reinterpret_cast<char16_t *>(text.data());
+    QString result = inPlace ? std::move(text) : QString(size, Qt::Uninitialized);
+    result.resize(size);
+    auto *out = reinterpret_cast<char16_t *>(result.data());
+    // Grown, the text's own buffer may have moved.
+    const char16_t *source = inPlace ? out : in;
     std::thread second;
     if (middle < n) {
         second = std::thread([=, &head] {
-            char16_t *rest = upperBackInto(buffer, copied, n, buffer + n + firstGrowth + secondGrowth);
+            char16_t *rest = upperBackInto(source, copied, n, out + size);
             upperBackInto(head.data(), 0, qsizetype(head.size()), rest);
         });
     }
-    upperBackInto(buffer, 0, middle, buffer + middle + firstGrowth);
+    upperBackInto(source, 0, middle, out + middle + firstGrowth);
     if (second.joinable())
         second.join();
-    return text;
+    return result;
 }
 
 } // namespace
