@@ -262,6 +262,27 @@ private Q_SLOTS:
         }
     }
 
+    // A line too long to lay out at once goes in folded, and comes back whole: as set, and after hand edits
+    // (a line break typed inside a fold, a character at the end).
+    void longLinesComeBackWhole()
+    {
+        Fixture f;
+        auto *editor = f.section.findChild<TextToolsEditor *>();
+        const QString line = QStringLiteral("ab\U0001F44D").repeated(20000);
+        editor->setText(line + QStringLiteral("\nend"), false);
+        QTRY_VERIFY(!editor->isFilling());
+        QVERIFY(editor->document()->blockCount() > 10);
+        QCOMPARE(editor->text(), line + QStringLiteral("\nend"));
+        QTextCursor cursor(editor->document()->findBlockByNumber(1));
+        cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 10);
+        const qsizetype at = editor->document()->firstBlock().length() - 1 + cursor.positionInBlock();
+        editor->setTextCursor(cursor);
+        QTest::keyClick(editor, Qt::Key_Return);
+        editor->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor, QStringLiteral("s"));
+        QCOMPARE(editor->text(), line.left(at) + u'\n' + line.mid(at) + QStringLiteral("\nends"));
+    }
+
     // A result whose section has gone is dropped, and nothing touches what is left of it.
     void aResultOutlivingItsSectionIsDropped()
     {

@@ -2,13 +2,25 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 // About 5 ms of document work a slice, and a 20 MB text in under two seconds.
 constexpr qsizetype kSliceLength = 64 * 1024;
+// The first slices go into the view, where the editor lays out each line at once and loads a fallback font
+// for each script it meets there for the first time (tens of milliseconds each): they start this short and
+// double, so that work is spread over several turns of the event loop.
+constexpr qsizetype kFirstSliceLength = 256;
+// A block this long lays out in a few milliseconds; a line of megabytes would take seconds at every slice.
+constexpr qsizetype kFoldLength = 4 * 1024;
+// The user state of a block that goes on from the one before rather than starting a line.
+constexpr int kFoldedBlock = 1;
 
 } // namespace
 
@@ -30,8 +42,18 @@ QString TextToolsEditor::text() const
     if (m_exact)
         return *m_exact;
     // Raw text keeps U+00A0 and U+2028; only the block breaks need spelling as line feeds.
-    QString raw = document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    if (!m_folded) {
+        QString raw = document()->toRawText();
+        raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        return raw;
+    }
+    QString raw;
+    raw.reserve(document()->characterCount());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin() && block.userState() != kFoldedBlock)
+            raw += QLatin1Char('\n');
+        raw += block.text();
+    }
     return raw;
 }
 
@@ -49,6 +71,8 @@ void TextToolsEditor::setText(const QString &text, bool undoable)
     const bool wasFilling = isFilling();
     m_fillAt = -1;
     m_fill.clear();
+    m_lineLength = 0;
+    m_folded = false;
     QTextDocument *doc = document();
     if (undoable || text.size() <= kSliceLength) {
         const bool undoWas = doc->isUndoRedoEnabled();
@@ -122,7 +146,7 @@ void TextToolsEditor::fillSlice()
 {
     if (!isFilling())
         return;
-    qsizetype length = std::min(kSliceLength, m_fill.size() - m_fillAt);
+    qsizetype length = std::min(std::clamp(m_fillAt, kFirstSliceLength, kSliceLength), m_fill.size() - m_fillAt);
     // A slice never ends inside a surrogate pair or a "\r\n".
     const qsizetype end = m_fillAt + length;
     if (end < m_fill.size() && (m_fill.at(end - 1).isHighSurrogate() || m_fill.at(end - 1) == u'\r'))
@@ -132,7 +156,7 @@ void TextToolsEditor::fillSlice()
     m_writing = true;
     const bool undoWas = document()->isUndoRedoEnabled();
     document()->setUndoRedoEnabled(false);
-    cursor.insertText(QStringView(m_fill).sliced(m_fillAt, length).toString());
+    insertFolded(cursor, QStringView(m_fill).sliced(m_fillAt, length));
     document()->setUndoRedoEnabled(undoWas);
     m_writing = false;
     m_fillAt += length;
@@ -145,6 +169,43 @@ void TextToolsEditor::fillSlice()
     moveCursor(QTextCursor::Start);
     updateReadOnly();
     Q_EMIT fillingChanged(false);
+}
+
+void TextToolsEditor::insertFolded(QTextCursor &cursor, QStringView slice)
+{
+    // In one insertion, blocks and all: a block made on its own is laid out at once, and laid out again
+    // for the text then put into it.
+    QString piece;
+    std::vector<qsizetype> folds;
+    qsizetype copied = 0;
+    for (qsizetype at = 0; at < slice.size();) {
+        const qsizetype feed = slice.indexOf(u'\n', at);
+        const qsizetype lineEnd = feed < 0 ? slice.size() : feed;
+        if (m_lineLength + lineEnd - at <= kFoldLength) {
+            m_lineLength = feed < 0 ? m_lineLength + lineEnd - at : 0;
+            at = feed < 0 ? lineEnd : feed + 1;
+            continue;
+        }
+        // Never between the halves of a surrogate pair.
+        qsizetype fold = at + kFoldLength - m_lineLength;
+        if (fold > 0 && slice[fold - 1].isHighSurrogate())
+            ++fold;
+        piece += slice.sliced(copied, fold - copied);
+        piece += QChar::ParagraphSeparator;
+        folds.push_back(piece.size());
+        copied = at = fold;
+        m_lineLength = 0;
+    }
+    if (folds.empty()) {
+        cursor.insertText(slice.toString());
+        return;
+    }
+    piece += slice.sliced(copied);
+    const int start = cursor.position();
+    cursor.insertText(piece);
+    for (const qsizetype fold : folds)
+        document()->findBlock(start + int(fold)).setUserState(kFoldedBlock);
+    m_folded = true;
 }
 
 void TextToolsEditor::setLocked(bool locked)

@@ -10,6 +10,8 @@
 // becomes a block break, and toPlainText() also turns U+00A0 into a space and U+2028 into a line feed.
 // So the editor keeps the exact text beside the document until someone edits the document by hand; from
 // then on it reads the document's raw text, which keeps every character but the line break's spelling.
+// A line too long to lay out at once (a joined log) is shown folded into blocks marked as going on from the
+// one before; the raw text joins them again.
 class TextToolsEditor : public QPlainTextEdit
 {
     Q_OBJECT
@@ -29,8 +31,9 @@ public:
     // The same for a text past the undo limit, keeping `before` (the text it replaces) so that Ctrl+Z
     // brings it back and Ctrl+Shift+Z goes forward again: one step, two whole texts at most.
     void setTextKeepingBefore(const QString &text, QString before);
-    // Undo keeps every replaced text: past this length (a pasted log) it would hold tens of megabytes a
-    // step, so longer texts start a fresh history instead, with the one step above.
+    // Undo keeps every replaced text, and keeps it only for a text inserted whole: past this length (a
+    // pasted log) it would hold megabytes a step and stand the panel still while the text went in, so
+    // longer texts go in slices and start a fresh history instead, with the one step above.
     qsizetype undoLimit() const { return m_undoLimit; }
     void setUndoLimit(qsizetype length) { m_undoLimit = length; }
     // Takes back the last change, as Ctrl+Z does (also while a long text is still going in).
@@ -51,6 +54,7 @@ private:
     void step(bool back);
     bool replacesEverything() const;
     void fillSlice();
+    void insertFolded(QTextCursor &cursor, QStringView slice);
     void updateReadOnly();
 
     std::optional<QString> m_exact;
@@ -61,5 +65,8 @@ private:
     bool m_locked = false;
     QString m_fill;
     qsizetype m_fillAt = -1;
-    qsizetype m_undoLimit = 2 * 1024 * 1024;
+    // The length of the last line while filling, and whether a line was folded.
+    qsizetype m_lineLength = 0;
+    bool m_folded = false;
+    qsizetype m_undoLimit = 64 * 1024;
 };
