@@ -3,8 +3,9 @@
 //                                            log lines, many repeated; "mixed": about a quarter of the words
 //                                            in other scripts, "multilingual": three quarters
 //   tessellon_bench_texttools run FILE       median milliseconds of each operation, one per line
-//   tessellon_bench_texttools editor FILE    the text tools tab itself: paste, then each button; for each,
-//                                            the whole wait and the longest the event loop stood still
+//   tessellon_bench_texttools editor FILE    the text tools tab itself: paste, then each button and each
+//                                            item of the More menu; for each, the whole wait and the longest
+//                                            the event loop stood still
 
 #include "core/text/TextToolsService.h"
 #include "core/text/TextTransforms.h"
@@ -16,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -204,6 +206,11 @@ int editor(const QString &path)
             if (button->accessibleName() == QString::fromUtf8(title))
                 measure(QString::fromUtf8(title), [button] { button->click(); });
         }
+    }
+    // Then each item of the More menu in turn, each on what the one before left.
+    for (QAction *item : section.findChild<QMenu *>()->actions()) {
+        if (!item->isSeparator())
+            measure(item->text(), [item] { item->trigger(); });
     }
     return 0;
 }
