@@ -405,21 +405,6 @@ private Q_SLOTS:
         settle();
         QCOMPARE(f.log.messages.size(), 1);
     }
-
-    // Choosing a swatch by the keyboard rebuilds the list under it; the focus stays on that swatch.
-    void keyboardSelectionKeepsTheFocus()
-    {
-        Fixture f({QStringLiteral("#3F7CF0"), QStringLiteral("#1A2B3C")});
-        f.section.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.section));
-        ColorSwatch *swatch = f.swatch(QStringLiteral("#1A2B3C"));
-        swatch->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(swatch, Qt::Key_Space);
-        QCOMPARE(f.activeSwatch(), QStringLiteral("#1A2B3C"));
-        auto *focused = qobject_cast<ColorSwatch *>(QApplication::focusWidget());
-        QVERIFY(focused);
-        QCOMPARE(focused->hex(), QStringLiteral("#1A2B3C"));
-    }
 };
 
 TESSELLON_TEST(tst_ColorSection)

@@ -1,14 +1,12 @@
 #include "TestHome.h"
 #include "TestMain.h"
 
-#include "desktop/portal/ColorSchemeFollower.h"
 #include "panel/MenuPanelView.h"
 #include "panel/TabStrip.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 #include "stores/RecentIconsStore.h"
 #include "widgets/BannerView.h"
-#include "widgets/Layout.h"
 #include "widgets/PlainButton.h"
 #include "widgets/Spring.h"
 
@@ -262,33 +260,6 @@ private Q_SLOTS:
         QWidget *focused = QApplication::focusWidget();
         QVERIFY(panel.section()->isAncestorOf(focused));
         QVERIFY(viewport->rect().contains(QRect(focused->mapTo(viewport, QPoint(0, 0)), focused->size())));
-    }
-
-    // Switching the desktop to dark while the panel is open re-colours the toned texts as well, rather than
-    // leaving them in the light palette's grey on a dark background.
-    void tonesFollowAPaletteSwitch()
-    {
-        const QPalette light = QApplication::palette();
-        MenuPanelView panel(m_colors, m_glyphs, m_icons);
-        panel.show();
-        notify(panel, QStringLiteral("Copied #1A2B3C"));
-        QAbstractButton *quit = nullptr;
-        for (QAbstractButton *button : panel.findChildren<QAbstractButton *>())
-            quit = button->text() == QLatin1String("Quit Tessellon") ? button : quit;
-        QVERIFY(quit);
-        const QLabel *bannerText = nullptr;
-        for (const QLabel *label : banner(panel)->findChildren<QLabel *>())
-            bannerText = label;
-        QVERIFY(bannerText);
-
-        for (const QPalette &palette : {ColorSchemeFollower::darkPalette(), light}) {
-            QApplication::setPalette(palette);
-            const QColor secondary = Style::color(palette, Style::Tone::Secondary);
-            QTRY_COMPARE(quit->palette().color(QPalette::ButtonText), secondary);
-            QCOMPARE(bannerText->palette().color(QPalette::WindowText), secondary);
-            const QImage shot = panel.grab().toImage();
-            QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() - 3).rgb(), palette.color(QPalette::Window).rgb());
-        }
     }
 
     // Ctrl+1 to Ctrl+6 switch tabs from wherever the focus is, and the tab's main input takes the focus:

@@ -256,8 +256,11 @@ void arrowKeys(QWidget *grid)
     QCOMPARE(tiles[1]->focusPolicy(), Qt::StrongFocus);
     QCOMPARE(tiles[0]->focusPolicy(), Qt::ClickFocus);
     QSignalSpy pressed(tiles[1], &QAbstractButton::clicked);
+    const QString name = tiles[1]->accessibleName();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE(pressed.count(), 1);
+    // A grid rebuilt by the press (a chosen colour) leaves the focus on the tile pressed.
+    QTRY_COMPARE(QApplication::focusWidget()->accessibleName(), name);
 }
 
 } // namespace
@@ -337,13 +340,17 @@ private Q_SLOTS:
         }
     }
 
-    // Texts at 4.5:1, symbols standing alone and control edges at 3:1, against what each lies on.
+    // Texts at 4.5:1, symbols standing alone and control edges at 3:1, against what each lies on. Dark comes
+    // live, to a panel made in light (its first tab and chrome must follow; the other tabs are made dark).
     void contrast()
     {
         auto [tab, dark, withContent] = fetch<Tab, bool, bool>("tab", "dark", "withContent");
-        Style::setApplicationPalette(dark ? darkPalette() : lightPalette());
+        Style::setApplicationPalette(lightPalette());
         MenuPanelView panel(m_colors, m_glyphs, m_icons);
         panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        if (dark)
+            Style::setApplicationPalette(darkPalette());
         panel.selectTab(tab);
         panel.showMessage(QStringLiteral("Copied https://placehold.co/1920x1080.png"));
         waitUntilSettled(panel, tab);

@@ -21,6 +21,9 @@
 
 namespace {
 
+// The name of the tile a rebuilt grid gives the focus to, kept on the grid meanwhile.
+constexpr char kTileToFocus[] = "tileToFocus";
+
 // The Menu key reaches a tile as a context-menu event; Shift+F10, its stand-in on keyboards without one, does
 // not by itself. One filter serves every tile: a grid can hold a hundred of them.
 class ShiftF10 : public QObject
@@ -79,6 +82,10 @@ void giveTileContextMenu(QWidget *tile, std::function<void()> addActions)
 
 void clearTileGrid(QWidget *grid)
 {
+    // The keyboard stays in a grid rebuilt under it (a pressed recent tile moves to the front): the grid's
+    // navigator gives the focus to the new tile of the same name.
+    if (const QWidget *focused = QApplication::focusWidget(); focused && focused->parentWidget() == grid)
+        grid->setProperty(kTileToFocus, focused->accessibleName());
     QLayout *layout = grid->layout();
     while (QLayoutItem *item = layout->takeAt(0)) {
         if (QWidget *widget = item->widget()) {
@@ -232,6 +239,21 @@ private:
     void refresh()
     {
         const QList<QAbstractButton *> all = tiles();
+        const QString toFocus = m_grid->property(kTileToFocus).toString();
+        QAbstractButton *focusNow = nullptr;
+        for (QAbstractButton *tile : all)
+            focusNow = !focusNow && !toFocus.isEmpty() && tile->accessibleName() == toFocus ? tile : focusNow;
+        // New tiles show a turn after they come: until then the one to focus may be among them.
+        const auto coming = [](const QWidget *w) {
+            return w->isHidden() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        };
+        const QList<QWidget *> children = m_grid->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        if (!toFocus.isEmpty() && !focusNow && std::any_of(children.begin(), children.end(), coming))
+            scheduleRefresh();
+        else
+            m_grid->setProperty(kTileToFocus, QVariant());
+        if (focusNow)
+            m_current = focusNow;
         if (!m_current || !all.contains(m_current.data()))
             m_current = all.isEmpty() ? nullptr : all.first();
         for (QAbstractButton *tile : all) {
@@ -241,6 +263,8 @@ private:
             }
             tile->setFocusPolicy(tile == m_current ? Qt::StrongFocus : Qt::ClickFocus);
         }
+        if (focusNow)
+            moveTo(focusNow);
     }
 
     void makeCurrent(QAbstractButton *tile)
