@@ -138,6 +138,7 @@ check_pick() {
     check "the panel opens with it" wait_for 10 panel_shown
 }
 
+app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
 bus_name_owned() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
         "string:$1" 2>/dev/null | grep -q true

@@ -143,7 +143,6 @@ start_app() {
     APP_PID=$!
     shell_eval "global.tessellonPid = $APP_PID" >/dev/null
 }
-app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
 start_app
 ordinary_window() { read_panel && [[ "$skip" == false && "$alttab" == true && "$maximise" == false ]]; }
 check "with no tray host yet, the panel opens as an ordinary window, in Alt+Tab, of a size it keeps" \

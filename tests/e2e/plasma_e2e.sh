@@ -117,7 +117,6 @@ panel_hidden() { ! read_panel; }
 panel_on_screen() { read_panel && ((X >= 0 && Y >= 0 && X + WIDTH <= 1280 && Y + HEIGHT <= bar_y)); }
 panel_at_icon() { panel_on_screen && ((X <= icon_x && icon_x <= X + WIDTH && Y + HEIGHT >= bar_y - 12)); }
 out_of_task_list() { kwin_windows | grep -q '^Tessellon|.*|true true|false$'; }
-app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
 start_app() {
     "$app" 2>>"$WORK/app.log" &
     APP_PID=$!
