@@ -173,7 +173,6 @@ private Q_SLOTS:
         add("oklch(45.20% 0.3132 264.05)", "#0000FF"); // rounding is not clipping
         add("oklch(90% 0.4 140)", "#00FF00", -1, true);
         add(" CornflowerBlue ", "#6495ED");
-        add("darkslategrey", "#2F4F4F");
     }
 
     void parseAccepted()

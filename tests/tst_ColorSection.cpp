@@ -242,41 +242,24 @@ private Q_SLOTS:
         QCOMPARE(f.section.findChild<PaletteView *>()->findChildren<PaletteSwatch *>().size(), 14);
     }
 
-    // Removing the selected colour falls back to the newest; removing the last empties the section.
-    void removing_data()
-    {
-        QTest::addColumn<bool>("byContextMenu");
-        QTest::newRow("hover delete button") << false;
-        QTest::newRow("context menu Delete") << true;
-    }
-
+    // Removing the selected colour (by the button shown on hover) falls back to the newest; removing the last
+    // (by the menu) empties the section.
     void removing()
     {
-        QFETCH(bool, byContextMenu);
         Fixture f({QStringLiteral("#E4572E"), QStringLiteral("#1A2B3C")});
         ClipboardService::copy(QStringLiteral("before"));
-        auto remove = [&](const QString &hex) {
-            ColorSwatch *swatch = f.swatch(hex);
-            QVERIFY(swatch);
-            if (byContextMenu) {
-                QVERIFY(pressContextMenuItem(swatch, QStringLiteral("Delete")));
-                settle();
-            } else {
-                QTest::mouseMove(swatch);
-                HoverDeleteButton *button = nullptr;
-                QTRY_VERIFY((button = control<HoverDeleteButton>(&f.section, QStringLiteral("Remove ") + hex)));
-                // Whole inside its grid, and big enough to hit.
-                QVERIFY(button->parentWidget()->rect().contains(button->geometry()));
-                QVERIFY(qMin(button->width(), button->height()) >= Style::kMinimumTarget);
-                QTest::mouseClick(button, Qt::LeftButton);
-            }
-        };
         QTest::mouseClick(f.swatch(QStringLiteral("#1A2B3C")), Qt::LeftButton);
-        remove(QStringLiteral("#1A2B3C"));
+        QTest::mouseMove(f.swatch(QStringLiteral("#1A2B3C")));
+        HoverDeleteButton *button = nullptr;
+        QTRY_VERIFY((button = control<HoverDeleteButton>(&f.section, QStringLiteral("Remove #1A2B3C"))));
+        // Whole inside its grid, and big enough to hit.
+        QVERIFY(button->parentWidget()->rect().contains(button->geometry()));
+        QVERIFY(qMin(button->width(), button->height()) >= Style::kMinimumTarget);
+        QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(f.swatches(), QStringList{QStringLiteral("#E4572E")});
         QCOMPARE(f.activeSwatch(), QStringLiteral("#E4572E"));
         QCOMPARE(f.format(QStringLiteral("HEX"))->value(), QStringLiteral("#E4572E"));
-        remove(QStringLiteral("#E4572E"));
+        QVERIFY(pressContextMenuItem(f.swatch(QStringLiteral("#E4572E")), QStringLiteral("Delete")));
         QVERIFY(f.showsEmptyState());
         QVERIFY(f.store.colors().isEmpty());
         QVERIFY(f.log.messages.isEmpty());
