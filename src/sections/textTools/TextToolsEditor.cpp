@@ -16,7 +16,7 @@ constexpr qsizetype kSliceLength = 64 * 1024;
 // The first slices go into the view, where the editor lays out each line at once and loads a fallback font
 // for each script it meets there for the first time (tens of milliseconds each): they start this short and
 // double, so that work is spread over several turns of the event loop.
-constexpr qsizetype kFirstSliceLength = 256;
+constexpr qsizetype kFirstSliceLength = 64;
 // A block this long lays out in a few milliseconds; a line of megabytes would take seconds at every slice.
 constexpr qsizetype kFoldLength = 4 * 1024;
 // The user state of a block that goes on from the one before rather than starting a line.
