@@ -16,6 +16,7 @@
 #include <QCollator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -169,6 +170,11 @@ int editor(const QString &path)
     TextToolsSection section([](const QString &) {});
     section.resize(436, 520);
     section.show();
+    // Shown and painted first, as a person sees the tab before pasting into it.
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < 500)
+        QCoreApplication::processEvents();
     auto *editor = section.findChild<QPlainTextEdit *>();
     section.findChild<QLineEdit *>()->setText(QStringLiteral(",.;"));
     QTextStream out(stdout);
@@ -207,11 +213,18 @@ int editor(const QString &path)
                 measure(QString::fromUtf8(title), [button] { button->click(); });
         }
     }
-    // Then each item of the More menu in turn, each on what the one before left.
+    // Then each item of the More menu in turn, each on what the one before left; then Ctrl+Z, which takes the
+    // last one back, and Ctrl+Shift+Z.
     for (QAction *item : section.findChild<QMenu *>()->actions()) {
         if (!item->isSeparator())
             measure(item->text(), [item] { item->trigger(); });
     }
+    const auto key = [editor](Qt::KeyboardModifiers modifiers) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Z, modifiers);
+        QApplication::sendEvent(editor, &press);
+    };
+    measure(QStringLiteral("undo"), [key] { key(Qt::ControlModifier); });
+    measure(QStringLiteral("redo"), [key] { key(Qt::ControlModifier | Qt::ShiftModifier); });
     return 0;
 }
 
