@@ -3,6 +3,7 @@
 #include "widgets/Layout.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -240,9 +242,10 @@ private:
     {
         const QList<QAbstractButton *> all = tiles();
         const QString toFocus = m_grid->property(kTileToFocus).toString();
-        QAbstractButton *focusNow = nullptr;
-        for (QAbstractButton *tile : all)
-            focusNow = !focusNow && !toFocus.isEmpty() && tile->accessibleName() == toFocus ? tile : focusNow;
+        const auto named = std::find_if(all.begin(), all.end(), [&toFocus](const QAbstractButton *tile) {
+            return !toFocus.isEmpty() && tile->accessibleName() == toFocus;
+        });
+        QAbstractButton *focusNow = named == all.end() ? nullptr : *named;
         // New tiles show a turn after they come: until then the one to focus may be among them.
         const auto coming = [](const QWidget *w) {
             return w->isHidden() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide);
