@@ -5,6 +5,7 @@
 #include "net/Endpoints.h"
 #include "panel/MenuPanelView.h"
 #include "sections/color/ContrastRow.h"
+#include "sections/textTools/TextToolsEditor.h"
 #include "stores/RecentColorsStore.h"
 #include "stores/RecentGlyphsStore.h"
 #include "stores/RecentIconsStore.h"
@@ -181,6 +182,16 @@ QList<Scene> scenes()
                                                              "\u201Cnotes\u201D\u00A0final.md"));
                      QCoreApplication::processEvents();
                      clickNamed(s, QStringLiteral("More"));
+                 }});
+    // A log joined into one line of 209,000 characters: shown folded, counted as the one line it is.
+    list.append({QStringLiteral("textTools-long-line"), Tab::textTools, {}, [](QWidget *s) {
+                     QStringList words;
+                     for (int i = 0; i < 20000; ++i)
+                         words.append(QStringLiteral("word%1").arg(i));
+                     auto *editor = s->findChild<TextToolsEditor *>();
+                     editor->setText(words.join(QStringLiteral(", ")) + QStringLiteral("\nnext line"), false);
+                     while (editor->isFilling())
+                         QCoreApplication::processEvents();
                  }});
     // A further operation done, with Undo in the banner.
     list.append({QStringLiteral("textTools-undo"), Tab::textTools, {}, [](QWidget *s) {
