@@ -262,8 +262,8 @@ private Q_SLOTS:
         }
     }
 
-    // A line too long to lay out at once goes in folded, and comes back whole: as set, and after hand edits
-    // (a line break typed inside a fold, a character at the end).
+    // A line too long to lay out at once goes in folded, and comes back whole: as set, copied, and after hand
+    // edits (a line break typed inside a fold, a character at the end).
     void longLinesComeBackWhole()
     {
         Fixture f;
@@ -273,6 +273,9 @@ private Q_SLOTS:
         QTRY_VERIFY(!editor->isFilling());
         QVERIFY(editor->document()->blockCount() > 10);
         QCOMPARE(editor->text(), line + QStringLiteral("\nend"));
+        editor->selectAll();
+        editor->copy();
+        QCOMPARE(clipboardText(), line + QStringLiteral("\nend"));
         QTextCursor cursor(editor->document()->findBlockByNumber(1));
         cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 10);
         const qsizetype at = editor->document()->firstBlock().length() - 1 + cursor.positionInBlock();

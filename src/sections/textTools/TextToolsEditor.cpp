@@ -228,6 +228,29 @@ bool TextToolsEditor::replacesEverything() const
     return cursor.selectionStart() == 0 && cursor.selectionEnd() >= document()->characterCount() - 1;
 }
 
+QMimeData *TextToolsEditor::createMimeDataFromSelection() const
+{
+    if (!m_folded)
+        return QPlainTextEdit::createMimeDataFromSelection();
+    // A copied, cut or dragged selection joins a folded line again, as text() does.
+    const QTextCursor cursor = textCursor();
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    QString selected;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (block != first && block.userState() != kFoldedBlock)
+            selected += QLatin1Char('\n');
+        const int from = qMax(0, cursor.selectionStart() - block.position());
+        const int to = qMin(block.length() - 1, cursor.selectionEnd() - block.position());
+        selected += block.text().mid(from, to - from);
+        if (block == last)
+            break;
+    }
+    auto *data = new QMimeData;
+    data->setText(selected);
+    return data;
+}
+
 void TextToolsEditor::insertFromMimeData(const QMimeData *source)
 {
     // A paste or drop over the whole content is the usual way a text gets here: keep it exactly. One into

@@ -47,6 +47,7 @@ Q_SIGNALS:
     void changedByHand();
 
 protected:
+    QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *event) override;
 
