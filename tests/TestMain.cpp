@@ -32,5 +32,7 @@ int main(int argc, char **argv)
     // Requests that a test's end aborted finish their clean-up on the network's own thread: let them, or
     // what they still hold counts as leaked when the process ends.
     (void)QTest::qWaitFor([] { return qApp->findChildren<QNetworkReply *>().isEmpty(); }, 5000);
+    // The network's thread ends with its manager, while the application stands (no event loop ends here).
+    qDeleteAll(app.findChildren<QNetworkAccessManager *>(Qt::FindDirectChildrenOnly));
     return failures;
 }

@@ -52,11 +52,15 @@ public:
 private:
     static QNetworkAccessManager &manager()
     {
-        // Owned by the application object, so it goes before Qt's network internals do at exit.
+        // Owned by the application object, so it goes before Qt's network internals do at exit; and gone when
+        // the event loop ends, while the application still stands: its own thread, left running into the
+        // application's destruction, may deliver an event after the application has gone.
         static QPointer<QNetworkAccessManager> instance;
         if (!instance) {
             instance = new QNetworkAccessManager(QCoreApplication::instance());
             instance->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, instance,
+                             &QObject::deleteLater);
         }
         return *instance;
     }
