@@ -129,6 +129,8 @@ panel_hidden() { ! read_panel; }
 panel_on_screen() { read_panel && ((X >= 0 && Y >= 32 && X + WIDTH <= 1280 && Y + HEIGHT <= 800 && WIDTH <= 470 && HEIGHT <= 650)); }
 panel_at_icon() { panel_on_screen && ((Y <= 40 && X <= icon_x && icon_x <= X + WIDTH)); }
 out_of_task_list() { read_panel && [[ "$skip" == true && "$alttab" == false ]]; }
+# A key goes to the panel only once the shell has given it the keyboard, a moment after it shows.
+escape_when_focused() { wait_for 10 eval 'read_panel && [[ "$focus" == true ]]' && press_key 1; }
 
 # The GNOME portal, as the session starts it: the backend needs the display.
 /usr/libexec/xdg-desktop-portal-gnome -r >"$WORK/portal-gnome.log" 2>&1 &
@@ -147,7 +149,7 @@ start_app
 ordinary_window() { read_panel && [[ "$skip" == false && "$alttab" == true && "$maximise" == false ]]; }
 check "with no tray host yet, the panel opens as an ordinary window, in Alt+Tab, of a size it keeps" \
     wait_for 20 ordinary_window
-wait_for 10 eval 'read_panel && [[ "$focus" == true ]]' && press_key 1 # Escape, once it has the keyboard
+escape_when_focused
 check "closing it ends Tessellon, which has no icon to come back from" wait_for 10 app_gone
 start_app
 wait_for 20 panel_shown
@@ -171,7 +173,7 @@ click_at 300 500
 check "a press on the desktop closes it" wait_for 10 panel_hidden
 click_at "$icon_x" "$icon_y" 2
 wait_for 10 panel_shown
-press_key 1 # Escape
+escape_when_focused
 check "Escape closes it" wait_for 10 panel_hidden
 
 # A single click opens the extension's menu, whose first item is ours. It slides open: its items are aimed
