@@ -245,6 +245,7 @@ check "the menu's \"Open Tessellon\" opens the panel" wait_for 15 menu_item 108 
 press_keys 1
 wait_for 10 panel_hidden
 check "the menu's \"Quit Tessellon\" ends it" wait_for 15 menu_item 103 app_gone
+app_gone && check "with status 0" ended_well
 
 echo "$passed passed, $failed failed"
 ((failed == 0))

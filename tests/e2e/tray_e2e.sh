@@ -187,11 +187,7 @@ check "and the panel comes back" wait_for 10 panel_shown
 
 click_quit
 check "Quit Tessellon ends the process" wait_for 10 app_gone
-if app_gone; then
-    wait "$APP_PID"
-    check "it exits with status 0" test $? -eq 0
-    APP_PID=""
-fi
+app_gone && check "it exits with status 0" ended_well && APP_PID=""
 kill "$DISPLAY_PID" 2>/dev/null
 wait "$DISPLAY_PID" 2>/dev/null
 end_session
