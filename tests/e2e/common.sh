@@ -144,9 +144,7 @@ check_pick() {
 app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
 # Once gone, whether it exited with status 0: a sanitizer's report at exit ends it otherwise (then shown).
 ended_well() {
-    wait "$APP_PID" && return 0
-    grep -m1 -A40 -E 'ERROR: |runtime error|Sanitizer' "$WORK/app.log" | sed 's/^/         app: /'
-    return 1
+    wait "$APP_PID" || { grep -m1 -A40 -E 'ERROR: |runtime error|Sanitizer' "$WORK/app.log" | sed 's/^/         app: /' && false; }
 }
 bus_name_owned() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \

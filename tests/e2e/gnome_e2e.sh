@@ -129,8 +129,7 @@ panel_hidden() { ! read_panel; }
 panel_on_screen() { read_panel && ((X >= 0 && Y >= 32 && X + WIDTH <= 1280 && Y + HEIGHT <= 800 && WIDTH <= 470 && HEIGHT <= 650)); }
 panel_at_icon() { panel_on_screen && ((Y <= 40 && X <= icon_x && icon_x <= X + WIDTH)); }
 out_of_task_list() { read_panel && [[ "$skip" == true && "$alttab" == false ]]; }
-# A key goes to the panel only once the shell has given it the keyboard, a moment after it shows.
-escape_when_focused() { wait_for 10 eval 'read_panel && [[ "$focus" == true ]]' && press_key 1; }
+escape_when_focused() { wait_for 10 eval 'read_panel && [[ "$focus" == true ]]' && press_key 1; } # once it has the keyboard
 
 # The GNOME portal, as the session starts it: the backend needs the display.
 /usr/libexec/xdg-desktop-portal-gnome -r >"$WORK/portal-gnome.log" 2>&1 &
