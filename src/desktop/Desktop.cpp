@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 // QtDBus's hook for incoming calls, run before they are delivered. QSystemTrayIcon drops the position a tray
 // host passes with a click, and through XWayland nothing else can tell it; QtDBus exports the hook (since
@@ -74,6 +75,22 @@ Desktop::Desktop(QObject *parent) : QObject(parent)
     connect(&m_trays, &TrayWatch::availabilityChanged, this, &Desktop::trayAvailabilityChanged);
     connect(&m_shortcuts, &GlobalShortcuts::activated, this, &Desktop::shortcutActivated);
     connect(&m_presses, &OutsideClickWatch::pressed, this, &Desktop::pressedAnywhere);
+}
+
+std::function<bool()> Desktop::copyFocus()
+{
+    if (!Session::isWayland())
+        return {};
+    if (!throughXWayland())
+        return [] { return QGuiApplication::focusWindow() != nullptr; };
+    // Through XWayland the focus reaches us a moment before the compositor counts our window active, and
+    // KWin drops a clipboard taken in between (the copy is announced, and nothing can paste it). The
+    // compositor names its active window on the root; one that names none at all is taken at its focus.
+    return [] {
+        const QWindow *focused = QGuiApplication::focusWindow();
+        const std::optional<unsigned long> active = focused ? X11::activeWindow() : std::nullopt;
+        return focused && (!active || *active == focused->winId());
+    };
 }
 
 bool Desktop::isWayland()

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,6 +37,10 @@ public:
     // The Qt platform to start on, or nothing for Qt's own choice: XWayland where a Wayland compositor would
     // leave the panel an ordinary window, as long as XWayland takes us.
     static QByteArray chosenPlatform();
+    // Whether a copy made now reaches other programs, for a copy that has to wait for the focus (after a
+    // pick). Empty where any copy does: on X11. On Wayland the compositor takes one only from the program
+    // it has given the keyboard.
+    static std::function<bool()> copyFocus();
 
     bool trayAvailable() const { return m_trays.isAvailable(); }
 

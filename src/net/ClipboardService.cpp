@@ -1,13 +1,12 @@
 #include "net/ClipboardService.h"
 
-#include "core/Session.h"
-
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QStringEncoder>
 #include <QTimer>
-#include <QWindow>
 
 namespace ClipboardService {
 
@@ -28,36 +27,32 @@ void copy(const QString &text)
     replaceClipboard(data);
 }
 
-bool copyNeedsFocus()
+void copyOnceFocused(const QString &text, const std::function<bool()> &focused,
+                     const std::function<void(bool copied)> &done, int waitMs)
 {
-    return Session::isWayland();
-}
-
-void copyOnceFocused(const QString &text, bool needsFocus, const std::function<void(bool copied)> &done, int waitMs)
-{
-    if (!needsFocus || QGuiApplication::focusWindow()) {
+    if (!focused || focused()) {
         copy(text);
         done(true);
         return;
     }
-    // Whichever comes first, the focus or the end of the wait, answers; the other then finds it gone.
-    auto *wait = new QTimer(QCoreApplication::instance());
-    wait->setSingleShot(true);
-    const auto answer = [wait, text, done](bool copied) {
+    // The focus can come without a signal of ours (the compositor counting our window active), so it is
+    // looked for every few milliseconds, until it is there or the wait is over.
+    constexpr int kFocusLookMs = 20;
+    auto *look = new QTimer(QCoreApplication::instance());
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(look, &QTimer::timeout, look, [look, waited, text, focused, done, waitMs] {
+        const bool copied = focused();
+        if (!copied && !waited.hasExpired(waitMs))
+            return;
+        // Answered once: stopped before anything the answer may do.
+        look->stop();
+        look->deleteLater();
         if (copied)
             copy(text);
-        // Answered once: a second change of focus before the timer goes must find nothing to call.
-        QObject::disconnect(wait, nullptr, nullptr, nullptr);
-        QObject::disconnect(qGuiApp, nullptr, wait, nullptr);
-        wait->deleteLater();
         done(copied);
-    };
-    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, wait, [answer](QWindow *window) {
-        if (window)
-            answer(true);
     });
-    QObject::connect(wait, &QTimer::timeout, wait, [answer] { answer(false); });
-    wait->start(waitMs);
+    look->start(kFocusLookMs);
 }
 
 void copy(const Svg &svg)

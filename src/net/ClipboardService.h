@@ -11,14 +11,11 @@ namespace ClipboardService {
 // Replaces the clipboard with one plain-text item.
 void copy(const QString &text);
 
-// Whether the display server takes a copy only from a program that has the keyboard focus: on Wayland,
-// GNOME and Plasma ignore one made while another program (a colour picker) has it.
-bool copyNeedsFocus();
-
-// Copies the text as copy() does; where `needsFocus`, not before a window of the program has the focus.
+// Copies the text as copy() does; where `focused` is given, not before it says that the program holds the
+// focus (a display server may ignore a copy made while another program, a colour picker, has it).
 // `done(true)` once copied; `done(false)`, with the clipboard untouched, when no focus came within `waitMs`.
-void copyOnceFocused(const QString &text, bool needsFocus, const std::function<void(bool copied)> &done,
-                     int waitMs = 5000);
+void copyOnceFocused(const QString &text, const std::function<bool()> &focused,
+                     const std::function<void(bool copied)> &done, int waitMs = 5000);
 
 // SVG markup, kept apart from plain text so that the two copies are distinct overloads.
 struct Svg {

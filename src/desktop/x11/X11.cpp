@@ -49,6 +49,30 @@ bool xembedTrayOwned()
     return owned;
 }
 
+std::optional<unsigned long> activeWindow()
+{
+    int screen = 0;
+    xcb_connection_t *connection = xcb_connect(nullptr, &screen);
+    std::optional<unsigned long> active;
+    if (!xcb_connection_has_error(connection)) {
+        const xcb_atom_t property = atom(connection, "_NET_ACTIVE_WINDOW");
+        xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+        for (int i = 0; i < screen && screens.rem > 0; ++i)
+            xcb_screen_next(&screens);
+        if (property != XCB_NONE && screens.rem > 0) {
+            xcb_get_property_reply_t *reply = xcb_get_property_reply(
+                connection,
+                xcb_get_property(connection, 0, screens.data->root, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1),
+                nullptr);
+            if (reply && reply->format == 32 && xcb_get_property_value_length(reply) >= 4)
+                active = *static_cast<const xcb_window_t *>(xcb_get_property_value(reply));
+            std::free(reply);
+        }
+    }
+    xcb_disconnect(connection);
+    return active;
+}
+
 void setStartupId(unsigned long window, const QByteArray &id)
 {
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);

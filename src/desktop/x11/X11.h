@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 // What only the X server can say, asked over a short connection of our own. This folder is the only code
 // that speaks to X directly.
 namespace X11 {
@@ -11,6 +13,10 @@ bool reachable();
 
 // Whether an XEmbed system tray (tint2, stalonetray, LXDE's) owns the tray selection of the default screen.
 bool xembedTrayOwned();
+
+// The window the window manager names active (_NET_ACTIVE_WINDOW on the root; 0 for none), or nothing when
+// it names none at all.
+std::optional<unsigned long> activeWindow();
 
 // Tags a window with the launch's startup id (_NET_STARTUP_ID), so that a window manager with focus-stealing
 // prevention lets it take the focus when it maps, as the launch the user just made. Qt reads

@@ -1,6 +1,7 @@
 #include "sections/color/ColorSection.h"
 
 #include "core/color/ColorSamplerService.h"
+#include "desktop/Desktop.h"
 #include "net/ClipboardService.h"
 #include "sections/color/ContrastRow.h"
 #include "sections/color/PaletteView.h"
@@ -306,13 +307,12 @@ void ColorSection::pick(bool showPanelAfter)
             self->select(result.hex);
         // The panel first: on Wayland the copy waits for the focus it brings back.
         reveal();
-        ClipboardService::copyOnceFocused(result.hex, ClipboardService::copyNeedsFocus(),
-                                          [notify, hex = result.hex](bool copied) {
-                                              notify(copied ? tr("Picked & copied ") + hex
-                                                            : tr("Picked %1, not copied: the desktop did not give "
-                                                                 "Tessellon the focus back")
-                                                                  .arg(hex));
-                                          });
+        ClipboardService::copyOnceFocused(result.hex, Desktop::copyFocus(), [notify, hex = result.hex](bool copied) {
+            notify(copied ? tr("Picked & copied ") + hex
+                          : tr("Picked %1, not copied: the desktop did not give "
+                               "Tessellon the focus back")
+                                .arg(hex));
+        });
     });
 }
 
