@@ -47,12 +47,23 @@ QString TextToolsEditor::text() const
         raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         return raw;
     }
+    return joined(0, document()->characterCount() - 1);
+}
+
+QString TextToolsEditor::joined(int from, int to) const
+{
+    const QTextBlock first = document()->findBlock(from);
+    const QTextBlock last = document()->findBlock(to);
     QString raw;
-    raw.reserve(document()->characterCount());
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin() && block.userState() != kFoldedBlock)
+    raw.reserve(to - from);
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (block != first && block.userState() != kFoldedBlock)
             raw += QLatin1Char('\n');
-        raw += block.text();
+        const int start = qMax(0, from - block.position());
+        const int end = qMin(block.length() - 1, to - block.position());
+        raw += QStringView(block.text()).sliced(start, end - start);
+        if (block == last)
+            break;
     }
     return raw;
 }
@@ -234,20 +245,8 @@ QMimeData *TextToolsEditor::createMimeDataFromSelection() const
         return QPlainTextEdit::createMimeDataFromSelection();
     // A copied, cut or dragged selection joins a folded line again, as text() does.
     const QTextCursor cursor = textCursor();
-    const QTextBlock first = document()->findBlock(cursor.selectionStart());
-    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
-    QString selected;
-    for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        if (block != first && block.userState() != kFoldedBlock)
-            selected += QLatin1Char('\n');
-        const int from = qMax(0, cursor.selectionStart() - block.position());
-        const int to = qMin(block.length() - 1, cursor.selectionEnd() - block.position());
-        selected += block.text().mid(from, to - from);
-        if (block == last)
-            break;
-    }
     auto *data = new QMimeData;
-    data->setText(selected);
+    data->setText(joined(cursor.selectionStart(), cursor.selectionEnd()));
     return data;
 }
 

@@ -56,6 +56,8 @@ private:
     bool replacesEverything() const;
     void fillSlice();
     void insertFolded(QTextCursor &cursor, QStringView slice);
+    // The text between two positions of the document, with folded lines joined again.
+    QString joined(int from, int to) const;
     void updateReadOnly();
 
     std::optional<QString> m_exact;
